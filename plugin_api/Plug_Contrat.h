@@ -1,0 +1,57 @@
+// The contract between Corvanel and its plug-in libraries.
+//
+// A plug-in is a shared library that exports plain C functions under fixed names. The host
+// loads it for one use, looks the functions up (plain name first, then with a leading
+// underscore where the host allows it), calls them and frees the library at once, so a
+// plug-in keeps no state between calls. Texts are NUL-terminated Windows-1252 strings owned
+// by the plug-in; the file path is in the platform's own file-name encoding.
+//
+// Planes are 240 columns of 128 bytes: pixel (x, y) is byte x * 128 + y.
+#ifndef CORVANEL_PLUG_CONTRAT_H
+#define CORVANEL_PLUG_CONTRAT_H
+
+#include <cstdint>
+
+#if defined(_WIN32)
+#define PLUG_EXPORT extern "C" __declspec(dllexport)
+#else
+#define PLUG_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
+
+namespace Plug
+{
+// Bits and values of Plug_Fonction.
+inline constexpr std::uint8_t Genre_Image = 1;        // picture save (bit)
+inline constexpr std::uint8_t Genre_Mask = 4;         // mask save (bit)
+inline constexpr std::uint8_t Genre_Application = 16; // exactly 16: Plug_App_Go
+inline constexpr std::uint8_t Genre_Reserve_32 = 32;  // exactly 32 or 64: start enabled, no action
+inline constexpr std::uint8_t Genre_Reserve_64 = 64;
+
+inline constexpr int Colonnes = 240;
+inline constexpr int Lignes = 128;
+inline constexpr int Taille_Plan = Colonnes * Lignes; // 30720
+} // namespace Plug
+
+extern "C" {
+// Plug_Fonction: the kind value.
+typedef std::uint8_t (*Plug_Fonction_Type)();
+// Plug_Nom, Plug_Version, Plug_Auteur, Plug_Mail, Plug_Site, Plug_Description,
+// Plug_Enregistrement_Extention: constant texts.
+typedef const char *(*Plug_Texte_Type)();
+// Plug_Enregistrement_Go, picture form (kind bit 1).
+typedef std::uint8_t (*Plug_Enregistrement_Image_Type)(const char *chemin, const char *nom,
+                                                      std::uint8_t couleurs,
+                                                      const std::uint8_t *niveaux,
+                                                      std::uint8_t hauteur, std::uint8_t largeur);
+// Plug_Enregistrement_Go, mask form (kind bit 4).
+typedef std::uint8_t (*Plug_Enregistrement_Mask_Type)(const char *chemin, const char *nom,
+                                                     const std::uint8_t *mask,
+                                                     std::uint8_t hauteur, std::uint8_t largeur);
+// Plug_App_Go (kind 16): the application plug-in receives the host's own plane.
+typedef std::uint8_t (*Plug_App_Go_Type)(std::uint8_t couleurs, std::uint8_t *niveaux,
+                                         std::uint8_t hauteur, std::uint8_t largeur);
+// Plug_Enregistrement_Mode: never asked for by the host.
+typedef std::uint8_t (*Plug_Enregistrement_Mode_Type)();
+}
+
+#endif
