@@ -1,0 +1,52 @@
+// Band widths of the colour-to-level conversion, on a scale of 400 units of 40000 steps.
+#ifndef CORVANEL_BANDES_H
+#define CORVANEL_BANDES_H
+
+#include <cstdint>
+#include <vector>
+
+namespace Corvanel
+{
+inline constexpr std::int32_t Echelle_Lum = 400;
+inline constexpr std::uint32_t Pas_Unite = 40000;
+
+struct Bandes
+{
+    std::int32_t Bande_0 = 100;
+    std::int32_t Bande_1 = 100;
+    std::int32_t Bande_2 = 100;
+    std::int32_t Bande_3 = 100;
+    std::int32_t Bande_101 = 0;
+    std::int32_t Bande_112 = 0;
+    std::int32_t Bande_123 = 0;
+
+    bool operator==(const Bandes &) const = default;
+};
+
+// The widths in use, lightest level first, as pointers into the record.
+std::vector<std::int32_t *> Bandes_En_Usage(Bandes &bandes, std::uint8_t nombre_couleur);
+// The level codes of a count, lightest first (empty for an unknown count).
+std::vector<std::uint8_t> Codes_En_Usage(std::uint8_t nombre_couleur);
+
+std::uint8_t Quantifier_Couleur(std::uint32_t valeur, std::uint8_t nombre_couleur,
+                                const Bandes &bandes);
+
+// Sets the default widths of a level count; an unknown count changes nothing.
+void Reinitialiser(Bandes &bandes, std::uint8_t nombre_couleur);
+void Lumiere_Plus(Bandes &bandes, std::uint8_t nombre_couleur);
+void Lumiere_Moins(Bandes &bandes, std::uint8_t nombre_couleur);
+void Contraste_Plus(Bandes &bandes, std::uint8_t nombre_couleur);
+void Contraste_Moins(Bandes &bandes, std::uint8_t nombre_couleur);
+
+// One rectangle of the light bar: columns [Gauche, Droite) clipped to the 400 pixels.
+struct Segment_Barre
+{
+    int Gauche;
+    int Droite;
+    std::uint8_t Code;
+};
+std::vector<Segment_Barre> Segments_Palette_Lum(const Bandes &bandes,
+                                                std::uint8_t nombre_couleur);
+} // namespace Corvanel
+
+#endif
