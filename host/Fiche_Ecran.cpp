@@ -1,0 +1,116 @@
+#include "Fiche_Ecran.h"
+
+#include "Demarrage.h"
+#include "Fiche_Main.h"
+#include "Surface_Dessin.h"
+
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace Corvanel
+{
+TFEcran::TFEcran(Dialogues &dialogues)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
+      Dialogues_(dialogues)
+{
+    setObjectName(QStringLiteral("FEcran"));
+    setWindowTitle(QStringLiteral("Edition de l'Image"));
+    QPalette fond = palette();
+    fond.setColor(QPalette::Window, QColor(Vers_Rgb(Blanc_TI)));
+    setPalette(fond);
+    setAutoFillBackground(true);
+
+    Ecran_TI = new Surface_Dessin(this);
+    Ecran_TI->setObjectName(QStringLiteral("Ecran_TI"));
+    auto *disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->setSizeConstraint(QLayout::SetFixedSize);
+    disposition->addWidget(Ecran_TI);
+    Ecran_TI->Sur_Appui = [this](QMouseEvent *e) { Souris_Appui(e); };
+    Ecran_TI->Sur_Deplacement = [this](QMouseEvent *e) { Souris_Deplacement(e); };
+    Ecran_TI->Sur_Relache = [this](QMouseEvent *e) { Souris_Relache(e); };
+
+    Police_Texte = QFont(QStringLiteral("MS Sans Serif"));
+    Police_Texte.setPointSize(8);
+    Police_Texte.setStyleStrategy(QFont::NoAntialias);
+    Peindre_Image();
+}
+
+std::uint32_t TFEcran::Couleur_Affichage(std::uint8_t code) const
+{
+    return Corvanel::Couleur_Affichage(code, Nombre_Couleur, Mode_Courant());
+}
+
+void TFEcran::Dessiner_Case(int x, int y, std::uint32_t couleur)
+{
+    Ecran_TI->Remplir_Bloc(x * Zoom_Ecran, y * Zoom_Ecran, Zoom_Ecran, couleur);
+}
+
+void TFEcran::Peindre_Image()
+{
+    const int z = Zoom_Ecran;
+    Ecran_TI->Redimensionner(Largeur_Image * z, Hauteur_Image * z, Blanc_TI);
+    QImage &image = Ecran_TI->Image();
+    const Mode_Gris mode = Mode_Courant();
+    // Row by row, block by block, in the exact display colour of each code.
+    for (int y = 0; y < Hauteur_Image; ++y)
+    {
+        for (int x = 0; x < Largeur_Image; ++x)
+        {
+            const QRgb rgb =
+                Vers_Rgb(Corvanel::Couleur_Affichage(Plan_Image[Indice(x, y)], Nombre_Couleur, mode));
+            for (int j = 0; j < z; ++j)
+            {
+                QRgb *ligne = reinterpret_cast<QRgb *>(image.scanLine(y * z + j));
+                std::fill(ligne + x * z, ligne + x * z + z, rgb);
+            }
+        }
+    }
+    Ecran_TI->update();
+    adjustSize();
+}
+
+bool TFEcran::Zoom_Plus()
+{
+    const int cote = std::max<int>(Largeur_Image, Hauteur_Image);
+    if (Zoom_Ecran == 255 || (Zoom_Ecran + 1) * cote > Surface_Maximum)
+        return false;
+    ++Zoom_Ecran;
+    Peindre_Image();
+    return true;
+}
+
+void TFEcran::Zoom_Moins()
+{
+    if (Zoom_Ecran <= 1)
+        return;
+    --Zoom_Ecran;
+    Peindre_Image();
+}
+
+void TFEcran::Relire_Image()
+{
+    const int z = Zoom_Ecran;
+    const Mode_Gris mode = Mode_Courant();
+    for (int x = 0; x < Largeur_Image; ++x)
+        for (int y = 0; y < Hauteur_Image; ++y)
+            Plan_Image[Indice(x, y)] =
+                Classer_Couleur(Ecran_TI->Lire_Pixel(x * z, y * z), Nombre_Couleur, mode);
+}
+
+void TFEcran::Reinitialiser_Edition()
+{
+    Points_Outil.fill(QPoint());
+    Zoom_Ecran = 1;
+    Etape_Outil = 0;
+    Crayon_Actif = false;
+    Nombre_Points_Polyligne = 0;
+}
+
+void TFEcran::Convertir_Image()
+{
+    Corvanel::Convertir_Image(Plan_Image, Image_Couleur, Largeur_Image, Hauteur_Image,
+                              Adapter_Image(), Nombre_Couleur, Bandes_Lum);
+}
+} // namespace Corvanel

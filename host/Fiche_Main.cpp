@@ -1,0 +1,659 @@
+#include "Fiche_Main.h"
+
+#include "Demarrage.h"
+#include "Dialogues.h"
+#include "Enregistrement.h"
+#include "Fiche_Ecran.h"
+#include "Fiche_Mask.h"
+#include "Fiche_Plugin.h"
+#include "Icones.h"
+#include "Lecture_Sauvegarde.h"
+#include "Palettes.h"
+#include "Surface_Dessin.h"
+#include "Transformations.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace Corvanel
+{
+namespace
+{
+const QString Titre_Principal = QStringLiteral("Corvanel 3.3");
+const QString Titre_Message = QStringLiteral("Message de Corvanel");
+const QString Filtre_Ouvrir = QStringLiteral(
+    "Image Bitmap (*.bmp)|*.bmp|Sauvegarde (*.cvl)|*.cvl|"
+    "Autres images (*.png *.gif *.jpg *.jpeg)|*.png;*.gif;*.jpg;*.jpeg");
+const QString Adresse_Mail = QStringLiteral("corvanel@example.org");
+const QString Adresse_Site = QStringLiteral("https://corvanel.example.org");
+
+template <typename T> T *Nommer(T *objet, const char *nom)
+{
+    objet->setObjectName(QLatin1String(nom));
+    return objet;
+}
+
+QPushButton *Bouton(QWidget *parent, const char *nom, const QString &texte, QRect zone)
+{
+    auto *bouton = Nommer(new QPushButton(texte, parent), nom);
+    bouton->setGeometry(zone);
+    return bouton;
+}
+
+QToolButton *Bouton_Icone(QWidget *parent, const QString &nom, Icone icone, int x, int y,
+                          bool bascule = false)
+{
+    auto *bouton = new QToolButton(parent);
+    bouton->setObjectName(nom);
+    bouton->setIcon(Creer_Icone(icone));
+    bouton->setIconSize(QSize(25, 25));
+    bouton->setGeometry(x, y, 35, 35);
+    bouton->setCheckable(bascule);
+    bouton->setAutoRaise(bascule);
+    return bouton;
+}
+
+QLabel *Etiquette(QWidget *parent, const QString &texte, int x, int y, const char *nom = nullptr)
+{
+    auto *etiquette = new QLabel(texte, parent);
+    if (nom)
+        etiquette->setObjectName(QLatin1String(nom));
+    etiquette->move(x, y);
+    etiquette->adjustSize();
+    return etiquette;
+}
+
+// The usual decimal reading: blanks skipped, an optional sign, digits up to the first other
+// character; no digit reads as 0. Large values saturate instead of overflowing.
+long Lire_Entier(const QString &texte)
+{
+    qsizetype i = 0;
+    while (i < texte.size() && texte[i].isSpace())
+        ++i;
+    bool negatif = false;
+    if (i < texte.size() && (texte[i] == QLatin1Char('-') || texte[i] == QLatin1Char('+')))
+        negatif = texte[i++] == QLatin1Char('-');
+    long valeur = 0;
+    while (i < texte.size() && texte[i] >= QLatin1Char('0') && texte[i] <= QLatin1Char('9'))
+    {
+        valeur = std::min(valeur * 10 + (texte[i].unicode() - '0'), 1'000'000'000L);
+        ++i;
+    }
+    return negatif ? -valeur : valeur;
+}
+} // namespace
+
+TFMain::TFMain(Dialogues &dialogues)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      Dialogues_(dialogues)
+{
+    setObjectName(QStringLiteral("FMain"));
+    setWindowTitle(Titre_Principal);
+    setFixedSize(526, 139);
+    Onglets = Nommer(new QTabWidget(this), "Onglets");
+    Onglets->setGeometry(0, 0, 526, 139);
+    const char *legendes[] = {nullptr,       "Ouvrir une image", "Enregistrer",
+                              "Lumière",     "Retoucher l'image", "Transformation",
+                              "Mask",        "Option",            "A Propos"};
+    for (int i = 1; i <= 8; ++i)
+    {
+        TabSheet[i] = new QWidget;
+        TabSheet[i]->setObjectName(QStringLiteral("TabSheet%1").arg(i));
+        Onglets->addTab(TabSheet[i], QString::fromUtf8(legendes[i]));
+    }
+    Creer_Page_Ouvrir();
+    Creer_Page_Enregistrer();
+    Creer_Page_Lumiere();
+    Creer_Page_Retouche();
+    Creer_Page_Transformation();
+    Creer_Page_Mask();
+    Creer_Page_Option();
+    Creer_Page_A_Propos();
+    Onglets->setCurrentIndex(0);
+    for (int i = 2; i <= 6; ++i)
+        Onglets->setTabVisible(i - 1, false);
+}
+
+void TFMain::Creer_Page_Ouvrir()
+{
+    QWidget *page = TabSheet[1];
+    auto *groupe = new QGroupBox(QStringLiteral("Taille de l'image"), page);
+    groupe->setGeometry(4, 2, 190, 104);
+    Taille_Image = Nommer(new QComboBox(groupe), "Taille_Image");
+    Taille_Image->addItems({QStringLiteral("TI 89"), QStringLiteral("TI 92"),
+                            QStringLiteral("32 x 32"), QStringLiteral("16 x 16"),
+                            QStringLiteral("8 x 8"), QStringLiteral("Personnalisé")});
+    Taille_Image->setGeometry(8, 20, 174, 24);
+    TXT_Largeur = Etiquette(groupe, QStringLiteral("Largeur"), 8, 52, "TXT_Largeur");
+    Largeur = Nommer(new QLineEdit(QStringLiteral("160"), groupe), "Largeur");
+    Largeur->setGeometry(8, 70, 80, 24);
+    TXT_Hauteur = Etiquette(groupe, QStringLiteral("Hauteur"), 100, 52, "TXT_Hauteur");
+    Hauteur = Nommer(new QLineEdit(QStringLiteral("100"), groupe), "Hauteur");
+    Hauteur->setGeometry(100, 70, 80, 24);
+    for (QWidget *champ : {static_cast<QWidget *>(TXT_Largeur), static_cast<QWidget *>(Largeur),
+                           static_cast<QWidget *>(TXT_Hauteur), static_cast<QWidget *>(Hauteur)})
+        champ->setEnabled(false);
+    connect(Taille_Image, qOverload<int>(&QComboBox::activated), this,
+            &TFMain::Choisir_Taille);
+
+    auto *style = new QGroupBox(QStringLiteral(" Style de la nouvelle image"), page);
+    style->setGeometry(200, 2, 220, 104);
+    Ouvrir_Fichier = Nommer(new QRadioButton(QStringLiteral("Image à partir d'un fichier"), style),
+                            "Ouvrir_Fichier");
+    Ouvrir_Fichier->setGeometry(8, 20, 206, 22);
+    Ouvrir_Fichier->setChecked(true);
+    RadioButton1 = Nommer(new QRadioButton(QStringLiteral("Image vide"), style), "RadioButton1");
+    RadioButton1->setGeometry(8, 44, 206, 22);
+    Adaptation_Image =
+        Nommer(new QCheckBox(QStringLiteral("Adapter l'image à la taille"), style),
+               "Adaptation_Image");
+    Adaptation_Image->setGeometry(8, 72, 206, 22);
+    Adaptation_Image->setChecked(true);
+    connect(Ouvrir_Fichier, &QRadioButton::clicked, this,
+            [this] { Adaptation_Image->setEnabled(true); });
+    connect(RadioButton1, &QRadioButton::clicked, this,
+            [this] { Adaptation_Image->setEnabled(false); });
+    Button1 = Bouton(page, "Button1", QStringLiteral("Ouvrir"), QRect(428, 40, 86, 30));
+    connect(Button1, &QPushButton::clicked, this, &TFMain::Ouvrir);
+}
+
+void TFMain::Choisir_Taille(int index)
+{
+    static const char *const tailles[][2] = {{"160", "100"}, {"240", "128"}, {"32", "32"},
+                                             {"16", "16"},   {"8", "8"},     {"32", "32"}};
+    if (index < 0 || index > 5)
+        return;
+    Largeur->setText(QLatin1String(tailles[index][0]));
+    Hauteur->setText(QLatin1String(tailles[index][1]));
+    const bool libre = index == 5;
+    for (QWidget *champ : {static_cast<QWidget *>(TXT_Largeur), static_cast<QWidget *>(Largeur),
+                           static_cast<QWidget *>(TXT_Hauteur), static_cast<QWidget *>(Hauteur)})
+        champ->setEnabled(libre);
+}
+
+void TFMain::Creer_Page_Enregistrer()
+{
+    QWidget *page = TabSheet[2];
+    Etiquette(page, QStringLiteral("Nom de l'image"), 10, 14);
+    Enregistrement_Nom_Image =
+        Nommer(new QLineEdit(QStringLiteral("Image"), page), "Enregistrement_Nom_Image");
+    Enregistrement_Nom_Image->setGeometry(10, 34, 250, 24);
+    Button2 = Bouton(page, "Button2", QStringLiteral("Enregistrer"), QRect(280, 30, 110, 30));
+    connect(Button2, &QPushButton::clicked, this, &TFMain::Enregistrer_Image);
+}
+
+void TFMain::Creer_Page_Lumiere()
+{
+    QWidget *page = TabSheet[3];
+    Etiquette(page, QStringLiteral("Lumière"), 10, 12);
+    Button3 = Bouton(page, "Button3", QStringLiteral("-"), QRect(80, 6, 30, 26));
+    Button4 = Bouton(page, "Button4", QStringLiteral("+"), QRect(114, 6, 30, 26));
+    Etiquette(page, QStringLiteral("Contraste"), 170, 12);
+    Button5 = Bouton(page, "Button5", QStringLiteral("-"), QRect(250, 6, 30, 26));
+    Button6 = Bouton(page, "Button6", QStringLiteral("+"), QRect(284, 6, 30, 26));
+    Button9 = Bouton(page, "Button9", QStringLiteral("Réinitialisation"), QRect(340, 6, 130, 26));
+    Palette_Lum = new Palette_Lumiere(page);
+    Palette_Lum->move(10, 50);
+    connect(Button4, &QPushButton::clicked, this, [this] { Changer_Bandes(&Lumiere_Plus, true); });
+    connect(Button3, &QPushButton::clicked, this, [this] { Changer_Bandes(&Lumiere_Moins, true); });
+    connect(Button6, &QPushButton::clicked, this,
+            [this] { Changer_Bandes(&Contraste_Plus, true); });
+    connect(Button5, &QPushButton::clicked, this,
+            [this] { Changer_Bandes(&Contraste_Moins, true); });
+    connect(Button9, &QPushButton::clicked, this, [this] { Changer_Bandes(&Reinitialiser, false); });
+}
+
+void TFMain::Changer_Bandes(void (*action)(Bandes &, std::uint8_t), bool par_radio)
+{
+    action(FEcran->Bandes_Lum, par_radio ? Nombre_Radio() : FEcran->Nombre_Couleur);
+    Palette_Lum->Dessiner_Palette_Lum();
+    if (FEcran->Source_Valide)
+        FEcran->Convertir_Image();
+    FEcran->Peindre_Image();
+}
+
+void TFMain::Creer_Page_Retouche()
+{
+    QWidget *page = TabSheet[4];
+    static const Icone icones[] = {Icone::Crayon,   Icone::Ligne,    Icone::Rectangle,
+                                   Icone::Ellipse,  Icone::Triangle, Icone::Polygone,
+                                   Icone::Texte,    Icone::Arobase,  Icone::Annuler};
+    Groupe_Outils = new QButtonGroup(this);
+    for (int n = 1; n <= 9; ++n)
+    {
+        const int x = 4 + ((n - 1) % 5) * 37;
+        const int y = 4 + ((n - 1) / 5) * 37;
+        Outil[n] = Bouton_Icone(page, QStringLiteral("Outil%1").arg(n), icones[n - 1], x, y, n <= 8);
+        if (n <= 8)
+        {
+            Groupe_Outils->addButton(Outil[n], n);
+            connect(Outil[n], &QToolButton::clicked, this, [this, n] { Choisir_Outil(n); });
+        }
+    }
+    Outil[1]->setChecked(true);
+    Outil[9]->setEnabled(false);
+    connect(Outil[9], &QToolButton::clicked, this, [] { FEcran->Annuler(); });
+    SpeedButton16 = Bouton_Icone(page, QStringLiteral("SpeedButton16"), Icone::Loupe_Moins, 152, 41);
+    SpeedButton17 = Bouton_Icone(page, QStringLiteral("SpeedButton17"), Icone::Loupe_Plus, 189, 41);
+    connect(SpeedButton16, &QToolButton::clicked, this, [] { FEcran->Zoom_Moins(); });
+    connect(SpeedButton17, &QToolButton::clicked, this, [] { FEcran->Zoom_Plus(); });
+
+    Couleur_Droite = Nommer(new Panneau_Couleur(page), "Couleur_Droite");
+    Couleur_Droite->move(250 + 16, 4 + 10);
+    Couleur_Gauche = Nommer(new Panneau_Couleur(page), "Couleur_Gauche");
+    Couleur_Gauche->move(250, 4);
+    Couleur_Gauche->Definir(Code::Noir);
+    Couleur_Droite->Definir(Code::Blanc);
+    Palette_Retouche_ = new Palette_Retouche(page, Couleur_Gauche, Couleur_Droite);
+    Palette_Retouche_->move(300, 10);
+
+    TXT_Texte = Etiquette(page, QStringLiteral("Taper votre texte :"), 4, 82, "TXT_Texte");
+    TXT_Texte->setFixedWidth(190);
+    Texte = Nommer(new QLineEdit(page), "Texte");
+    Texte->setGeometry(200, 78, 310, 24);
+    TXT_Texte->hide();
+    Texte->hide();
+}
+
+void TFMain::Choisir_Outil(int numero)
+{
+    FEcran->Outil_Courant = static_cast<std::uint8_t>(numero);
+    Outil[numero]->setChecked(true);
+    const bool texte = numero == 7 || numero == 8;
+    TXT_Texte->setVisible(texte);
+    Texte->setVisible(texte);
+    if (!texte)
+        return;
+    TXT_Texte->setText(numero == 7 ? QStringLiteral("Taper votre texte :")
+                                   : QStringLiteral("Taper le code du caractère :"));
+    // A cancelled dialog keeps the previous font.
+    if (const auto police = Dialogues_.Choisir_Police(this, FEcran->Police_Texte))
+    {
+        QFont choisie(police->family());
+        choisie.setPointSizeF(police->pointSizeF() > 0 ? police->pointSizeF() : 8);
+        choisie.setStyleStrategy(QFont::NoAntialias);
+        FEcran->Police_Texte = choisie;
+    }
+}
+
+void TFMain::Creer_Page_Transformation()
+{
+    QWidget *page = TabSheet[5];
+    static const Icone icones[] = {Icone::Miroir_Horizontal, Icone::Miroir_Vertical,
+                                   Icone::Rotation,          Icone::Fleche_Gauche,
+                                   Icone::Fleche_Haut,       Icone::Fleche_Bas,
+                                   Icone::Fleche_Droite};
+    // A row of three, then a cross of four arrows.
+    static const QPoint places[] = {{10, 30}, {47, 30}, {84, 30}, {200, 35},
+                                    {237, 2}, {237, 68}, {274, 35}};
+    for (int n = 1; n <= 7; ++n)
+        SpeedButton[n] = Bouton_Icone(page, QStringLiteral("SpeedButton%1").arg(n), icones[n - 1],
+                                      places[n - 1].x(), places[n - 1].y());
+    const auto relier = [this](int n, void (*action)(TFEcran &)) {
+        connect(SpeedButton[n], &QToolButton::clicked, this, [this, action] { Transformer(action); });
+    };
+    relier(1, [](TFEcran &e) { Miroir_Horizontal(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image); });
+    relier(2, [](TFEcran &e) { Miroir_Vertical(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image); });
+    relier(4, [](TFEcran &e) { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, -1, 0); });
+    relier(5, [](TFEcran &e) { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, 0, -1); });
+    relier(6, [](TFEcran &e) { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, 0, 1); });
+    relier(7, [](TFEcran &e) { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, 1, 0); });
+    connect(SpeedButton[3], &QToolButton::clicked, this, [this] {
+        Dialogues_.Information(this, Titre_Message,
+                               QStringLiteral("Option non disponible pour l'instant."));
+    });
+}
+
+void TFMain::Transformer(void (*action)(TFEcran &))
+{
+    action(*FEcran);
+    FEcran->Peindre_Image();
+}
+
+void TFMain::Creer_Page_Mask()
+{
+    QWidget *page = TabSheet[6];
+    static const Icone icones[] = {Icone::Crayon, Icone::Rectangle_Plein, Icone::Ellipse_Pleine,
+                                   Icone::Inverser};
+    Groupe_Mask = new QButtonGroup(this);
+    for (int n = 1; n <= 4; ++n)
+    {
+        Mask[n] = Bouton_Icone(page, QStringLiteral("Mask%1").arg(n), icones[n - 1],
+                               4 + (n - 1) * 37, 4, n <= 3);
+        Mask[n]->setEnabled(false);
+        if (n <= 3)
+        {
+            Groupe_Mask->addButton(Mask[n], n);
+            connect(Mask[n], &QToolButton::clicked, this, [n] { FMask->Outil_Mask = static_cast<std::uint8_t>(n); });
+        }
+    }
+    Mask[1]->setChecked(true);
+    connect(Mask[4], &QToolButton::clicked, this, [] {
+        Inverser_Mask(FMask->Plan_Mask, FEcran->Largeur_Image, FEcran->Hauteur_Image);
+        FMask->Afficher_Mask();
+    });
+    MaskZoomM = Bouton_Icone(page, QStringLiteral("MaskZoomM"), Icone::Loupe_Moins, 4, 41);
+    MaskZoomP = Bouton_Icone(page, QStringLiteral("MaskZoomP"), Icone::Loupe_Plus, 41, 41);
+    MaskZoomM->setEnabled(false);
+    MaskZoomP->setEnabled(false);
+    connect(MaskZoomM, &QToolButton::clicked, this, [] { FMask->Zoom_Moins(); });
+    connect(MaskZoomP, &QToolButton::clicked, this, [] { FMask->Zoom_Plus(); });
+
+    auto *groupe = new QGroupBox(QStringLiteral("Créer un mask automatiquement"), page);
+    groupe->setGeometry(160, 2, 220, 100);
+    Etiquette(groupe, QStringLiteral("Couleur de Fond"), 8, 24);
+    Choix_Fond = Nommer(new QComboBox(groupe), "Choix_Fond");
+    Choix_Fond->addItems({QStringLiteral("Blanc"), QStringLiteral("Gris Clair"),
+                          QStringLiteral("Gris Foncé"), QStringLiteral("Noir")});
+    Choix_Fond->setGeometry(8, 44, 120, 24);
+    Choix_Fond->setCurrentIndex(0);
+    Button8 = Bouton(groupe, "Button8", QStringLiteral("Créer"), QRect(136, 42, 76, 28));
+    connect(Button8, &QPushButton::clicked, this, [this] {
+        Creer_Mask_Auto(FMask->Plan_Mask, FEcran->Plan_Image, FEcran->Largeur_Image,
+                        FEcran->Hauteur_Image, static_cast<std::uint8_t>(Choix_Fond->currentIndex()));
+        Activer_Mask();
+        if (!FMask->isVisible())
+            FMask->show();
+        FMask->Afficher_Mask();
+    });
+    Button_Editer_Mask =
+        Bouton(page, "Button_Editer_Mask", QStringLiteral("Editer un mask"), QRect(390, 10, 124, 30));
+    connect(Button_Editer_Mask, &QPushButton::clicked, this, [this] {
+        Activer_Mask();
+        FMask->show();
+        FMask->raise();
+        FMask->Afficher_Mask();
+    });
+    Button11 = Bouton(page, "Button11", QStringLiteral("Enregistrer"), QRect(390, 60, 124, 30));
+    Button11->setEnabled(false);
+    connect(Button11, &QPushButton::clicked, this, &TFMain::Enregistrer_Mask);
+}
+
+void TFMain::Activer_Mask()
+{
+    for (int n = 1; n <= 4; ++n)
+        Mask[n]->setEnabled(true);
+    MaskZoomM->setEnabled(true);
+    MaskZoomP->setEnabled(true);
+    Button_Editer_Mask->hide();
+    Button11->setEnabled(true);
+}
+
+void TFMain::Creer_Page_Option()
+{
+    QWidget *page = TabSheet[7];
+    auto *couleurs = new QGroupBox(QStringLiteral("Couleur de l'image"), page);
+    couleurs->setGeometry(4, 2, 150, 74);
+    Choix_Couleur_TI = Nommer(new QRadioButton(QStringLiteral("Gris de la TI"), couleurs),
+                              "Choix_Couleur_TI");
+    Choix_Couleur_TI->setGeometry(8, 20, 138, 22);
+    Choix_Couleur_TI->setChecked(true);
+    Choix_Couleur_WIN = Nommer(new QRadioButton(QStringLiteral("Gris de Windows"), couleurs),
+                               "Choix_Couleur_WIN");
+    Choix_Couleur_WIN->setGeometry(8, 44, 138, 22);
+    connect(Choix_Couleur_TI, &QRadioButton::clicked, this, &TFMain::Recolorer);
+    connect(Choix_Couleur_WIN, &QRadioButton::clicked, this, &TFMain::Recolorer);
+
+    auto *nombre = new QGroupBox(QStringLiteral(" Nombre de couleurs "), page);
+    nombre->setGeometry(160, 2, 170, 100);
+    Choix_Nombre_Couleur_2 = Nommer(new QRadioButton(QStringLiteral("Noir && Blanc"), nombre),
+                                    "Choix_Nombre_Couleur_2");
+    Choix_Nombre_Couleur_4 = Nommer(new QRadioButton(QStringLiteral("4 niveaux de gris"), nombre),
+                                    "Choix_Nombre_Couleur_4");
+    Choix_Nombre_Couleur_8 = Nommer(new QRadioButton(QStringLiteral("8 niveaux de gris"), nombre),
+                                    "Choix_Nombre_Couleur_8");
+    Choix_Nombre_Couleur_2->setGeometry(8, 20, 156, 22);
+    Choix_Nombre_Couleur_4->setGeometry(8, 44, 156, 22);
+    Choix_Nombre_Couleur_8->setGeometry(8, 68, 156, 22);
+    Choix_Nombre_Couleur_4->setChecked(true);
+    Groupe_Nombre = new QButtonGroup(this);
+    Groupe_Nombre->addButton(Choix_Nombre_Couleur_2, 2);
+    Groupe_Nombre->addButton(Choix_Nombre_Couleur_4, 4);
+    Groupe_Nombre->addButton(Choix_Nombre_Couleur_8, 8);
+    // Only a radio that becomes selected acts; one already selected does nothing.
+    connect(Groupe_Nombre, &QButtonGroup::idToggled, this, [this](int id, bool coche) {
+        if (coche)
+            Changer_Nombre(static_cast<std::uint8_t>(id));
+    });
+
+    Button10 = Bouton(page, "Button10", QStringLiteral("Explorateur de Plug-in"),
+                      QRect(338, 8, 180, 30));
+    connect(Button10, &QPushButton::clicked, this, [] { FPlugin->exec(); });
+    Active_Trace = Nommer(new QCheckBox(QStringLiteral("Activer la trace dans la retouche"), page),
+                          "Active_Trace");
+    Active_Trace->setGeometry(338, 46, 184, 44);
+    Active_Trace->setStyleSheet(QStringLiteral("QCheckBox { }"));
+}
+
+void TFMain::Changer_Nombre(std::uint8_t nombre)
+{
+    FEcran->Nombre_Couleur = nombre;
+    Reinitialiser(FEcran->Bandes_Lum, nombre);
+    if (Ouvrir_Fichier->isChecked() && FEcran->Source_Valide)
+    {
+        FEcran->Convertir_Image();
+        FEcran->Peindre_Image();
+    }
+}
+
+std::uint8_t TFMain::Nombre_Radio() const
+{
+    const int id = Groupe_Nombre->checkedId();
+    return static_cast<std::uint8_t>(id > 0 ? id : FEcran->Nombre_Couleur);
+}
+
+void TFMain::Selectionner_Nombre(std::uint16_t nombre)
+{
+    if (nombre == 2 || nombre == 4 || nombre == 8)
+        Groupe_Nombre->button(nombre)->setChecked(true);
+}
+
+void TFMain::Recolorer()
+{
+    Couleur_Gauche->Definir(Couleur_Gauche->Tag);
+    Couleur_Droite->Definir(Couleur_Droite->Tag);
+    if (FEcran->isVisible())
+        FEcran->Peindre_Image();
+    if (FMask->isVisible())
+        FMask->Afficher_Mask();
+    Palette_Retouche_->update();
+    Palette_Lum->update();
+}
+
+void TFMain::Creer_Page_A_Propos()
+{
+    QWidget *page = TabSheet[8];
+    auto *panneau = new QFrame(page);
+    panneau->setFrameShape(QFrame::StyledPanel);
+    panneau->setGeometry(4, 4, 300, 100);
+    auto *nom = Etiquette(panneau, QStringLiteral("Corvanel"), 10, 4);
+    QFont grande = nom->font();
+    grande.setPointSize(20);
+    grande.setBold(true);
+    nom->setFont(grande);
+    nom->adjustSize();
+    Etiquette(panneau, QStringLiteral("version 3.3"), 180, 18);
+    Etiquette(panneau, QStringLiteral("créé par : L'équipe Corvanel"), 10, 48);
+    const auto lien = [this, panneau](const char *nom_objet, const QString &texte, int y) {
+        auto *etiquette = Etiquette(panneau, texte, 10, y, nom_objet);
+        QFont police = etiquette->font();
+        police.setBold(true);
+        police.setUnderline(true);
+        etiquette->setFont(police);
+        QPalette couleurs = etiquette->palette();
+        couleurs.setColor(QPalette::WindowText, QColor(0, 0, 128));
+        etiquette->setPalette(couleurs);
+        etiquette->setCursor(Qt::CrossCursor);
+        etiquette->adjustSize();
+        etiquette->installEventFilter(this);
+        return etiquette;
+    };
+    Label13 = lien("Label13", Adresse_Mail, 66);
+    Label14 = lien("Label14", Adresse_Site, 82);
+    Button7 = Bouton(page, "Button7", QStringLiteral("Ouvrir l'aide"), QRect(320, 40, 130, 30));
+    connect(Button7, &QPushButton::clicked, this,
+            [this] { Dialogues_.Ouvrir_Document(QStringLiteral("Documentation/index.htm")); });
+}
+
+bool TFMain::eventFilter(QObject *objet, QEvent *evenement)
+{
+    if (evenement->type() == QEvent::MouseButtonRelease)
+    {
+        if (objet == Label13)
+            Dialogues_.Ouvrir_Document(QStringLiteral("mailto:") + Adresse_Mail);
+        else if (objet == Label14)
+            Dialogues_.Ouvrir_Document(Adresse_Site);
+    }
+    return QWidget::eventFilter(objet, evenement);
+}
+
+void TFMain::Afficher_Onglets()
+{
+    for (int i = 2; i <= 6; ++i)
+        Onglets->setTabVisible(i - 1, true);
+}
+
+bool TFMain::Lire_Taille(int &largeur, int &hauteur)
+{
+    const long l = Lire_Entier(Largeur->text());
+    const long h = Lire_Entier(Hauteur->text());
+    if (!Taille_Valide(l, h))
+    {
+        Dialogues_.Erreur(this, Titre_Message,
+                          QStringLiteral("Taille d'image refusée : la largeur doit être comprise "
+                                         "entre 1 et 240 pixels et la hauteur entre 1 et 128 "
+                                         "pixels."));
+        return false;
+    }
+    largeur = static_cast<int>(l);
+    hauteur = static_cast<int>(h);
+    return true;
+}
+
+void TFMain::Ouvrir()
+{
+    int largeur = 0;
+    int hauteur = 0;
+    if (!Lire_Taille(largeur, hauteur))
+        return;
+    if (Ouvrir_Fichier->isChecked())
+    {
+        const auto choix = Dialogues_.Ouvrir_Fichier(
+            this, QStringLiteral("Ouvir une image pour Convertir"), Filtre_Ouvrir);
+        if (!choix)
+            return;
+        Afficher_Onglets();
+        Button11->setEnabled(false);
+        Ouvrir_Image(choix->Chemin, choix->Type);
+        if (choix->Type != 2 && !FEcran->Source_Valide)
+            return; // undecodable: the message is shown, the edit window is not brought up
+    }
+    else
+    {
+        Creer_Image_Vide();
+        Afficher_Onglets();
+        Onglets->setTabVisible(2, false);
+        Button11->setEnabled(false);
+    }
+    FEcran->show();
+}
+
+void TFMain::Ouvrir_Image(const QString &chemin, int type)
+{
+    TFEcran &ecran = *FEcran;
+    ecran.setWindowTitle(chemin);
+    ecran.Largeur_Image = static_cast<std::uint8_t>(Lire_Entier(Largeur->text()));
+    ecran.Hauteur_Image = static_cast<std::uint8_t>(Lire_Entier(Hauteur->text()));
+    ecran.Plan_Image.fill(0);
+    FMask->Plan_Mask.fill(0);
+    ecran.Reinitialiser_Edition();
+    ecran.Source_Valide = false;
+    if (type == 2)
+    {
+        Plan lu{};
+        const Resultat_Lecture resultat = Lire_Sauvegarde(chemin, lu);
+        if (resultat.Etat == Etat_Lecture::Ok)
+        {
+            ecran.Largeur_Image = resultat.Largeur;
+            ecran.Hauteur_Image = resultat.Hauteur;
+            Selectionner_Nombre(resultat.Nombre_Couleur);
+            ecran.Nombre_Couleur = static_cast<std::uint8_t>(resultat.Nombre_Couleur);
+            ecran.Plan_Image = lu;
+        }
+        else if (resultat.Etat == Etat_Lecture::Invalide)
+            Dialogues_.Erreur(this, Titre_Message, resultat.Message);
+        Onglets->setTabVisible(2, false);
+    }
+    else
+    {
+        Resultat_Decodage decode = Decoder_Image(chemin, type == 1);
+        if (decode.Image.isNull())
+        {
+            ecran.Peindre_Image();
+            Dialogues_.Erreur(this, Titre_Message, decode.Erreur);
+            return;
+        }
+        ecran.Image_Couleur = {std::move(decode.Image), ecran.Largeur_Image, ecran.Hauteur_Image};
+        ecran.Source_Valide = true;
+        ecran.Convertir_Image();
+    }
+    ecran.Peindre_Image();
+}
+
+void TFMain::Creer_Image_Vide()
+{
+    TFEcran &ecran = *FEcran;
+    ecran.Largeur_Image = static_cast<std::uint8_t>(Lire_Entier(Largeur->text()));
+    ecran.Hauteur_Image = static_cast<std::uint8_t>(Lire_Entier(Hauteur->text()));
+    ecran.Plan_Image.fill(0);
+    ecran.Reinitialiser_Edition();
+    ecran.Source_Valide = false;
+    ecran.Peindre_Image();
+}
+
+void TFMain::Enregistrer_Image()
+{
+    const QString nom = Enregistrement_Nom_Image->text();
+    const auto choix = Dialogues_.Enregistrer_Fichier(
+        this, QStringLiteral("Enregistrer l'image en code code source"), Filtre_Image(Plugins), nom,
+        Extention_Defaut_Image(Plugins), Type_Image_Enregistrement);
+    if (!choix)
+        return;
+    Type_Image_Enregistrement = choix->Type;
+    const Plug_Info &slot = Slot_Image(Plugins, choix->Type);
+    const QString chemin = Appliquer_Extention(choix->Chemin, slot);
+    const QString message = Corvanel::Enregistrer_Image(slot, chemin, nom, FEcran->Nombre_Couleur,
+                                                        FEcran->Plan_Image, FEcran->Hauteur_Image,
+                                                        FEcran->Largeur_Image);
+    if (!message.isEmpty())
+        setWindowTitle(message);
+}
+
+void TFMain::Enregistrer_Mask()
+{
+    const QString nom = Enregistrement_Nom_Image->text();
+    const auto choix = Dialogues_.Enregistrer_Fichier(this, QString(), Filtre_Mask(Plugins),
+                                                      QStringLiteral("Mask_") + nom, QString(),
+                                                      Type_Mask_Enregistrement);
+    if (!choix)
+        return;
+    Type_Mask_Enregistrement = choix->Type;
+    const Plug_Info &slot = Slot_Mask(Plugins, choix->Type);
+    const QString chemin = Appliquer_Extention(choix->Chemin, slot);
+    const QString message = Corvanel::Enregistrer_Mask(slot, chemin, nom, FMask->Plan_Mask,
+                                                       FEcran->Hauteur_Image, FEcran->Largeur_Image);
+    if (!message.isEmpty())
+        setWindowTitle(message);
+}
+} // namespace Corvanel

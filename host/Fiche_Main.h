@@ -1,0 +1,136 @@
+// The main window: eight tab pages holding every command, and the tables of save plug-ins.
+#ifndef CORVANEL_FICHE_MAIN_H
+#define CORVANEL_FICHE_MAIN_H
+
+#include "Registre.h"
+
+#include <QWidget>
+#include <cstdint>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QToolButton;
+
+namespace Corvanel
+{
+class Dialogues;
+class Palette_Lumiere;
+class Palette_Retouche;
+class Panneau_Couleur;
+class TFEcran;
+struct Bandes;
+
+class TFMain : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TFMain(Dialogues &dialogues);
+
+    // Save plug-ins found by the scan at start-up.
+    Resultat_Scan Plugins;
+
+    QTabWidget *Onglets;
+    QWidget *TabSheet[9] = {}; // TabSheet[1] to TabSheet[8]
+
+    // "Ouvrir une image"
+    QComboBox *Taille_Image;
+    QLabel *TXT_Largeur;
+    QLabel *TXT_Hauteur;
+    QLineEdit *Largeur;
+    QLineEdit *Hauteur;
+    QRadioButton *Ouvrir_Fichier;
+    QRadioButton *RadioButton1;
+    QCheckBox *Adaptation_Image;
+    QPushButton *Button1;
+    // "Enregistrer"
+    QLineEdit *Enregistrement_Nom_Image;
+    QPushButton *Button2;
+    // "Lumière"
+    QPushButton *Button3;
+    QPushButton *Button4;
+    QPushButton *Button5;
+    QPushButton *Button6;
+    QPushButton *Button9;
+    Palette_Lumiere *Palette_Lum;
+    // "Retoucher l'image"
+    QToolButton *Outil[10] = {}; // Outil[1] to Outil[9]
+    QButtonGroup *Groupe_Outils;
+    QToolButton *SpeedButton16;
+    QToolButton *SpeedButton17;
+    QLabel *TXT_Texte;
+    QLineEdit *Texte;
+    Panneau_Couleur *Couleur_Gauche;
+    Panneau_Couleur *Couleur_Droite;
+    Palette_Retouche *Palette_Retouche_;
+    // "Transformation"
+    QToolButton *SpeedButton[8] = {}; // SpeedButton[1] to SpeedButton[7]
+    // "Mask"
+    QToolButton *Mask[5] = {}; // Mask[1] to Mask[4]
+    QButtonGroup *Groupe_Mask;
+    QToolButton *MaskZoomM;
+    QToolButton *MaskZoomP;
+    QComboBox *Choix_Fond;
+    QPushButton *Button8;
+    QPushButton *Button_Editer_Mask;
+    QPushButton *Button11;
+    // "Option"
+    QRadioButton *Choix_Couleur_TI;
+    QRadioButton *Choix_Couleur_WIN;
+    QRadioButton *Choix_Nombre_Couleur_2;
+    QRadioButton *Choix_Nombre_Couleur_4;
+    QRadioButton *Choix_Nombre_Couleur_8;
+    QButtonGroup *Groupe_Nombre;
+    QPushButton *Button10;
+    QCheckBox *Active_Trace;
+    // "A Propos"
+    QLabel *Label13;
+    QLabel *Label14;
+    QPushButton *Button7;
+
+    // The level count of the selected radio.
+    std::uint8_t Nombre_Radio() const;
+    void Afficher_Onglets();
+    void Recolorer();
+    void Selectionner_Nombre(std::uint16_t nombre);
+
+    // Commands, as the buttons run them.
+    void Ouvrir();
+    void Ouvrir_Image(const QString &chemin, int type);
+    void Creer_Image_Vide();
+    void Enregistrer_Image();
+    void Enregistrer_Mask();
+    void Choisir_Outil(int numero);
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
+
+private:
+    void Creer_Page_Ouvrir();
+    void Creer_Page_Enregistrer();
+    void Creer_Page_Lumiere();
+    void Creer_Page_Retouche();
+    void Creer_Page_Transformation();
+    void Creer_Page_Mask();
+    void Creer_Page_Option();
+    void Creer_Page_A_Propos();
+    void Choisir_Taille(int index);
+    bool Lire_Taille(int &largeur, int &hauteur);
+    void Changer_Bandes(void (*action)(Bandes &, std::uint8_t), bool par_radio);
+    void Changer_Nombre(std::uint8_t nombre);
+    void Activer_Mask();
+    void Transformer(void (*action)(TFEcran &));
+
+    Dialogues &Dialogues_;
+    int Type_Image_Enregistrement = 1;
+    int Type_Mask_Enregistrement = 1;
+};
+
+} // namespace Corvanel
+
+#endif

@@ -1,0 +1,99 @@
+#include "Lecture_Sauvegarde.h"
+
+#include <QByteArray>
+#include <QFile>
+
+namespace Corvanel
+{
+namespace
+{
+constexpr qint64 Taille_Entete = 6;
+
+std::uint16_t Mot(const QByteArray &Octets, qint64 Position)
+{
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(Octets[Position]) |
+                                      static_cast<std::uint8_t>(Octets[Position + 1]) << 8);
+}
+
+std::uint8_t Code_Lu(std::uint16_t Valeur)
+{
+    switch (Valeur)
+    {
+    case Code::Blanc:
+    case Code::Gris_Clair:
+    case Code::Gris_Fonce:
+    case Code::Noir:
+    case Code::Demi_01:
+    case Code::Demi_12:
+    case Code::Demi_23:
+        return static_cast<std::uint8_t>(Valeur);
+    default:
+        return Code::Inconnu;
+    }
+}
+
+Resultat_Lecture Invalide(const QString &Raison)
+{
+    Resultat_Lecture Resultat;
+    Resultat.Etat = Etat_Lecture::Invalide;
+    Resultat.Message = QStringLiteral("Fichier de sauvegarde invalide : %1.").arg(Raison);
+    return Resultat;
+}
+
+Resultat_Lecture Tronque(qint64 Lus, qint64 Attendus)
+{
+    return Invalide(
+        QStringLiteral("fichier tronqué (%1 octets au lieu de %2)").arg(Lus).arg(Attendus));
+}
+} // namespace
+
+Resultat_Lecture Lire_Sauvegarde(const QString &Chemin, Plan &Plan_Image)
+{
+    QFile Fichier(Chemin);
+    if (!Fichier.open(QIODevice::ReadOnly))
+    {
+        return {};
+    }
+    const QByteArray Entete = Fichier.read(Taille_Entete);
+    if (Entete.size() < Taille_Entete)
+    {
+        return Tronque(Entete.size(), Taille_Entete);
+    }
+    const std::uint16_t Largeur = Mot(Entete, 0);
+    const std::uint16_t Hauteur = Mot(Entete, 2);
+    if (Largeur < 1 || Largeur > Colonnes_Plan)
+    {
+        return Invalide(
+            QStringLiteral("largeur %1 hors de 1 à %2").arg(Largeur).arg(Colonnes_Plan));
+    }
+    if (Hauteur < 1 || Hauteur > Lignes_Plan)
+    {
+        return Invalide(QStringLiteral("hauteur %1 hors de 1 à %2").arg(Hauteur).arg(Lignes_Plan));
+    }
+
+    const qint64 Taille_Pixels = 2 * qint64{Largeur} * Hauteur;
+    const QByteArray Pixels = Fichier.read(Taille_Pixels);
+    if (Pixels.size() < Taille_Pixels)
+    {
+        return Tronque(Taille_Entete + Pixels.size(), Taille_Entete + Taille_Pixels);
+    }
+
+    // The file runs row by row, the plane column by column.
+    qint64 Position = 0;
+    for (int y = 0; y < Hauteur; ++y)
+    {
+        for (int x = 0; x < Largeur; ++x)
+        {
+            Plan_Image[Indice(x, y)] = Code_Lu(Mot(Pixels, Position));
+            Position += 2;
+        }
+    }
+
+    Resultat_Lecture Resultat;
+    Resultat.Etat = Etat_Lecture::Ok;
+    Resultat.Largeur = static_cast<std::uint8_t>(Largeur);
+    Resultat.Hauteur = static_cast<std::uint8_t>(Hauteur);
+    Resultat.Nombre_Couleur = Mot(Entete, 4);
+    return Resultat;
+}
+} // namespace Corvanel

@@ -1,0 +1,33 @@
+// Reading a picture back from its save file (.cvl).
+#ifndef CORVANEL_LECTURE_SAUVEGARDE_H
+#define CORVANEL_LECTURE_SAUVEGARDE_H
+
+#include "Plan.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace Corvanel
+{
+enum class Etat_Lecture
+{
+    Ok,
+    Non_Ouvert, // the file could not be opened: nothing to say, the cleared picture stays
+    Invalide,   // refused; Message says why
+};
+
+struct Resultat_Lecture
+{
+    Etat_Lecture Etat = Etat_Lecture::Non_Ouvert;
+    QString Message;
+    std::uint8_t Largeur = 0;
+    std::uint8_t Hauteur = 0;
+    std::uint16_t Nombre_Couleur = 0; // as stored; the caller decides what a count means
+};
+
+// Fills Plan_Image (cleared by the caller) only when the whole file is sound, so a refused
+// file leaves the plane as it was. Codes other than 0, 1, 2, 3, 101, 112, 123 read as 10.
+Resultat_Lecture Lire_Sauvegarde(const QString &Chemin, Plan &Plan_Image);
+} // namespace Corvanel
+
+#endif
