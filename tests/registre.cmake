@@ -1,0 +1,9 @@
+corvanel_test(tst_Registre tst_Registre.cpp)
+target_link_libraries(tst_Registre PRIVATE corvanel_noyau)
+add_dependencies(tst_Registre ${corvanel_fixtures})
+# The shipped plug-ins take part when they are built; the tests that need them skip otherwise.
+foreach(plugin Pelkor Tavisk Roskel Quenda Mervil Sauvegarde)
+    if(TARGET ${plugin})
+        add_dependencies(tst_Registre ${plugin})
+    endif()
+endforeach()

@@ -1,0 +1,812 @@
+// The plug-in host without windows: the scan of the Plugin folder, the save commands, the
+// explorer, the Windows-1252 texts and the save-file reader, through real libraries loaded
+// from a real Plugin folder.
+#include "Bibliotheque.h"
+#include "Cp1252.h"
+#include "Enregistrement.h"
+#include "Explorateur.h"
+#include "Lecture_Sauvegarde.h"
+#include "Registre.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using namespace Corvanel;
+
+namespace
+{
+// The test runs from the build folder when started by hand.
+QString Dossier_Build()
+{
+    return qEnvironmentVariable("CORVANEL_BUILD_DIR", QCoreApplication::applicationDirPath());
+}
+
+QString Fixture(const QString &Nom)
+{
+    return Dossier_Build() + QStringLiteral("/fixtures/") + Nom + QLatin1String(Suffixe_Plugin);
+}
+
+QString Plugin_Livre(const QString &Nom)
+{
+    return Dossier_Build() + QStringLiteral("/Plugin/") + Nom + QLatin1String(Suffixe_Plugin);
+}
+
+QString So(const QString &Nom)
+{
+    return Nom + QLatin1String(Suffixe_Plugin);
+}
+
+QByteArray Lire(const QString &Chemin)
+{
+    QFile Fichier(Chemin);
+    return Fichier.open(QIODevice::ReadOnly) ? Fichier.readAll() : QByteArray();
+}
+
+void Ecrire(const QString &Chemin, const QByteArray &Octets)
+{
+    QFile Fichier(Chemin);
+    QVERIFY(Fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(Fichier.write(Octets), Octets.size());
+}
+
+QByteArray Mots(std::initializer_list<int> Valeurs)
+{
+    QByteArray Octets;
+    for (int Valeur : Valeurs)
+    {
+        Octets.append(static_cast<char>(Valeur & 0xFF));
+        Octets.append(static_cast<char>((Valeur >> 8) & 0xFF));
+    }
+    return Octets;
+}
+
+QStringList Lignes_Filtre(const QString &Filtre)
+{
+    return Filtre.isEmpty() ? QStringList() : Filtre.split(QLatin1Char('|'));
+}
+
+// The 8-level codes, lightest to darkest; 2 and 4 levels use the first codes of their own.
+std::vector<std::uint8_t> Codes(int Nombre_Couleur)
+{
+    switch (Nombre_Couleur)
+    {
+    case 2:
+        return {0, 1};
+    case 4:
+        return {0, 1, 2, 3};
+    default:
+        return {0, 101, 1, 112, 2, 123, 3};
+    }
+}
+} // namespace
+
+class Tst_Registre : public QObject
+{
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<QTemporaryDir> Temporaire;
+    QString Ancien_Dossier;
+
+    // Copies a library into the test's Plugin folder under the name Nom + suffix.
+    void Poser(const QString &Source, const QString &Nom)
+    {
+        QVERIFY2(QFile::exists(Source), qPrintable(Source));
+        QVERIFY(QFile::copy(Source, QStringLiteral("Plugin/") + So(Nom)));
+    }
+
+    void Poser_Melange();
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void Scan_Sans_Plugin_data();
+    void Scan_Sans_Plugin();
+    void Scan_Explorateur();
+    void Scan_Tables_Et_Filtres();
+    void Scan_Plugins_Livres();
+    void Scan_Cinquante_Et_Un();
+    void Scan_Sixieme_Mask();
+    void Scan_Nom_De_Fichier_data();
+    void Scan_Nom_De_Fichier();
+
+    void Details_data();
+    void Details();
+    void Details_Sauvegarde();
+
+    void Demarrer_data();
+    void Demarrer();
+
+    void Regle_Extention_data();
+    void Regle_Extention();
+    void Enregistrer_data();
+    void Enregistrer();
+    void Enregistrer_Arguments();
+
+    void Cp1252_Aller_Retour();
+
+    void Sauvegarde_Aller_Retour_data();
+    void Sauvegarde_Aller_Retour();
+    void Lecture_data();
+    void Lecture();
+    void Lecture_Fichier_Absent();
+};
+
+void Tst_Registre::init()
+{
+    Temporaire = std::make_unique<QTemporaryDir>();
+    QVERIFY(Temporaire->isValid());
+    Ancien_Dossier = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(Temporaire->path()));
+    QVERIFY(QDir().mkdir(QStringLiteral("Plugin")));
+}
+
+void Tst_Registre::cleanup()
+{
+    QDir::setCurrent(Ancien_Dossier);
+    Temporaire.reset();
+    qunsetenv("CORVANEL_ESSAI_RESULTAT");
+    qunsetenv("CORVANEL_ESSAI_TRACE");
+}
+
+// ---- The scan
+
+void Tst_Registre::Scan_Sans_Plugin_data()
+{
+    QTest::addColumn<bool>("Dossier");
+    QTest::newRow("pas de dossier Plugin") << false;
+    QTest::newRow("dossier vide") << true;
+}
+
+void Tst_Registre::Scan_Sans_Plugin()
+{
+    QFETCH(bool, Dossier);
+    if (!Dossier)
+    {
+        QVERIFY(QDir().rmdir(QStringLiteral("Plugin")));
+    }
+    else
+    {
+        // Neither another suffix nor a folder named like a library is a library.
+        Ecrire(QStringLiteral("Plugin/Lisez-moi.txt"), "texte");
+        QVERIFY(QDir().mkdir(QStringLiteral("Plugin/") + So(QStringLiteral("Dossier"))));
+    }
+    const Resultat_Scan Scan = Scanner_Plugins();
+    QVERIFY(Scan.ListePlug.empty());
+    QCOMPARE(Scan.Nombre_Plug_Image, 0);
+    QCOMPARE(Scan.Nombre_Plug_Mask, 0);
+    QCOMPARE(Filtre_Image(Scan), QString());
+    QCOMPARE(Filtre_Mask(Scan), QString());
+    QCOMPARE(Extention_Defaut_Image(Scan), QString());
+    QVERIFY(Slot_Image(Scan, 1).Fichier.empty());
+}
+
+// Names are chosen so that file-name order is the order below.
+void Tst_Registre::Poser_Melange()
+{
+    Poser(Fixture(QStringLiteral("Essai_Image")), QStringLiteral("A"));
+    Poser(Fixture(QStringLiteral("Essai_Sans_Fonction")), QStringLiteral("B"));
+    Ecrire(QStringLiteral("Plugin/") + So(QStringLiteral("C")), "pas une librairie");
+    Poser(Fixture(QStringLiteral("Essai_Double")), QStringLiteral("D"));
+    Poser(Fixture(QStringLiteral("Essai_Masque")), QStringLiteral("E"));
+    Poser(Fixture(QStringLiteral("Essai_Souligne")), QStringLiteral("F"));
+    Poser(Fixture(QStringLiteral("Essai_Sans_Extention")), QStringLiteral("G"));
+    Poser(Fixture(QStringLiteral("Essai_Sans_Nom")), QStringLiteral("H"));
+    Poser(Fixture(QStringLiteral("Essai_Long")), QStringLiteral("I"));
+    Poser(Fixture(QStringLiteral("Essai_Nul")), QStringLiteral("J"));
+    Poser(Fixture(QStringLiteral("Essai_Variable")), QStringLiteral("K"));
+    Poser(Fixture(QStringLiteral("Essai_32")), QStringLiteral("L"));
+    Poser(Fixture(QStringLiteral("Essai_App")), QStringLiteral("M"));
+}
+
+void Tst_Registre::Scan_Explorateur()
+{
+    Poser_Melange();
+    if (QTest::currentTestFailed())
+    {
+        return;
+    }
+    const Resultat_Scan Scan = Scanner_Plugins();
+
+    // Every file is listed, also the one that is no library and those after it.
+    const QString Lettres = QStringLiteral("ABCDEFGHIJKLM");
+    QCOMPARE(Scan.ListePlug.size(), std::size_t(Lettres.size()));
+    // K changes its kind at each call: it is asked once, and its tables agree with this kind.
+    const std::array<int, 13> Genres = {1, 0, 0, 5, 4, 5, 1, 1, 5, 1, 1, 32, 16};
+    for (qsizetype i = 0; i < Lettres.size(); ++i)
+    {
+        const QString Fichier = So(Lettres.at(i));
+        QCOMPARE(Scan.ListePlug[i], Fichier);
+        QCOMPARE(Scan.Table_Plug[i].Fonction, Genres[i]);
+        const std::string Chemin = Genres[i] == 0 ? std::string() : Chemin_Plugin(Fichier);
+        QCOMPARE(Scan.Table_Plug[i].Fichier, Chemin);
+    }
+    QCOMPARE(Scan.Table_Plug[13].Fonction, 0);
+    QVERIFY(Scan.Fichiers_Non_Listes.empty());
+    QCOMPARE(Scan.Plug_Non_Offerts, (std::vector<QString>{So("G"), So("J")}));
+}
+
+void Tst_Registre::Scan_Tables_Et_Filtres()
+{
+    Poser_Melange();
+    if (QTest::currentTestFailed())
+    {
+        return;
+    }
+    const Resultat_Scan Scan = Scanner_Plugins();
+    const auto Fichiers = [](const auto &Liste, std::size_t Nombre)
+    {
+        std::vector<std::string> Chemins;
+        for (const Plug_Info &Slot : Liste)
+        {
+            if (Chemins.size() < Nombre)
+            {
+                Chemins.push_back(Slot.Fichier);
+            }
+        }
+        return Chemins;
+    };
+    const auto Chemins = [](const char *Lettres)
+    {
+        std::vector<std::string> Resultat;
+        for (const char *c = Lettres; *c != '\0'; ++c)
+        {
+            Resultat.push_back(Chemin_Plugin(So(QString(QLatin1Char(*c)))));
+        }
+        return Resultat;
+    };
+    QCOMPARE(Fichiers(Scan.Liste_Plug_Image, Scan.Nombre_Plug_Image), Chemins("ADFHIK"));
+    QCOMPARE(Fichiers(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask), Chemins("DEFI"));
+    // The table keeps the plug-in's own bytes; the filter shows them in Unicode, cut to the
+    // fields' sizes.
+    QCOMPARE(Scan.Liste_Plug_Image[0].Nom, std::string("Image \xE9"));
+    std::string Nom_Long;
+    for (int i = 0; Nom_Long.size() < 199; ++i)
+    {
+        Nom_Long += static_cast<char>('0' + i % 10);
+    }
+    const QString Nom_Long_Q = QString::fromStdString(Nom_Long);
+    QCOMPARE(Filtre_Image(Scan), QStringLiteral("Image é|*.c|Double|*.dbl|Souligne|*.sou||*.sn|") +
+                                     Nom_Long_Q + QStringLiteral("|*.abc|Variable|*.var"));
+    QCOMPARE(Filtre_Mask(Scan), QStringLiteral("Double|*.dbl|Masque|*.msk|Souligne|*.sou|") +
+                                    Nom_Long_Q + QStringLiteral("|*.abc"));
+    QCOMPARE(Extention_Defaut_Image(Scan), QStringLiteral("c"));
+
+    // File type k designates slot k - 1; anything else designates none.
+    QCOMPARE(Slot_Image(Scan, 3).Nom, std::string("Souligne"));
+    QCOMPARE(Slot_Mask(Scan, 2).Nom, std::string("Masque"));
+    QVERIFY(Slot_Image(Scan, 0).Fichier.empty());
+    QVERIFY(Slot_Image(Scan, 7).Fichier.empty());
+    QVERIFY(Slot_Mask(Scan, 5).Fichier.empty());
+    QVERIFY(Slot_Mask(Scan, -1).Fichier.empty());
+}
+
+void Tst_Registre::Scan_Plugins_Livres()
+{
+    const QStringList Livres = {"Pelkor", "Tavisk", "Roskel", "Quenda", "Mervil", "Sauvegarde"};
+    for (const QString &Nom : Livres)
+    {
+        if (!QFile::exists(Plugin_Livre(Nom)))
+        {
+            QSKIP("the shipped plug-ins are not built");
+        }
+        Poser(Plugin_Livre(Nom), Nom);
+    }
+    const Resultat_Scan Scan = Scanner_Plugins();
+    QCOMPARE(Scan.ListePlug, (std::vector<QString>{So("Mervil"), So("Pelkor"), So("Quenda"),
+                                                   So("Roskel"), So("Sauvegarde"), So("Tavisk")}));
+    QCOMPARE(Filtre_Image(Scan),
+             QStringLiteral("GenLib (language C)|*.c|Sprite (language ASM)|*.asm|Sauvegarde "
+                            "d'image Corvanel 3.0|*.cvl|Sprite (language C)|*.c"));
+    QCOMPARE(Filtre_Mask(Scan), QStringLiteral("Mask (language ASM)|*.asm|Mask (language C)|*.c"));
+    QCOMPARE(Extention_Defaut_Image(Scan), QStringLiteral("c"));
+}
+
+void Tst_Registre::Scan_Cinquante_Et_Un()
+{
+    for (int i = 0; i <= 50; ++i)
+    {
+        Poser(Fixture(QStringLiteral("Essai_Image")),
+              QStringLiteral("P%1").arg(i, 2, 10, QLatin1Char('0')));
+    }
+    const Resultat_Scan Scan = Scanner_Plugins();
+    QCOMPARE(Scan.ListePlug.size(), std::size_t(50));
+    QCOMPARE(Scan.ListePlug.back(), So("P49"));
+    QCOMPARE(Scan.Table_Plug.back().Fonction, 1);
+    QCOMPARE(Scan.Nombre_Plug_Image, 50);
+    QCOMPARE(Scan.Liste_Plug_Image.back().Fichier, Chemin_Plugin(So("P49")));
+    QCOMPARE(Scan.Fichiers_Non_Listes, std::vector<QString>{So("P50")});
+    QCOMPARE(Lignes_Filtre(Filtre_Image(Scan)).size(), 100);
+}
+
+void Tst_Registre::Scan_Sixieme_Mask()
+{
+    for (int i = 1; i <= 5; ++i)
+    {
+        Poser(Fixture(QStringLiteral("Essai_Masque")), QStringLiteral("M%1").arg(i));
+    }
+    Poser(Fixture(QStringLiteral("Essai_Double")), QStringLiteral("M6"));
+    const Resultat_Scan Scan = Scanner_Plugins();
+    // The sixth mask plug-in keeps its line, its kind and its picture slot.
+    QCOMPARE(Scan.ListePlug.size(), std::size_t(6));
+    QCOMPARE(Scan.Table_Plug[5].Fonction, 5);
+    QCOMPARE(Scan.Nombre_Plug_Mask, 5);
+    QCOMPARE(Scan.Liste_Plug_Mask[4].Fichier, Chemin_Plugin(So("M5")));
+    QCOMPARE(Scan.Nombre_Plug_Image, 1);
+    QCOMPARE(Filtre_Image(Scan), QStringLiteral("Double|*.dbl"));
+    QCOMPARE(Scan.Plug_Non_Offerts, std::vector<QString>{So("M6")});
+}
+
+void Tst_Registre::Scan_Nom_De_Fichier_data()
+{
+    QTest::addColumn<int>("Longueur");
+    QTest::addColumn<int>("Genre");
+    QTest::newRow("92 caractères") << 92 << 1;
+    QTest::newRow("93 caractères") << 93 << 0;
+}
+
+void Tst_Registre::Scan_Nom_De_Fichier()
+{
+    QFETCH(int, Longueur);
+    QFETCH(int, Genre);
+    const QString Fichier = So(QString(Longueur - int(qstrlen(Suffixe_Plugin)), QLatin1Char('n')));
+    QCOMPARE(Fichier.size(), Longueur);
+    QVERIFY(
+        QFile::copy(Fixture(QStringLiteral("Essai_Image")), QStringLiteral("Plugin/") + Fichier));
+    const Resultat_Scan Scan = Scanner_Plugins();
+    QCOMPARE(Scan.ListePlug, std::vector<QString>{Fichier});
+    QCOMPARE(Scan.Table_Plug[0].Fonction, Genre);
+    QCOMPARE(Scan.Nombre_Plug_Image, Genre);
+    QCOMPARE(Chemin_Plugin(Fichier).empty(), Genre == 0);
+}
+
+// ---- The explorer
+
+void Tst_Registre::Details_data()
+{
+    QTest::addColumn<QString>("Source"); // a fixture, "" for a file that is no library
+    QTest::addColumn<QStringList>("Lignes");
+
+    const QString Incompatible = QStringLiteral("Plug-in non compatible avec Corvanel 3.0.");
+    const auto Complet = [](const QString &Nom)
+    {
+        return QStringList{Nom,
+                           "",
+                           "",
+                           "Description du Plug-in :",
+                           "Première ligne",
+                           "Seconde ligne",
+                           "",
+                           "Version : ",
+                           "2.5",
+                           "Auteur : ",
+                           "Auteur €",
+                           "Mail : ",
+                           "auteur@exemple.fr",
+                           "Site Internet : ",
+                           "http://exemple.fr"};
+    };
+    const auto Inconnu = [](const QString &Nom, const QString &Auteur)
+    {
+        return QStringList{Nom,
+                           "",
+                           "",
+                           "Description du Plug-in :",
+                           "Description Inconnue",
+                           "",
+                           "Version : ",
+                           "Version Inconnue",
+                           "Auteur : ",
+                           Auteur,
+                           "Mail : ",
+                           "Adresse mail Inconnue",
+                           "Site Internet : ",
+                           "Adresse site inconnu"};
+    };
+    QTest::newRow("tous les détails") << "Essai_Image" << Complet(QStringLiteral("Image é"));
+    QTest::newRow("noms soulignés") << "Essai_Souligne" << Complet(QStringLiteral("Souligne"));
+    // Double exports the author in both forms, the underscore one is shown; its name too, and
+    // the plain one is shown.
+    QTest::newRow("détails absents")
+        << "Essai_Double" << Inconnu(QStringLiteral("Double"), "Auteur souligne");
+    QTest::newRow("textes nuls") << "Essai_Nul" << Inconnu(QString(), "Auteur Inconnu");
+    QTest::newRow("sans nom") << "Essai_Sans_Nom" << QStringList{Incompatible};
+    QTest::newRow("pas une librairie") << "" << QStringList{Incompatible};
+}
+
+void Tst_Registre::Details()
+{
+    QFETCH(QString, Source);
+    QFETCH(QStringList, Lignes);
+    if (Source.isEmpty())
+    {
+        Ecrire(QStringLiteral("Plugin/") + So("X"), QByteArray(4096, '\x7f'));
+    }
+    else
+    {
+        Poser(Fixture(Source), QStringLiteral("X"));
+    }
+    QCOMPARE(Details_Plugin(Chemin_Plugin(So("X"))), Lignes);
+}
+
+void Tst_Registre::Details_Sauvegarde()
+{
+    if (!QFile::exists(Plugin_Livre(QStringLiteral("Sauvegarde"))))
+    {
+        QSKIP("Sauvegarde is not built");
+    }
+    Poser(Plugin_Livre(QStringLiteral("Sauvegarde")), QStringLiteral("Sauvegarde"));
+    const QStringList Lignes = Details_Plugin(Chemin_Plugin(So("Sauvegarde")));
+    QCOMPARE(Lignes.size(), 14);
+    QCOMPARE(Lignes.mid(0, 9),
+             (QStringList{"Sauvegarde d'image Corvanel 3.0", "", "", "Description du Plug-in :",
+                          "Sauvegarde de l'image pour une utilisation ultérieur. (Compatible avec "
+                          "la version 2.0 de Corvanel)",
+                          "", "Version : ", "1.0", "Auteur : "}));
+    QCOMPARE(Lignes[10], QStringLiteral("Mail : "));
+    QCOMPARE(Lignes[12], QStringLiteral("Site Internet : "));
+}
+
+void Tst_Registre::Demarrer_data()
+{
+    QTest::addColumn<QString>("Source"); // "" for a library that is gone by the start
+    QTest::addColumn<int>("Genre");
+    QTest::addColumn<QByteArray>("Resultat");
+    QTest::addColumn<bool>("Lance");
+    QTest::addColumn<QString>("Message");
+
+    QTest::newRow("réussi") << "Essai_App" << 16 << QByteArray("1") << true << QString();
+    QTest::newRow("échec") << "Essai_App" << 16 << QByteArray("0") << true
+                           << QStringLiteral("Problème d'enregistrement.");
+    QTest::newRow("sans Plug_App_Go") << "Essai_App_Sans_Go" << 16 << QByteArray("1") << false
+                                      << QStringLiteral("Fonction non trouvé");
+    QTest::newRow("librairie disparue")
+        << "" << 16 << QByteArray("1") << false << QStringLiteral("Librairie pas trouvé");
+    QTest::newRow("genre 32") << "Essai_32" << 32 << QByteArray("1") << false << QString();
+}
+
+void Tst_Registre::Demarrer()
+{
+    QFETCH(QString, Source);
+    QFETCH(int, Genre);
+    QFETCH(QByteArray, Resultat);
+    QFETCH(bool, Lance);
+    QFETCH(QString, Message);
+
+    Poser(Fixture(Source.isEmpty() ? QStringLiteral("Essai_App") : Source), QStringLiteral("X"));
+    const Resultat_Scan Scan = Scanner_Plugins();
+    QCOMPARE(Scan.Table_Plug[0].Fonction, Genre);
+    QVERIFY(Demarrer_Possible(Genre));
+    if (Source.isEmpty())
+    {
+        QVERIFY(QFile::remove(QStringLiteral("Plugin/") + So("X")));
+    }
+    qputenv("CORVANEL_ESSAI_RESULTAT", Resultat);
+    const QString Trace = Temporaire->filePath(QStringLiteral("trace.txt"));
+    qputenv("CORVANEL_ESSAI_TRACE", QFile::encodeName(Trace));
+
+    Plan Plan_Image{};
+    Plan_Image[Indice(239, 127)] = 3;
+    Plan_Image[Indice(0, 0)] = 2;
+    const Resultat_Demarrage Demarrage =
+        Demarrer_Plugin(Scan.Table_Plug[0], 8, Plan_Image, 100, 160);
+    QCOMPARE(Demarrage.Lance, Lance);
+    QCOMPARE(Demarrage.Message, Message);
+    if (Lance)
+    {
+        QCOMPARE(Lire(Trace), QByteArray("app Essai_App\ncouleurs 8 hauteur 100 largeur 160\n"
+                                         "dernier 3 somme 5\n"));
+        QCOMPARE(Plan_Image[Indice(1, 2)], 123); // the host's own plane, not a copy
+    }
+    else
+    {
+        QVERIFY(!QFile::exists(Trace));
+    }
+}
+
+// ---- Saving
+
+void Tst_Registre::Regle_Extention_data()
+{
+    QTest::addColumn<QString>("Chemin");
+    QTest::addColumn<QString>("Extention");
+    QTest::addColumn<QString>("Attendu");
+    QTest::newRow("sans point") << "/dessins/Image"
+                                << "c"
+                                << "/dessins/Image.c";
+    QTest::newRow("avec extension") << "/dessins/Image.asm"
+                                    << "c"
+                                    << "/dessins/Image.asm";
+    QTest::newRow("dossier pointé") << "/Mes.Dessins/Image"
+                                    << "c"
+                                    << "/Mes.Dessins/Image";
+    QTest::newRow("point final") << "/dessins/Image."
+                                 << "cvl"
+                                 << "/dessins/Image.";
+    QTest::newRow("extension vide") << "/dessins/Image"
+                                    << ""
+                                    << "/dessins/Image";
+}
+
+void Tst_Registre::Regle_Extention()
+{
+    QFETCH(QString, Chemin);
+    QFETCH(QString, Extention);
+    QFETCH(QString, Attendu);
+    Plug_Info Slot;
+    Slot.Fichier = "Plugin/X.so";
+    Slot.Extention = Extention.toStdString();
+    QCOMPARE(Appliquer_Extention(Chemin, Slot), Attendu);
+}
+
+void Tst_Registre::Enregistrer_data()
+{
+    QTest::addColumn<QString>("Source"); // placed as Plugin/X
+    QTest::addColumn<bool>("Mask");      // which command saves
+    QTest::addColumn<int>("Type_Fichier");
+    QTest::addColumn<QByteArray>("Resultat");
+    QTest::addColumn<bool>("Disparue"); // the library is removed after the scan
+    QTest::addColumn<QString>("Titre");
+    QTest::addColumn<QByteArray>("Trace"); // first line of the written file, "" for none
+
+    const QString Sans_Plugin = QString::fromUtf8(Message_Sans_Plugin);
+    const QString Chemin_X = QFile::decodeName(QByteArray::fromStdString(Chemin_Plugin(So("X"))));
+    QTest::newRow("image") << "Essai_Image" << false << 1 << QByteArray("1") << false << QString()
+                           << QByteArray("image Essai_Image");
+    QTest::newRow("image, noms soulignés")
+        << "Essai_Souligne" << false << 1 << QByteArray("1") << false << QString()
+        << QByteArray("image Essai_Souligne");
+    QTest::newRow("image, échec") << "Essai_Image" << false << 1 << QByteArray("0") << false
+                                  << QStringLiteral("Problème d'enregistrement.")
+                                  << QByteArray("image Essai_Image");
+    QTest::newRow("image, sans fonction d'enregistrement")
+        << "Essai_Variable" << false << 1 << QByteArray("1") << false << Chemin_X << QByteArray();
+    QTest::newRow("image, librairie disparue")
+        << "Essai_Image" << false << 1 << QByteArray("1") << true << "Bug 1 !!!" << QByteArray();
+    QTest::newRow("image, réussite sans fichier")
+        << "Essai_Muet" << false << 1 << QByteArray("1") << false << QString() << QByteArray();
+    QTest::newRow("image, aucun type")
+        << "Essai_Image" << false << 0 << QByteArray("1") << false << Sans_Plugin << QByteArray();
+    QTest::newRow("image, type sans plug-in")
+        << "Essai_Masque" << false << 1 << QByteArray("1") << false << Sans_Plugin << QByteArray();
+    QTest::newRow("mask") << "Essai_Masque" << true << 1 << QByteArray("1") << false << QString()
+                          << QByteArray("mask Essai_Masque");
+    QTest::newRow("mask, genre 5") << "Essai_Double" << true << 1 << QByteArray("1") << false
+                                   << QString() << QByteArray("chemin Essai_Double");
+    QTest::newRow("mask, échec") << "Essai_Masque" << true << 1 << QByteArray("0") << false
+                                 << "Bug 3 !!!" << QByteArray("mask Essai_Masque");
+    QTest::newRow("mask, noms soulignés")
+        << "Essai_Souligne" << true << 1 << QByteArray("1") << false << "Bug 2 !!!" << QByteArray();
+    QTest::newRow("mask, librairie disparue")
+        << "Essai_Masque" << true << 1 << QByteArray("1") << true << "Bug 1 !!!" << QByteArray();
+    QTest::newRow("mask, type sans plug-in")
+        << "Essai_Masque" << true << 2 << QByteArray("1") << false << Sans_Plugin << QByteArray();
+}
+
+void Tst_Registre::Enregistrer()
+{
+    QFETCH(QString, Source);
+    QFETCH(bool, Mask);
+    QFETCH(int, Type_Fichier);
+    QFETCH(QByteArray, Resultat);
+    QFETCH(bool, Disparue);
+    QFETCH(QString, Titre);
+    QFETCH(QByteArray, Trace);
+
+    Poser(Fixture(Source), QStringLiteral("X"));
+    const Resultat_Scan Scan = Scanner_Plugins();
+    if (Disparue)
+    {
+        QVERIFY(QFile::remove(QStringLiteral("Plugin/") + So("X")));
+    }
+    qputenv("CORVANEL_ESSAI_RESULTAT", Resultat);
+
+    const Plan Plan_Vide{};
+    const Plug_Info &Slot = Mask ? Slot_Mask(Scan, Type_Fichier) : Slot_Image(Scan, Type_Fichier);
+    const QString Chemin = Appliquer_Extention(Temporaire->filePath(QStringLiteral("Image")), Slot);
+    const QString Message = Mask ? Enregistrer_Mask(Slot, Chemin, "Image", Plan_Vide, 8, 8)
+                                 : Enregistrer_Image(Slot, Chemin, "Image", 4, Plan_Vide, 8, 8);
+    QCOMPARE(Message, Titre);
+    if (Trace.isEmpty())
+    {
+        QVERIFY(QDir(Temporaire->path()).entryList({"Image*"}, QDir::Files).isEmpty());
+    }
+    else
+    {
+        QCOMPARE(Lire(Chemin).split('\n').value(0), Trace);
+    }
+}
+
+// What the plug-in receives: the path in the file-name encoding, the name in Windows-1252,
+// the host's planes and sizes in the contract's order.
+void Tst_Registre::Enregistrer_Arguments()
+{
+    Poser(Fixture(QStringLiteral("Essai_Image")), QStringLiteral("A"));
+    Poser(Fixture(QStringLiteral("Essai_Masque")), QStringLiteral("B"));
+    const Resultat_Scan Scan = Scanner_Plugins();
+    QVERIFY(QDir(Temporaire->path()).mkdir(QStringLiteral("Dessins été")));
+    const QString Dossier = Temporaire->filePath(QStringLiteral("Dessins été"));
+
+    Plan Plan_Image{};
+    Plan_Image[Indice(0, 0)] = 101;
+    Plan_Image[Indice(239, 127)] = 123;
+    const QString Chemin = Appliquer_Extention(Dossier + "/Sprite", Slot_Image(Scan, 1));
+    QCOMPARE(Chemin, Dossier + "/Sprite.c");
+    QCOMPARE(Enregistrer_Image(Slot_Image(Scan, 1), Chemin, QStringLiteral("Ét€ ?"), 8, Plan_Image,
+                               128, 240),
+             QString());
+    QCOMPARE(Lire(Chemin), QByteArray("image Essai_Image\nnom c9 74 80 20 3f\n"
+                                      "couleurs 8 hauteur 128 largeur 240\n"
+                                      "dernier 123 somme 224\n"));
+
+    Plan Plan_Mask{};
+    Plan_Mask[Indice(239, 127)] = 1;
+    Plan_Mask[Indice(3, 4)] = 1;
+    const QString Chemin_Mask = Appliquer_Extention(Dossier + "/Mask_Image", Slot_Mask(Scan, 1));
+    QCOMPARE(Enregistrer_Mask(Slot_Mask(Scan, 1), Chemin_Mask, QString(), Plan_Mask, 100, 160),
+             QString());
+    QCOMPARE(Lire(Dossier + "/Mask_Image.msk"),
+             QByteArray("mask Essai_Masque\nnom\nhauteur 100 largeur 160\ndernier 1 somme 2\n"));
+}
+
+void Tst_Registre::Cp1252_Aller_Retour()
+{
+    std::string Tous;
+    for (int i = 1; i < 256; ++i)
+    {
+        Tous.push_back(static_cast<char>(i));
+    }
+    const QString Unicode = Depuis_Cp1252(Tous);
+    QCOMPARE(Unicode.size(), 255);
+    QCOMPARE(Vers_Cp1252(Unicode), Tous);
+    QCOMPARE(Unicode.at(0x80 - 1), QChar(0x20AC));
+    QCOMPARE(Unicode.at(0x81 - 1), QChar(0x0081));
+    QCOMPARE(Unicode.at(0x9D - 1), QChar(0x009D));
+    QCOMPARE(Unicode.at(0x9F - 1), QChar(0x0178));
+    QCOMPARE(Unicode.at(0xE9 - 1), QChar(0x00E9));
+    // One '?' per character outside the code page, whatever its UTF-16 length.
+    QCOMPARE(Vers_Cp1252(QStringLiteral("a\u0100b\U0001F600c")), std::string("a?b?c"));
+}
+
+// ---- The save file
+
+void Tst_Registre::Sauvegarde_Aller_Retour_data()
+{
+    QTest::addColumn<int>("Nombre_Couleur");
+    QTest::addColumn<int>("Largeur");
+    QTest::addColumn<int>("Hauteur");
+    for (int Nombre : {2, 4, 8})
+    {
+        for (auto [Largeur, Hauteur] : {std::pair{1, 1}, {10, 10}, {160, 100}, {240, 128}})
+        {
+            QTest::addRow("%d niveaux, %dx%d", Nombre, Largeur, Hauteur)
+                << Nombre << Largeur << Hauteur;
+        }
+    }
+}
+
+void Tst_Registre::Sauvegarde_Aller_Retour()
+{
+    QFETCH(int, Nombre_Couleur);
+    QFETCH(int, Largeur);
+    QFETCH(int, Hauteur);
+    if (!QFile::exists(Plugin_Livre(QStringLiteral("Sauvegarde"))))
+    {
+        QSKIP("Sauvegarde is not built");
+    }
+    Poser(Plugin_Livre(QStringLiteral("Sauvegarde")), QStringLiteral("Sauvegarde"));
+    const Resultat_Scan Scan = Scanner_Plugins();
+    QCOMPARE(Scan.Nombre_Plug_Image, 1);
+
+    const std::vector<std::uint8_t> Niveaux = Codes(Nombre_Couleur);
+    Plan Plan_Image{};
+    for (int x = 0; x < Largeur; ++x)
+    {
+        for (int y = 0; y < Hauteur; ++y)
+        {
+            Plan_Image[Indice(x, y)] = Niveaux[(x * 7 + y * 3 + x * y) % Niveaux.size()];
+        }
+    }
+    const QString Chemin = Appliquer_Extention(Temporaire->filePath("Image"), Slot_Image(Scan, 1));
+    QCOMPARE(Enregistrer_Image(Slot_Image(Scan, 1), Chemin, "Image", std::uint8_t(Nombre_Couleur),
+                               Plan_Image, std::uint8_t(Hauteur), std::uint8_t(Largeur)),
+             QString());
+    QCOMPARE(QFileInfo(Chemin).size(), 6 + 2 * Largeur * Hauteur);
+
+    Plan Relu{};
+    const Resultat_Lecture Lecture = Lire_Sauvegarde(Chemin, Relu);
+    QCOMPARE(Lecture.Etat, Etat_Lecture::Ok);
+    QCOMPARE(Lecture.Largeur, Largeur);
+    QCOMPARE(Lecture.Hauteur, Hauteur);
+    QCOMPARE(Lecture.Nombre_Couleur, Nombre_Couleur);
+    QVERIFY(Relu == Plan_Image);
+}
+
+void Tst_Registre::Lecture_data()
+{
+    QTest::addColumn<QByteArray>("Octets");
+    QTest::addColumn<QString>("Message"); // empty: read
+    QTest::addColumn<int>("Nombre_Couleur");
+    QTest::addColumn<QByteArray>("Colonnes"); // the plane's bytes, column by column
+
+    const QString Invalide = QStringLiteral("Fichier de sauvegarde invalide : ");
+    QTest::newRow("codes inconnus lus 10")
+        << Mots({3, 3, 8, 0, 9, 1, 101, 257, 2, 123, 3, 112}) << QString() << 8
+        << QByteArray("\x00\x65\x7b\x0a\x0a\x03\x01\x02\x70", 9);
+    QTest::newRow("nombre de niveaux tel quel, octets en trop")
+        << Mots({1, 1, 258, 3, 77}) << QString() << 258 << QByteArray("\x03", 1);
+    QTest::newRow("largeur 0") << Mots({0, 1, 4}) << Invalide + "largeur 0 hors de 1 à 240." << 0
+                               << QByteArray();
+    QTest::newRow("largeur 241") << Mots({241, 1, 4}) << Invalide + "largeur 241 hors de 1 à 240."
+                                 << 0 << QByteArray();
+    QTest::newRow("largeur 257") << Mots({257, 1, 4}) << Invalide + "largeur 257 hors de 1 à 240."
+                                 << 0 << QByteArray();
+    QTest::newRow("hauteur 0") << Mots({1, 0, 4}) << Invalide + "hauteur 0 hors de 1 à 128." << 0
+                               << QByteArray();
+    QTest::newRow("hauteur 129") << Mots({1, 129, 4}) << Invalide + "hauteur 129 hors de 1 à 128."
+                                 << 0 << QByteArray();
+    QTest::newRow("entête tronquée")
+        << Mots({10, 10}).append('\x04') << Invalide + "fichier tronqué (5 octets au lieu de 6)."
+        << 0 << QByteArray();
+    QTest::newRow("fichier vide") << QByteArray()
+                                  << Invalide + "fichier tronqué (0 octets au lieu de 6)." << 0
+                                  << QByteArray();
+    QTest::newRow("pixels tronqués")
+        << Mots({2, 2, 4, 1, 2, 3}).append('\x01')
+        << Invalide + "fichier tronqué (13 octets au lieu de 14)." << 0 << QByteArray();
+}
+
+void Tst_Registre::Lecture()
+{
+    QFETCH(QByteArray, Octets);
+    QFETCH(QString, Message);
+    QFETCH(int, Nombre_Couleur);
+    QFETCH(QByteArray, Colonnes);
+
+    const QString Chemin = Temporaire->filePath(QStringLiteral("essai.cvl"));
+    Ecrire(Chemin, Octets);
+    // A marked plane shows whether a refused file wrote anything.
+    Plan Plan_Image;
+    Plan_Image.fill(0xAA);
+    const Plan Avant = Plan_Image;
+    const Resultat_Lecture Lecture = Lire_Sauvegarde(Chemin, Plan_Image);
+    QCOMPARE(Lecture.Message, Message);
+    if (!Message.isEmpty())
+    {
+        QCOMPARE(Lecture.Etat, Etat_Lecture::Invalide);
+        QVERIFY(Plan_Image == Avant);
+        return;
+    }
+    QCOMPARE(Lecture.Etat, Etat_Lecture::Ok);
+    QCOMPARE(Lecture.Nombre_Couleur, Nombre_Couleur);
+    const int Largeur = Lecture.Largeur;
+    const int Hauteur = Lecture.Hauteur;
+    QCOMPARE(qsizetype(Largeur * Hauteur), Colonnes.size());
+    for (int x = 0; x < Largeur; ++x)
+    {
+        for (int y = 0; y < Hauteur; ++y)
+        {
+            QCOMPARE(Plan_Image[Indice(x, y)], std::uint8_t(Colonnes[x * Hauteur + y]));
+        }
+    }
+    // Only the picture's pixels are written.
+    QCOMPARE(Plan_Image[Indice(0, Hauteur)], 0xAA);
+    QCOMPARE(Plan_Image[Indice(Largeur, 0)], 0xAA);
+}
+
+void Tst_Registre::Lecture_Fichier_Absent()
+{
+    Plan Plan_Image{};
+    const Resultat_Lecture Lecture =
+        Lire_Sauvegarde(Temporaire->filePath("absent.cvl"), Plan_Image);
+    QCOMPARE(Lecture.Etat, Etat_Lecture::Non_Ouvert);
+    QVERIFY(Lecture.Message.isEmpty());
+    QVERIFY(Plan_Image == Plan{});
+}
+
+QTEST_GUILESS_MAIN(Tst_Registre)
+#include "tst_Registre.moc"
