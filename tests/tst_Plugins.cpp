@@ -1,0 +1,522 @@
+// The plug-in libraries as the program uses them: loaded from Plugin/, looked up by name in
+// both forms, and judged by the bytes of the files they write.
+#include <Plug_Contrat.h>
+
+#include <QFile>
+#include <QLibrary>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <array>
+#include <random>
+
+using Lignes = QList<QList<int>>; // rows from the top, each from the left
+Q_DECLARE_METATYPE(Lignes)
+
+namespace
+{
+using Plan = std::array<std::uint8_t, Plug::Taille_Plan>;
+
+const char *const Exportes[] = {"Pelkor", "Tavisk", "Roskel", "Quenda", "Mervil"};
+
+QString Fichier_Plugin(const QString &nom)
+{
+    return qEnvironmentVariable("CORVANEL_BUILD_DIR") + "/Plugin/" + nom + ".so";
+}
+
+class Plugin
+{
+  public:
+    explicit Plugin(const QString &nom) : Bibliotheque(Fichier_Plugin(nom)) {}
+    ~Plugin() { Bibliotheque.unload(); }
+
+    template <typename Type> Type Fonction(const char *nom)
+    {
+        QFunctionPointer f = Bibliotheque.resolve(nom);
+        if (!f)
+            f = Bibliotheque.resolve(QByteArray("_") + nom);
+        return reinterpret_cast<Type>(f);
+    }
+    QByteArray Texte(const char *nom)
+    {
+        const auto f = Fonction<Plug_Texte_Type>(nom);
+        return f ? QByteArray(f()) : QByteArray("<absent>");
+    }
+    // The picture or the mask form, as the kind says.
+    int Sauver(const char *chemin, const char *nom, int couleurs, const std::uint8_t *plan,
+               int hauteur, int largeur)
+    {
+        const auto genre = Fonction<Plug_Fonction_Type>("Plug_Fonction");
+        if (!genre)
+            return -1;
+        if (genre() & Plug::Genre_Mask)
+        {
+            const auto go = Fonction<Plug_Enregistrement_Mask_Type>("Plug_Enregistrement_Go");
+            return go ? go(chemin, nom, plan, hauteur, largeur) : -1;
+        }
+        const auto go = Fonction<Plug_Enregistrement_Image_Type>("Plug_Enregistrement_Go");
+        return go ? go(chemin, nom, couleurs, plan, hauteur, largeur) : -1;
+    }
+
+    QLibrary Bibliotheque;
+};
+
+Plan Remplir(const Lignes &lignes)
+{
+    Plan plan{};
+    for (int y = 0; y < lignes.size(); ++y)
+        for (int x = 0; x < lignes[y].size(); ++x)
+            plan[x * Plug::Lignes + y] = std::uint8_t(lignes[y][x]);
+    return plan;
+}
+
+// Every code a picture of that many colours can hold, or mask values with a stray 2.
+Plan Hasard(int couleurs, bool mask, unsigned graine)
+{
+    std::mt19937 alea(graine);
+    const std::vector<int> codes = mask            ? std::vector<int>{0, 1, 1, 2}
+                                   : couleurs == 2 ? std::vector<int>{0, 1}
+                                   : couleurs == 4 ? std::vector<int>{0, 1, 2, 3}
+                                                   : std::vector<int>{0, 101, 1, 112, 2, 123, 3};
+    Plan plan;
+    for (auto &octet : plan)
+        octet = std::uint8_t(codes[alea() % codes.size()]);
+    return plan;
+}
+
+QByteArray Lire(const QString &chemin)
+{
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray("<absent>");
+}
+
+void Ecrire(const QString &chemin, const QByteArray &contenu)
+{
+    QFile fichier(chemin);
+    QVERIFY(fichier.open(QIODevice::WriteOnly));
+    fichier.write(contenu);
+}
+
+QByteArray Lancer(const QString &programme, const QStringList &arguments)
+{
+    QProcess processus;
+    processus.start(programme, arguments);
+    if (!processus.waitForFinished() || processus.exitCode() != 0)
+        return "<echec> " + processus.readAllStandardError();
+    return processus.readAllStandardOutput();
+}
+
+// The sprite bytes a 68000 program sees, worked out here from the picture alone: one bit
+// plane of one row, packed into elements of `bits` bits, big-endian.
+QByteArray Octets_Ligne(const Plan &plan, bool mask, int couleurs, int p, int y, int x0,
+                        int largeur, int bits)
+{
+    QByteArray octets(bits / 8, 0);
+    for (int i = 0; i < bits && x0 + i < largeur; ++i)
+    {
+        const int x = x0 + i;
+        int niveau = plan[x * Plug::Lignes + y];
+        const bool damier = (x + y) % 2 == 0;
+        if (couleurs == 8 && niveau > 100)
+            niveau = niveau % 10 - (damier ? 0 : 1);
+        const bool bit = mask            ? niveau == 1
+                         : couleurs == 2 ? niveau == 1
+                         : p == 0        ? niveau == 1 || niveau == 3
+                                         : niveau >= 2 && niveau <= 3;
+        if (bit)
+            octets[i / 8] = char(octets[i / 8] | (0x80 >> (i % 8)));
+    }
+    return octets;
+}
+} // namespace
+
+class Tst_Plugins : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void metadonnees_data();
+    void metadonnees();
+    void fichiers_data();
+    void fichiers();
+    void echecs_data();
+    void echecs();
+    void nom_long_data();
+    void nom_long();
+    void plan_lu_sans_y_toucher_data();
+    void plan_lu_sans_y_toucher();
+    void m68k_data();
+    void m68k();
+
+  private:
+    QTemporaryDir Dossier;
+};
+
+void Tst_Plugins::metadonnees_data()
+{
+    QTest::addColumn<QString>("bibliotheque");
+    QTest::addColumn<int>("genre");
+    QTest::addColumn<QByteArray>("nom");
+    QTest::addColumn<QByteArray>("version");
+    QTest::addColumn<QByteArray>("description");
+    QTest::addColumn<QByteArray>("extension");
+    QTest::newRow("Pelkor") << "Pelkor" << 1 << QByteArray("GenLib (language C)")
+                            << QByteArray("1.0")
+                            << QByteArray("Enregistrement de l'image au GenCLib.")
+                            << QByteArray("c");
+    QTest::newRow("Tavisk") << "Tavisk" << 1 << QByteArray("Sprite (language C)")
+                            << QByteArray("2.0")
+                            << QByteArray("Enregistrement de l'image en sprite au format C.")
+                            << QByteArray("c");
+    QTest::newRow("Roskel") << "Roskel" << 1 << QByteArray("Sprite (language ASM)")
+                            << QByteArray("2.0")
+                            << QByteArray("Enregistrement de l'image en sprite au format ASM.")
+                            << QByteArray("asm");
+    QTest::newRow("Quenda") << "Quenda" << 4 << QByteArray("Mask (language C)") << QByteArray("1.0")
+                            << QByteArray("Enregistrement du mask de l'image au format C.")
+                            << QByteArray("c");
+    QTest::newRow("Mervil") << "Mervil" << 4 << QByteArray("Mask (language ASM)")
+                            << QByteArray("1.0")
+                            << QByteArray("Enregistrement du mask de l'image au format ASM.")
+                            << QByteArray("asm");
+    QTest::newRow("Sauvegarde") << "Sauvegarde" << 1
+                                << QByteArray("Sauvegarde d'image Corvanel 3.0")
+                                << QByteArray("1.0")
+                                << QByteArray("Sauvegarde de l'image pour une utilisation ult\xE9"
+                                              "rieur. (Compatible avec la version 2.0 de Corvanel)")
+                                << QByteArray("cvl");
+}
+
+void Tst_Plugins::metadonnees()
+{
+    QFETCH(QString, bibliotheque);
+    QFETCH(int, genre);
+    Plugin plugin(bibliotheque);
+    QVERIFY2(plugin.Bibliotheque.load(), qPrintable(plugin.Bibliotheque.errorString()));
+    QCOMPARE(plugin.Fonction<Plug_Fonction_Type>("Plug_Fonction")(), genre);
+    QTEST(plugin.Texte("Plug_Nom"), "nom");
+    QTEST(plugin.Texte("Plug_Version"), "version");
+    QTEST(plugin.Texte("Plug_Description"), "description");
+    QTEST(plugin.Texte("Plug_Enregistrement_Extention"), "extension");
+    QCOMPARE(plugin.Texte("Plug_Auteur"), QByteArray("L'\xE9"
+                                                     "quipe Corvanel"));
+    QCOMPARE(plugin.Texte("Plug_Mail"), QByteArray("corvanel@example.org"));
+    QCOMPARE(plugin.Texte("Plug_Site"), QByteArray("https://corvanel.example.org"));
+
+    QStringList attendus = {"Plug_Auteur",
+                            "Plug_Description",
+                            "Plug_Enregistrement_Extention",
+                            "Plug_Enregistrement_Go",
+                            "Plug_Fonction",
+                            "Plug_Mail",
+                            "Plug_Nom",
+                            "Plug_Site",
+                            "Plug_Version"};
+    if (bibliotheque == "Sauvegarde")
+    {
+        attendus.insert(4, "Plug_Enregistrement_Mode");
+        QCOMPARE(plugin.Fonction<Plug_Enregistrement_Mode_Type>("Plug_Enregistrement_Mode")(), 0);
+    }
+    QStringList exportes;
+    const QByteArray table = Lancer("nm", {"-D", "--defined-only", plugin.Bibliotheque.fileName()});
+    for (const QByteArray &ligne : table.split('\n'))
+        if (const QList<QByteArray> champs = ligne.simplified().split(' '); champs.size() == 3)
+            exportes << champs[2];
+    exportes.sort();
+    QCOMPARE(exportes, attendus);
+}
+
+void Tst_Plugins::fichiers_data()
+{
+    QTest::addColumn<QString>("bibliotheque");
+    QTest::addColumn<QByteArray>("nom");
+    QTest::addColumn<int>("couleurs");
+    QTest::addColumn<int>("largeur");
+    QTest::addColumn<int>("hauteur");
+    QTest::addColumn<Lignes>("lignes");
+    QTest::addColumn<int>("resultat");
+    QTest::addColumn<QByteArray>("attendu");
+
+    const Lignes exemple = {{0, 1, 2, 3, 0, 1, 2, 3}, {3, 3, 3, 3, 0, 0, 0, 0}};
+    const Lignes logo = {{1, 0, 0, 0, 0, 0, 0, 0, 1, 1}};
+    const Lignes masque = {{1, 1, 1, 1, 0, 0, 0, 0}, {1, 0, 0, 0, 0, 0, 0, 1}};
+    const Lignes demi_niveaux = {{101, 101}, {123, 112}};
+    const Lignes tout_112(2, QList<int>(8, 112));
+    auto ligne = [](const char *nom, const char *bibliotheque, const char *image, int couleurs,
+                    int largeur, int hauteur, const Lignes &lignes, int resultat,
+                    const QByteArray &attendu)
+    {
+        QTest::newRow(nom) << bibliotheque << QByteArray(image) << couleurs << largeur << hauteur
+                           << lignes << resultat << attendu;
+    };
+    ligne("Tavisk exemple", "Tavisk", "Image", 4, 8, 2, exemple, 1,
+          "\r\n\r\nunsigned char Image_C0[] = {0x55,0xF0};\r\n\r\n"
+          "\r\n\r\nunsigned char Image_C1[] = {0x33,0xF0};\r\n\r\n");
+    ligne("Tavisk noir et blanc", "Tavisk", "Logo", 2, 10, 1, logo, 1,
+          "\r\n\r\nunsigned int Logo_C0[] = {0x80C0};\r\n\r\n");
+    ligne("Tavisk 2 couleurs sans gris", "Tavisk", "Image", 2, 4, 1, {{1, 2, 3, 0}}, 1,
+          "\r\n\r\nunsigned char Image_C0[] = {0x80};\r\n\r\n");
+    ligne("Tavisk demi-niveaux", "Tavisk", "Image", 8, 2, 2, demi_niveaux, 1,
+          "\r\n\r\nunsigned char Image_C0[] = {0x80,0x00};\r\n\r\n"
+          "\r\n\r\nunsigned char Image_C1[] = {0x00,0xC0};\r\n\r\n");
+    ligne("Tavisk codes sans ton", "Tavisk", "Image", 4, 3, 1, {{9, 10, 3}}, 1,
+          "\r\n\r\nunsigned char Image_C0[] = {0x20};\r\n\r\n"
+          "\r\n\r\nunsigned char Image_C1[] = {0x20};\r\n\r\n");
+    ligne("Tavisk sans ligne", "Tavisk", "Image", 2, 8, 0, {}, 1,
+          "\r\n\r\nunsigned char Image_C0[] = };\r\n\r\n");
+    ligne("Tavisk nom avec blancs", "Tavisk", "Mon image", 2, 1, 1, {{1}}, 1,
+          "\r\n\r\nunsigned char Mon image_C0[] = {0x80};\r\n\r\n");
+    ligne("Tavisk nom vide", "Tavisk", "", 2, 1, 1, {{1}}, 1,
+          "\r\n\r\nunsigned char _C0[] = {0x80};\r\n\r\n");
+    ligne("Pelkor exemple", "Pelkor", "Image", 4, 8, 2, exemple, 1,
+          "\r\n\r\nunsigned char Image[] = {0x55,0x33,0xF0,0xF0};\r\n\r\n");
+    ligne("Pelkor 16 colonnes", "Pelkor", "Image", 4, 16, 1,
+          {{3, 3, 3, 3, 3, 3, 3, 3, 1, 1, 1, 1, 1, 1, 1, 1}}, 1,
+          "\r\n\r\nunsigned int Image[] = {0xFFFF,0xFF00};\r\n\r\n");
+    ligne("Pelkor damier de 112", "Pelkor", "Image", 8, 8, 2, tout_112, 1,
+          "\r\n\r\nunsigned char Image[] = {0x55,0xAA,0xAA,0x55};\r\n\r\n");
+    ligne("Pelkor sans ligne", "Pelkor", "Image", 4, 8, 0, {}, 1,
+          "\r\n\r\nunsigned char Image[] = };\r\n\r\n");
+    ligne("Pelkor refuse le noir et blanc", "Pelkor", "Image", 2, 8, 2, exemple, 0,
+          "Le Noir & Blanc n'est pas support\xE9, pr\xE9"
+          "f\xE9rez le plug-in Sprite C pour ce type d'enregistrement.");
+    ligne("Roskel exemple", "Roskel", "Image", 4, 8, 2, exemple, 1,
+          "\r\nImage_C0\r\n\tdc.b 85\r\n\tdc.b 240\r\r\n"
+          "\r\nImage_C1\r\n\tdc.b 51\r\n\tdc.b 240\r\r\n");
+    ligne("Roskel noir et blanc", "Roskel", "Logo", 2, 10, 1, logo, 1,
+          "\r\nLogo_C0\r\n\tdc.b 128,192\r\r\n");
+    ligne("Roskel sans ligne", "Roskel", "Image", 2, 8, 0, {}, 1, "\r\nImage_C0\r\r\n");
+    ligne("Roskel sans colonne", "Roskel", "Image", 2, 0, 1, {}, 1, "\r\nImage_C0\r\n\tdc.b\r\r\n");
+    ligne("Quenda exemple", "Quenda", "Image", 0, 8, 2, masque, 1,
+          "unsigned char Image_Mask[] = {0xF0,0x81};\r\n");
+    ligne("Quenda 9 colonnes, 2 hors masque", "Quenda", "Image", 0, 9, 1,
+          {{1, 1, 1, 1, 1, 1, 1, 2, 1, 1}}, 1, "unsigned char Image_Mask[] = {0xFE,0x80};\r\n");
+    ligne("Quenda sans ligne", "Quenda", "Image", 0, 8, 0, {}, 1,
+          "unsigned char Image_Mask[] = };\r\n");
+    ligne("Mervil exemple", "Mervil", "Image", 0, 8, 2, masque, 1,
+          "\r\nMask_Image\r\n\tdc.b 240\r\n\tdc.b 129\r\r\n");
+    ligne("Mervil 10 colonnes", "Mervil", "Image", 0, 10, 2, {QList<int>(10, 1), {}}, 1,
+          "\r\nMask_Image\r\n\tdc.b 255,192\r\n\tdc.b 0,0\r\r\n");
+    ligne("Mervil sans ligne", "Mervil", "Image", 0, 8, 0, {}, 1, "\r\nMask_Image\r\r\n");
+    ligne("Sauvegarde lignes d'abord", "Sauvegarde", "Image", 8, 3, 2, {{0, 101, 1}, {112, 2, 123}},
+          1,
+          QByteArray("\3\0\2\0\x08\0"
+                     "\0\0\x65\0\1\0"
+                     "\x70\0\2\0\x7B\0",
+                     18));
+    ligne("Sauvegarde 10 x 10 sans fin de ligne", "Sauvegarde", "Image", 4, 10, 10,
+          Lignes(10, QList<int>(10, 10)), 1,
+          QByteArray("\x0A\0\x0A\0\4\0", 6) + QByteArray("\x0A\0", 2).repeated(100));
+    ligne("Sauvegarde vide", "Sauvegarde", "Image", 2, 0, 0, {}, 1, QByteArray("\0\0\0\0\2\0", 6));
+}
+
+void Tst_Plugins::fichiers()
+{
+    QFETCH(QString, bibliotheque);
+    QFETCH(QByteArray, nom);
+    QFETCH(int, couleurs);
+    QFETCH(int, largeur);
+    QFETCH(int, hauteur);
+    QFETCH(Lignes, lignes);
+    QFETCH(int, resultat);
+    QFETCH(QByteArray, attendu);
+
+    // A longer file already there must be replaced, not overwritten in part.
+    const QString chemin = Dossier.filePath("sortie");
+    Ecrire(chemin, QByteArray(70000, 'x'));
+    const Plan plan = Remplir(lignes);
+    const Plan avant = plan;
+    Plugin plugin(bibliotheque);
+    QCOMPARE(plugin.Sauver(chemin.toUtf8(), nom, couleurs, plan.data(), hauteur, largeur),
+             resultat);
+    QCOMPARE(Lire(chemin), attendu);
+    QVERIFY(plan == avant);
+}
+
+void Tst_Plugins::echecs_data()
+{
+    QTest::addColumn<QString>("bibliotheque");
+    QTest::addColumn<QString>("cas");
+    for (const char *bibliotheque :
+         {"Pelkor", "Tavisk", "Roskel", "Quenda", "Mervil", "Sauvegarde"})
+        for (const char *cas : {"dossier absent", "disque plein", "disque plein a la fermeture",
+                                "chemin nul", "nom nul", "largeur 241", "hauteur 129"})
+            QTest::addRow("%s, %s", bibliotheque, cas) << bibliotheque << cas;
+}
+
+void Tst_Plugins::echecs()
+{
+    QFETCH(QString, bibliotheque);
+    QFETCH(QString, cas);
+    const Plan plan = Hasard(4, false, 1);
+    QString chemin = Dossier.filePath("existant");
+    Ecrire(chemin, "garde");
+    const char *nom = "Image";
+    int largeur = 16, hauteur = 16;
+    if (cas == "dossier absent")
+        chemin = Dossier.filePath("absent/sortie");
+    else if (cas.startsWith("disque plein"))
+    {
+        if (!QFile::exists("/dev/full"))
+            QSKIP("/dev/full is missing here");
+        chemin = "/dev/full";
+        // A big file fails in the write itself; a small one only when the close flushes it.
+        largeur = cas == "disque plein" ? 240 : 1;
+        hauteur = cas == "disque plein" ? 128 : 1;
+    }
+    else if (cas == "nom nul")
+        nom = nullptr;
+    else if (cas == "largeur 241")
+        largeur = 241;
+    else if (cas == "hauteur 129")
+        hauteur = 129;
+
+    const QByteArray octets = chemin.toUtf8();
+    Plugin plugin(bibliotheque);
+    QCOMPARE(plugin.Sauver(cas == "chemin nul" ? nullptr : octets.constData(), nom, 4, plan.data(),
+                           hauteur, largeur),
+             0);
+    QCOMPARE(Lire(Dossier.filePath("existant")), QByteArray("garde"));
+    QVERIFY(!QFile::exists(Dossier.filePath("absent")));
+}
+
+void Tst_Plugins::nom_long_data()
+{
+    QTest::addColumn<QString>("bibliotheque");
+    for (const char *bibliotheque : Exportes)
+        QTest::newRow(bibliotheque) << bibliotheque;
+}
+
+void Tst_Plugins::nom_long()
+{
+    QFETCH(QString, bibliotheque);
+    const QByteArray nom = QByteArray("Nom_tres_long_").repeated(40) + "fin";
+    const QString chemin = Dossier.filePath("long");
+    const Plan plan = Hasard(4, false, 2);
+    Plugin plugin(bibliotheque);
+    QCOMPARE(plugin.Sauver(chemin.toUtf8(), nom, 4, plan.data(), 2, 8), 1);
+    QVERIFY(Lire(chemin).contains(nom + (bibliotheque == "Quenda" ? "_Mask[] = {" : "")));
+}
+
+void Tst_Plugins::plan_lu_sans_y_toucher_data()
+{
+    QTest::addColumn<QString>("bibliotheque");
+    QTest::addColumn<int>("largeur");
+    QTest::addColumn<int>("hauteur");
+    for (const char *bibliotheque :
+         {"Pelkor", "Tavisk", "Roskel", "Quenda", "Mervil", "Sauvegarde"})
+    {
+        QTest::addRow("%s 240 x 128", bibliotheque) << bibliotheque << 240 << 128;
+        QTest::addRow("%s 5 x 3", bibliotheque) << bibliotheque << 5 << 3;
+    }
+}
+
+// The buffer ends right after the last pixel, so a sanitized build catches any read beyond.
+void Tst_Plugins::plan_lu_sans_y_toucher()
+{
+    QFETCH(QString, bibliotheque);
+    QFETCH(int, largeur);
+    QFETCH(int, hauteur);
+    const Plan hasard = Hasard(8, false, 3);
+    std::vector<std::uint8_t> plan(hasard.begin(),
+                                   hasard.begin() + (largeur - 1) * Plug::Lignes + hauteur);
+    const auto avant = plan;
+    Plugin plugin(bibliotheque);
+    QCOMPARE(
+        plugin.Sauver(Dossier.filePath("plan").toUtf8(), "Image", 8, plan.data(), hauteur, largeur),
+        1);
+    QVERIFY(plan == avant);
+}
+
+void Tst_Plugins::m68k_data()
+{
+    QTest::addColumn<QString>("bibliotheque");
+    QTest::addColumn<int>("couleurs");
+    QTest::addColumn<int>("largeur");
+    QTest::addColumn<int>("hauteur");
+    const int tailles[][2] = {{8, 3}, {9, 2}, {16, 2}, {17, 3}, {240, 128}};
+    const int couleurs_images[] = {4, 8, 2, 4, 8};
+    for (const char *bibliotheque : {"Tavisk", "Pelkor", "Roskel", "Quenda", "Mervil"})
+        for (int i = 0; i < 5; ++i)
+        {
+            const int couleurs =
+                QByteArray(bibliotheque) == "Pelkor" ? 4 + 4 * (i % 2) : couleurs_images[i];
+            QTest::addRow("%s %d couleurs, %d x %d", bibliotheque, couleurs, tailles[i][0],
+                          tailles[i][1])
+                << bibliotheque << couleurs << tailles[i][0] << tailles[i][1];
+        }
+}
+
+// A 68000 tool chain takes the file, and its object holds exactly the sprite's bytes.
+void Tst_Plugins::m68k()
+{
+    QFETCH(QString, bibliotheque);
+    QFETCH(int, couleurs);
+    QFETCH(int, largeur);
+    QFETCH(int, hauteur);
+    const QString gcc = QStandardPaths::findExecutable("m68k-linux-gnu-gcc");
+    const QString as = QStandardPaths::findExecutable("m68k-linux-gnu-as");
+    if (gcc.isEmpty() || as.isEmpty())
+        QSKIP("m68k-linux-gnu-gcc or m68k-linux-gnu-as is not on PATH (Debian packages "
+              "gcc-m68k-linux-gnu and binutils-m68k-linux-gnu)");
+
+    const bool mask = bibliotheque == "Quenda" || bibliotheque == "Mervil";
+    const bool assembleur = bibliotheque == "Roskel" || bibliotheque == "Mervil";
+    const Plan plan = Hasard(couleurs, mask, largeur * 1000 + couleurs);
+    const QString source = Dossier.filePath(assembleur ? "sprite.asm" : "sprite.c");
+    const QString objet = Dossier.filePath("sprite.o");
+    Plugin plugin(bibliotheque);
+    QCOMPARE(plugin.Sauver(source.toUtf8(), "Sprite", couleurs, plan.data(), hauteur, largeur), 1);
+
+    // Each symbol with the bytes it must hold.
+    const int bits = assembleur || mask ? 8 : largeur <= 8 ? 8 : largeur <= 16 ? 16 : 32;
+    const int plans = mask || couleurs == 2 ? 1 : 2;
+    QList<QPair<QByteArray, QByteArray>> attendus;
+    if (bibliotheque == "Pelkor")
+    {
+        QByteArray octets;
+        for (int y = 0; y < hauteur; ++y)
+            for (int x0 = 0; x0 < largeur; x0 += bits)
+                for (int p = 0; p < 2; ++p)
+                    octets += Octets_Ligne(plan, false, couleurs, p, y, x0, largeur, bits);
+        attendus.append({"Sprite", octets});
+    }
+    else
+        for (int p = 0; p < plans; ++p)
+        {
+            QByteArray octets;
+            for (int y = 0; y < hauteur; ++y)
+                for (int x0 = 0; x0 < largeur; x0 += bits)
+                    octets += Octets_Ligne(plan, mask, couleurs, p, y, x0, largeur, bits);
+            attendus.append({bibliotheque == "Quenda"   ? "Sprite_Mask"
+                             : bibliotheque == "Mervil" ? "Mask_Sprite"
+                                                        : "Sprite_C" + QByteArray::number(p),
+                             octets});
+        }
+
+    const QByteArray sortie = assembleur
+                                  ? Lancer(as, {"-M", source, "-o", objet})
+                                  : Lancer(gcc, {"-m68000", "-mshort", "-c", source, "-o", objet});
+    QVERIFY2(!sortie.startsWith("<echec>"), sortie.constData());
+    const QString section = assembleur ? ".text" : ".data";
+    const QString binaire = Dossier.filePath("section.bin");
+    Lancer("m68k-linux-gnu-objcopy", {"-O", "binary", "--only-section=" + section, objet, binaire});
+    const QByteArray contenu = Lire(binaire);
+    QMap<QByteArray, int> adresses;
+    for (const QByteArray &ligne : Lancer("m68k-linux-gnu-nm", {objet}).split('\n'))
+        if (const QList<QByteArray> champs = ligne.split(' '); champs.size() == 3)
+            adresses[champs[2]] = champs[0].toInt(nullptr, 16);
+    int fin = 0;
+    for (const auto &[symbole, octets] : attendus)
+    {
+        QVERIFY2(adresses.contains(symbole), symbole.constData());
+        QCOMPARE(contenu.mid(adresses[symbole], octets.size()), octets);
+        fin = std::max(fin, int(adresses[symbole] + octets.size()));
+    }
+    QCOMPARE(contenu.size(), fin);
+}
+
+QTEST_GUILESS_MAIN(Tst_Plugins)
+#include "tst_Plugins.moc"
