@@ -24,10 +24,11 @@ public:
     // Filters are written "Desc|*.ext|Desc|*.ext" (several patterns joined by ';').
     virtual std::optional<Choix_Fichier> Ouvrir_Fichier(QWidget *parent, const QString &titre,
                                                         const QString &filtre) = 0;
-    virtual std::optional<Choix_Fichier>
-    Enregistrer_Fichier(QWidget *parent, const QString &titre, const QString &filtre,
-                        const QString &nom_propose, const QString &extension_defaut,
-                        int type_initial) = 0;
+    virtual std::optional<Choix_Fichier> Enregistrer_Fichier(QWidget *parent, const QString &titre,
+                                                             const QString &filtre,
+                                                             const QString &nom_propose,
+                                                             const QString &extension_defaut,
+                                                             int type_initial) = 0;
     // The chosen font, or nothing when cancelled.
     virtual std::optional<QFont> Choisir_Police(QWidget *parent, const QFont &actuelle) = 0;
     virtual void Information(QWidget *parent, const QString &titre, const QString &texte) = 0;

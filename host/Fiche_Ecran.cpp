@@ -58,8 +58,8 @@ void TFEcran::Peindre_Image()
     {
         for (int x = 0; x < Largeur_Image; ++x)
         {
-            const QRgb rgb =
-                Vers_Rgb(Corvanel::Couleur_Affichage(Plan_Image[Indice(x, y)], Nombre_Couleur, mode));
+            const QRgb rgb = Vers_Rgb(
+                Corvanel::Couleur_Affichage(Plan_Image[Indice(x, y)], Nombre_Couleur, mode));
             for (int j = 0; j < z; ++j)
             {
                 QRgb *ligne = reinterpret_cast<QRgb *>(image.scanLine(y * z + j));

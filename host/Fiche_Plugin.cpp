@@ -1,5 +1,6 @@
 #include "Fiche_Plugin.h"
 
+#include "Bibliotheque.h"
 #include "Demarrage.h"
 #include "Explorateur.h"
 #include "Fiche_Ecran.h"
@@ -52,8 +53,8 @@ TFPlugin::TFPlugin(TFMain *principal)
 
     // The scan runs once, here: the main window already exists and receives the tables.
     principal->Plugins = Scanner_Plugins();
-    ListePlug->addItems(QStringList(principal->Plugins.ListePlug.begin(),
-                                    principal->Plugins.ListePlug.end()));
+    ListePlug->addItems(
+        QStringList(principal->Plugins.ListePlug.begin(), principal->Plugins.ListePlug.end()));
     Table_Plug = principal->Plugins.Table_Plug;
 }
 
@@ -63,8 +64,7 @@ void TFPlugin::ListePlugClick()
     Description->clear();
     if (ligne < 0 || ligne >= static_cast<int>(Table_Plug.size()))
         return;
-    const std::string chemin =
-        QFile::encodeName(QStringLiteral("Plugin/") + ListePlug->item(ligne)->text()).toStdString();
+    const std::string chemin = Chemin_Plugin(ListePlug->item(ligne)->text());
     Description->setPlainText(Details_Plugin(chemin).join(QLatin1Char('\n')));
     Button2->setEnabled(Demarrer_Possible(Table_Plug[ligne].Fonction));
 }
@@ -75,9 +75,9 @@ void TFPlugin::Demarrer()
     if (ligne < 0 || ligne >= static_cast<int>(Table_Plug.size()))
         return;
     TFEcran &ecran = *FEcran;
-    const Resultat_Demarrage resultat = Demarrer_Plugin(
-        Table_Plug[ligne], ecran.Nombre_Couleur, ecran.Plan_Image, ecran.Hauteur_Image,
-        ecran.Largeur_Image);
+    const Resultat_Demarrage resultat =
+        Demarrer_Plugin(Table_Plug[ligne], ecran.Nombre_Couleur, ecran.Plan_Image,
+                        ecran.Hauteur_Image, ecran.Largeur_Image);
     if (!resultat.Message.isEmpty())
         setWindowTitle(resultat.Message);
     if (resultat.Lance)

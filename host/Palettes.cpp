@@ -60,8 +60,7 @@ Panneau_Couleur::Panneau_Couleur(QWidget *parent) : QFrame(parent)
 void Panneau_Couleur::Definir(std::uint8_t code)
 {
     Tag = code;
-    Couleur = FEcran ? FEcran->Couleur_Affichage(code)
-                     : Couleur_Affichage(code, 4, Mode_Courant());
+    Couleur = FEcran ? FEcran->Couleur_Affichage(code) : Couleur_Affichage(code, 4, Mode_Courant());
     update();
 }
 
@@ -92,7 +91,8 @@ void Palette_Retouche::paintEvent(QPaintEvent *)
 
 void Palette_Retouche::mouseReleaseEvent(QMouseEvent *evenement)
 {
-    const std::uint8_t code = Niveau_Choisi(evenement->position().toPoint().x(), FEcran->Nombre_Couleur);
+    const std::uint8_t code =
+        Niveau_Choisi(evenement->position().toPoint().x(), FEcran->Nombre_Couleur);
     (evenement->button() == Qt::LeftButton ? Gauche : Droite)->Definir(code);
 }
 } // namespace Corvanel

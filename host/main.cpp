@@ -17,7 +17,8 @@ int main(int argc, char **argv)
     }
     catch (const std::exception &erreur)
     {
-        QMessageBox::critical(nullptr, QStringLiteral("Corvanel"), QString::fromLocal8Bit(erreur.what()));
+        QMessageBox::critical(nullptr, QStringLiteral("Corvanel"),
+                              QString::fromLocal8Bit(erreur.what()));
         return 1;
     }
     const int resultat = application.exec();

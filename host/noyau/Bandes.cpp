@@ -39,10 +39,10 @@ std::vector<std::uint8_t> Codes_En_Usage(std::uint8_t nombre_couleur)
     }
 }
 
-std::uint8_t Quantifier_Couleur(std::uint32_t valeur, std::uint8_t nombre_couleur,
-                                const Bandes &b)
+std::uint8_t Quantifier_Couleur(std::uint32_t valeur, std::uint8_t nombre_couleur, const Bandes &b)
 {
-    const auto unites = [](std::int32_t bande) { return static_cast<std::uint32_t>(bande) * Pas_Unite; };
+    const auto unites = [](std::int32_t bande)
+    { return static_cast<std::uint32_t>(bande) * Pas_Unite; };
     switch (nombre_couleur)
     {
     case 2:
@@ -65,9 +65,9 @@ std::uint8_t Quantifier_Couleur(std::uint32_t valeur, std::uint8_t nombre_couleu
         // Stacked from the dark end; a value on a limit goes to the lighter level.
         std::uint32_t limite = 0;
         const std::pair<std::int32_t, std::uint8_t> pile[] = {
-            {b.Bande_3, Code::Noir},         {b.Bande_123, Code::Demi_23},
-            {b.Bande_2, Code::Gris_Fonce},   {b.Bande_112, Code::Demi_12},
-            {b.Bande_1, Code::Gris_Clair},   {b.Bande_101, Code::Demi_01}};
+            {b.Bande_3, Code::Noir},       {b.Bande_123, Code::Demi_23},
+            {b.Bande_2, Code::Gris_Fonce}, {b.Bande_112, Code::Demi_12},
+            {b.Bande_1, Code::Gris_Clair}, {b.Bande_101, Code::Demi_01}};
         for (const auto &[bande, code] : pile)
         {
             limite += unites(bande);

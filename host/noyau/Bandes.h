@@ -45,8 +45,7 @@ struct Segment_Barre
     int Droite;
     std::uint8_t Code;
 };
-std::vector<Segment_Barre> Segments_Palette_Lum(const Bandes &bandes,
-                                                std::uint8_t nombre_couleur);
+std::vector<Segment_Barre> Segments_Palette_Lum(const Bandes &bandes, std::uint8_t nombre_couleur);
 } // namespace Corvanel
 
 #endif

@@ -3,8 +3,8 @@
 #include "Couleurs.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <QImageReader>
+#include <algorithm>
 
 namespace Corvanel
 {
@@ -36,9 +36,8 @@ Resultat_Decodage Decoder_Image(const QString &chemin, bool bitmap_seul)
     QImageReader lecteur(chemin, bitmap_seul ? QByteArray("bmp") : QByteArray());
     lecteur.setDecideFormatFromContent(!bitmap_seul);
     const QSize taille = lecteur.size();
-    if (taille.isValid() &&
-        (taille.width() > Cote_Maximum || taille.height() > Cote_Maximum ||
-         qint64(taille.width()) * taille.height() > Pixels_Maximum))
+    if (taille.isValid() && (taille.width() > Cote_Maximum || taille.height() > Cote_Maximum ||
+                             qint64(taille.width()) * taille.height() > Pixels_Maximum))
         return {{},
                 debut + QStringLiteral("l'image annonce %1 x %2 pixels, plus que les %3 "
                                        "millions acceptés")
@@ -66,7 +65,8 @@ std::uint32_t Valeur_Source(const QImage &image, int x, int y)
         {
             // Transparent parts read as white paper.
             const auto sur_blanc = [a](int c) { return (c * a + 255 * (255 - a) + 127) / 255; };
-            if (format == QImage::Format_ARGB32_Premultiplied || format == QImage::Format_RGBA8888_Premultiplied)
+            if (format == QImage::Format_ARGB32_Premultiplied ||
+                format == QImage::Format_RGBA8888_Premultiplied)
                 rgb = qUnpremultiply(rgb);
             return Valeur_Couleur(sur_blanc(qRed(rgb)), sur_blanc(qGreen(rgb)),
                                   sur_blanc(qBlue(rgb)));
@@ -75,8 +75,8 @@ std::uint32_t Valeur_Source(const QImage &image, int x, int y)
     return Depuis_Rgb(rgb);
 }
 
-void Convertir_Image(Plan &plan, const Image_Source &source, int largeur, int hauteur,
-                     bool adapter, std::uint8_t nombre_couleur, const Bandes &bandes)
+void Convertir_Image(Plan &plan, const Image_Source &source, int largeur, int hauteur, bool adapter,
+                     std::uint8_t nombre_couleur, const Bandes &bandes)
 {
     largeur = std::clamp(largeur, 0, Colonnes_Plan);
     hauteur = std::clamp(hauteur, 0, Lignes_Plan);

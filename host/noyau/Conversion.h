@@ -39,8 +39,8 @@ std::uint32_t Valeur_Source(const QImage &image, int x, int y);
 // Samples the source onto width x height points (fit: nearest-point scaling of the whole
 // source onto the frame; cut: top-left corner at one pixel per pixel) and stores each point's
 // level code. Only the picture's region of the plane is written.
-void Convertir_Image(Plan &plan, const Image_Source &source, int largeur, int hauteur,
-                     bool adapter, std::uint8_t nombre_couleur, const Bandes &bandes);
+void Convertir_Image(Plan &plan, const Image_Source &source, int largeur, int hauteur, bool adapter,
+                     std::uint8_t nombre_couleur, const Bandes &bandes);
 } // namespace Corvanel
 
 #endif

@@ -47,9 +47,11 @@ void Miroir_Vertical(Plan &plan, int largeur, int hauteur)
 void Decaler_Image(Plan &plan, int largeur, int hauteur, int dx, int dy)
 {
     const Region r = Borner(largeur, hauteur);
-    Deplacer(plan, r, [r, dx, dy](int x, int y) {
-        return std::pair{(x + dx + r.largeur) % r.largeur, (y + dy + r.hauteur) % r.hauteur};
-    });
+    Deplacer(
+        plan, r,
+        [r, dx, dy](int x, int y) {
+            return std::pair{(x + dx + r.largeur) % r.largeur, (y + dy + r.hauteur) % r.hauteur};
+        });
 }
 
 void Creer_Mask_Auto(Plan &mask, const Plan &image, int largeur, int hauteur, std::uint8_t fond)

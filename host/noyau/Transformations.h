@@ -12,8 +12,7 @@ void Miroir_Vertical(Plan &plan, int largeur, int hauteur);
 void Decaler_Image(Plan &plan, int largeur, int hauteur, int dx, int dy);
 
 // Mask: 0 where the picture holds the background code, 1 elsewhere.
-void Creer_Mask_Auto(Plan &mask, const Plan &image, int largeur, int hauteur,
-                     std::uint8_t fond);
+void Creer_Mask_Auto(Plan &mask, const Plan &image, int largeur, int hauteur, std::uint8_t fond);
 // 1 becomes 0, anything else becomes 1.
 void Inverser_Mask(Plan &mask, int largeur, int hauteur);
 } // namespace Corvanel

@@ -1,0 +1,83 @@
+// A scripted stand-in for the program's dialogs: answers come from queues, every request is
+// recorded.
+#ifndef CORVANEL_DIALOGUES_FACTICES_H
+#define CORVANEL_DIALOGUES_FACTICES_H
+
+#include "Dialogues.h"
+
+#include <QList>
+#include <QStringList>
+#include <deque>
+
+struct Dialogues_Factices : Corvanel::Dialogues
+{
+    struct Demande
+    {
+        QString Genre; // "ouvrir", "enregistrer", "police", "information", "erreur", "document"
+        QString Titre;
+        QString Texte; // filter, message or target
+        QString Nom_Propose;
+        QString Extension;
+        int Type_Initial = 0;
+    };
+
+    // A scripted answer whose type is 0 stands for a cancelled dialog.
+    std::deque<Corvanel::Choix_Fichier> Reponses_Fichier;
+    std::deque<std::optional<QFont>> Reponses_Police;
+    QList<Demande> Demandes;
+
+    std::optional<Corvanel::Choix_Fichier> Suivante()
+    {
+        if (Reponses_Fichier.empty())
+            return std::nullopt;
+        const Corvanel::Choix_Fichier r = Reponses_Fichier.front();
+        Reponses_Fichier.pop_front();
+        if (r.Type <= 0)
+            return std::nullopt;
+        return r;
+    }
+    std::optional<Corvanel::Choix_Fichier> Ouvrir_Fichier(QWidget *, const QString &titre,
+                                                          const QString &filtre) override
+    {
+        Demandes.append({QStringLiteral("ouvrir"), titre, filtre, {}, {}, 0});
+        return Suivante();
+    }
+    std::optional<Corvanel::Choix_Fichier>
+    Enregistrer_Fichier(QWidget *, const QString &titre, const QString &filtre,
+                        const QString &nom_propose, const QString &extension, int type) override
+    {
+        Demandes.append(
+            {QStringLiteral("enregistrer"), titre, filtre, nom_propose, extension, type});
+        return Suivante();
+    }
+    std::optional<QFont> Choisir_Police(QWidget *, const QFont &) override
+    {
+        Demandes.append({QStringLiteral("police"), {}, {}, {}, {}, 0});
+        if (Reponses_Police.empty())
+            return std::nullopt;
+        auto r = Reponses_Police.front();
+        Reponses_Police.pop_front();
+        return r;
+    }
+    void Information(QWidget *, const QString &titre, const QString &texte) override
+    {
+        Demandes.append({QStringLiteral("information"), titre, texte, {}, {}, 0});
+    }
+    void Erreur(QWidget *, const QString &titre, const QString &texte) override
+    {
+        Demandes.append({QStringLiteral("erreur"), titre, texte, {}, {}, 0});
+    }
+    void Ouvrir_Document(const QString &cible) override
+    {
+        Demandes.append({QStringLiteral("document"), {}, cible, {}, {}, 0});
+    }
+    QStringList Genres() const
+    {
+        QStringList g;
+        for (const Demande &d : Demandes)
+            g << d.Genre;
+        return g;
+    }
+};
+
+#endif

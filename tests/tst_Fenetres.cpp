@@ -1,0 +1,451 @@
+// Start-up, the open command, the light controls and the display, driven as a user would.
+#include "Demarrage.h"
+#include "Dialogues_Factices.h"
+#include "Fiche_Ecran.h"
+#include "Fiche_Main.h"
+#include "Fiche_Mask.h"
+#include "Fiche_Plugin.h"
+#include "Palettes.h"
+#include "Surface_Dessin.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace Corvanel;
+
+class Tst_Fenetres : public QObject
+{
+    Q_OBJECT
+
+    Dialogues_Factices Faux;
+    QTemporaryDir Dossier;
+
+    QList<int> Onglets_Visibles() const
+    {
+        QList<int> visibles;
+        for (int i = 0; i < 8; ++i)
+            if (FMain->Onglets->isTabVisible(i))
+                visibles << i + 1;
+        return visibles;
+    }
+
+    // Black where x and x + y are even, elsewhere greys 100 to 119 (dark grey at 4 levels).
+    QString Ecrire_Bitmap(const QString &nom, QSize taille)
+    {
+        QImage image(taille, QImage::Format_RGB32);
+        for (int y = 0; y < taille.height(); ++y)
+            for (int x = 0; x < taille.width(); ++x)
+                image.setPixel(x, y,
+                               (x % 2 == 0 && (x + y) % 2 == 0)
+                                   ? qRgb(0, 0, 0)
+                                   : qRgb(100 + x % 20, 100 + x % 20, 100 + x % 20));
+        const QString chemin = Dossier.filePath(nom);
+        image.save(chemin, "BMP");
+        return chemin;
+    }
+
+    void Ouvrir(const QString &chemin, int type)
+    {
+        FMain->Ouvrir_Fichier->click();
+        Faux.Reponses_Fichier.push_back(Choix_Fichier{chemin, type});
+        FMain->Button1->click();
+    }
+
+    void Choisir_Taille(int index)
+    {
+        FMain->Taille_Image->setCurrentIndex(index);
+        emit FMain->Taille_Image->activated(index);
+    }
+
+private slots:
+    void init()
+    {
+        Faux = Dialogues_Factices();
+        QVERIFY(QDir::setCurrent(Dossier.path()));
+        Creer_Fenetres(Faux);
+    }
+    void cleanup() { Detruire_Fenetres(); }
+
+    void Demarrage()
+    {
+        QCOMPARE(FMain->windowTitle(), QStringLiteral("Corvanel 3.3"));
+        QCOMPARE(FMain->size(), QSize(526, 139));
+        QCOMPARE(Onglets_Visibles(), (QList<int>{1, 7, 8}));
+        QCOMPARE(FMain->Onglets->currentIndex(), 0);
+        QCOMPARE(FEcran->windowTitle(), QStringLiteral("Edition de l'Image"));
+        QCOMPARE(FMask->windowTitle(), QStringLiteral("Edition de mask"));
+        QCOMPARE(FPlugin->windowTitle(), QStringLiteral("Explorateur de Plug-in"));
+        QVERIFY(!FEcran->isVisible() && !FMask->isVisible() && !FPlugin->isVisible());
+        QCOMPARE(FMain->Taille_Image->currentText(), QStringLiteral("TI 89"));
+        QCOMPARE(FMain->Largeur->text(), QStringLiteral("160"));
+        QVERIFY(!FMain->Largeur->isEnabled() && !FMain->Hauteur->isEnabled());
+        QVERIFY(FMain->Ouvrir_Fichier->isChecked() && FMain->Adaptation_Image->isChecked());
+        QVERIFY(FMain->Choix_Nombre_Couleur_4->isChecked() && FMain->Choix_Couleur_TI->isChecked());
+        QVERIFY(!FMain->Active_Trace->isChecked());
+        QCOMPARE(FMain->Choix_Nombre_Couleur_2->text(), QStringLiteral("Noir && Blanc"));
+        QCOMPARE(FEcran->Nombre_Couleur, std::uint8_t(4));
+        QCOMPARE(FEcran->Bandes_Lum, Bandes{});
+        QCOMPARE(FMain->Couleur_Gauche->Couleur, 3157792u);
+        QCOMPARE(FMain->Couleur_Droite->Couleur, 12638144u);
+        QVERIFY(FMain->Outil[1]->isChecked() && !FMain->Outil[9]->isEnabled());
+        QCOMPARE(FMain->Choix_Fond->currentText(), QStringLiteral("Blanc"));
+        for (const char *nom : {"Button1", "Button2", "Button9", "Outil9", "SpeedButton16",
+                                "SpeedButton7", "Mask4", "MaskZoomP", "Button11", "Label13",
+                                "Button7", "Palette_Lum", "Palette_Retouche", "Couleur_Gauche"})
+            QVERIFY2(FMain->findChild<QWidget *>(QLatin1String(nom)), nom);
+        QVERIFY(FEcran->findChild<Surface_Dessin *>(QStringLiteral("Ecran_TI")));
+        QVERIFY(FMask->findChild<Surface_Dessin *>(QStringLiteral("Ecran_MASK")));
+    }
+
+    void Tailles_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("largeur");
+        QTest::addColumn<QString>("hauteur");
+        QTest::addColumn<bool>("libre");
+        QTest::newRow("TI 92") << 1 << "240"
+                               << "128" << false;
+        QTest::newRow("32 x 32") << 2 << "32"
+                                 << "32" << false;
+        QTest::newRow("16 x 16") << 3 << "16"
+                                 << "16" << false;
+        QTest::newRow("8 x 8") << 4 << "8"
+                               << "8" << false;
+        QTest::newRow("Personnalise") << 5 << "32"
+                                      << "32" << true;
+        QTest::newRow("TI 89") << 0 << "160"
+                               << "100" << false;
+    }
+    void Tailles()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, largeur);
+        QFETCH(QString, hauteur);
+        QFETCH(bool, libre);
+        Choisir_Taille(5);
+        Choisir_Taille(index);
+        QCOMPARE(FMain->Largeur->text(), largeur);
+        QCOMPARE(FMain->Hauteur->text(), hauteur);
+        for (QWidget *w :
+             {static_cast<QWidget *>(FMain->Largeur), static_cast<QWidget *>(FMain->Hauteur),
+              static_cast<QWidget *>(FMain->TXT_Largeur),
+              static_cast<QWidget *>(FMain->TXT_Hauteur)})
+            QCOMPARE(w->isEnabled(), libre);
+    }
+
+    void Ouvrir_Bitmap_Adapte()
+    {
+        const QString chemin = Ecrire_Bitmap(QStringLiteral("a.bmp"), QSize(320, 200));
+        Ouvrir(chemin, 1);
+        QCOMPARE(Faux.Demandes.first().Titre, QStringLiteral("Ouvir une image pour Convertir"));
+        QVERIFY(Faux.Demandes.first().Texte.startsWith(
+            QStringLiteral("Image Bitmap (*.bmp)|*.bmp|Sauvegarde (*.cvl)|*.cvl|Autres images")));
+        QCOMPARE(Onglets_Visibles(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        QVERIFY(FEcran->isVisible());
+        QCOMPARE(FEcran->windowTitle(), chemin);
+        QCOMPARE(FEcran->Largeur_Image, std::uint8_t(160));
+        QCOMPARE(FEcran->Ecran_TI->Image().size(), QSize(160, 100));
+        // Every second pixel in both directions: (2x, 2y) is always black.
+        for (int x = 0; x < 160; ++x)
+            for (int y = 0; y < 100; ++y)
+                QCOMPARE(FEcran->Plan_Image[Indice(x, y)], std::uint8_t(3));
+        QCOMPARE(FEcran->Plan_Image[Indice(160, 0)], std::uint8_t(0));
+    }
+
+    void Ouvrir_Bitmap_Coupe()
+    {
+        const QString chemin = Ecrire_Bitmap(QStringLiteral("b.bmp"), QSize(100, 50));
+        FMain->Adaptation_Image->setChecked(false);
+        Ouvrir(chemin, 1);
+        for (int x = 0; x < 160; ++x)
+            for (int y = 0; y < 100; ++y)
+            {
+                const bool noir = x < 100 && y < 50 && x % 2 == 0 && (x + y) % 2 == 0;
+                const bool dehors = x >= 100 || y >= 50;
+                const std::uint8_t lu = FEcran->Plan_Image[Indice(x, y)];
+                QVERIFY(noir ? lu == 3 : dehors ? lu == 0 : lu == 2);
+            }
+    }
+
+    void Image_Vide_Puis_Bitmap()
+    {
+        FMain->RadioButton1->click();
+        QVERIFY(!FMain->Adaptation_Image->isEnabled());
+        FMask->Plan_Mask[0] = 1;
+        FMain->Button1->click();
+        QCOMPARE(Onglets_Visibles(), (QList<int>{1, 2, 4, 5, 6, 7, 8}));
+        QVERIFY(FEcran->isVisible());
+        QCOMPARE(FMask->Plan_Mask[0], std::uint8_t(1)); // an empty picture keeps the mask
+        QCOMPARE(FEcran->windowTitle(), QStringLiteral("Edition de l'Image"));
+        Ouvrir(Ecrire_Bitmap(QStringLiteral("c.bmp"), QSize(10, 10)), 1);
+        QVERIFY(FMain->Adaptation_Image->isEnabled());
+        QCOMPARE(Onglets_Visibles(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        QCOMPARE(FMask->Plan_Mask[0], std::uint8_t(0)); // opening a file clears it
+        QVERIFY(!FMain->Button11->isEnabled());
+    }
+
+    void Taille_Refusee_data()
+    {
+        QTest::addColumn<QString>("largeur");
+        QTest::addColumn<QString>("hauteur");
+        QTest::newRow("largeur 0") << "0"
+                                   << "10";
+        QTest::newRow("largeur 241") << "241"
+                                     << "10";
+        QTest::newRow("hauteur 129") << "10"
+                                     << "129";
+        QTest::newRow("sans chiffre") << "abc"
+                                      << "10";
+        QTest::newRow("negative") << "-5"
+                                  << "10";
+        QTest::newRow("enorme") << "99999999999999999999"
+                                << "10";
+    }
+    void Taille_Refusee()
+    {
+        QFETCH(QString, largeur);
+        QFETCH(QString, hauteur);
+        Choisir_Taille(5);
+        FMain->Largeur->setText(largeur);
+        FMain->Hauteur->setText(hauteur);
+        for (bool vide : {true, false})
+        {
+            Faux.Demandes.clear();
+            (vide ? FMain->RadioButton1 : FMain->Ouvrir_Fichier)->click();
+            Faux.Reponses_Fichier.push_back(Choix_Fichier{Ecrire_Bitmap("d.bmp", QSize(4, 4)), 1});
+            FMain->Button1->click();
+            Faux.Reponses_Fichier.clear();
+            QCOMPARE(Faux.Genres(), QStringList{QStringLiteral("erreur")});
+            QVERIFY(Faux.Demandes.first().Texte.contains(QStringLiteral("entre 1 et 240")));
+            QVERIFY(Faux.Demandes.first().Texte.contains(QStringLiteral("entre 1 et 128")));
+            QCOMPARE(Onglets_Visibles(), (QList<int>{1, 7, 8}));
+            QVERIFY(!FEcran->isVisible());
+            QCOMPARE(FEcran->Largeur_Image, std::uint8_t(0));
+        }
+        // Leading blanks and a sign are read, trailing letters ignored.
+        FMain->Largeur->setText(QStringLiteral("  +12px"));
+        FMain->Hauteur->setText(QStringLiteral("7"));
+        FMain->RadioButton1->click();
+        FMain->Button1->click();
+        QCOMPARE(FEcran->Largeur_Image, std::uint8_t(12));
+    }
+
+    void Bitmap_Illisible()
+    {
+        const QString chemin = Dossier.filePath(QStringLiteral("faux.bmp"));
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("BM pas vraiment");
+        f.close();
+        Ouvrir(chemin, 1);
+        QCOMPARE(Faux.Genres(), (QStringList{QStringLiteral("ouvrir"), QStringLiteral("erreur")}));
+        QVERIFY(Faux.Demandes.last().Texte.contains(chemin));
+        QVERIFY(!FEcran->isVisible());
+        QCOMPARE(FEcran->windowTitle(), chemin);
+        QCOMPARE(FEcran->Largeur_Image, std::uint8_t(160));
+        // The failed picture has no source: the level count does not bring an old one back.
+        FMain->Choix_Nombre_Couleur_8->click();
+        QCOMPARE(std::count(FEcran->Plan_Image.begin(), FEcran->Plan_Image.end(), 0), 30720);
+    }
+
+    void Annulation_Du_Dialogue()
+    {
+        FMain->Button1->click();
+        QCOMPARE(Faux.Genres(), QStringList{QStringLiteral("ouvrir")});
+        QCOMPARE(Onglets_Visibles(), (QList<int>{1, 7, 8}));
+        QVERIFY(!FEcran->isVisible());
+    }
+
+    void Nombre_De_Couleurs_Reconvertit_Le_Bitmap()
+    {
+        Ouvrir(Ecrire_Bitmap(QStringLiteral("e.bmp"), QSize(160, 100)), 1);
+        FEcran->Bandes_Lum.Bande_0 = 300;
+        FMain->Choix_Nombre_Couleur_2->click();
+        QCOMPARE(FEcran->Nombre_Couleur, std::uint8_t(2));
+        QCOMPARE(FEcran->Bandes_Lum.Bande_0, 200);
+        QCOMPARE(FEcran->Plan_Image[Indice(5, 0)],
+                 std::uint8_t(1)); // grey 105 is black at 2 levels
+        FMain->Choix_Nombre_Couleur_8->click();
+        QCOMPARE(FEcran->Bandes_Lum.Bande_101, 57);
+        QCOMPARE(FEcran->Plan_Image[Indice(5, 0)], std::uint8_t(112));
+        // An empty picture is never replaced by the earlier bitmap.
+        FMain->RadioButton1->click();
+        FMain->Button1->click();
+        FEcran->Plan_Image[Indice(0, 0)] = 123;
+        FMain->Ouvrir_Fichier->click();
+        FMain->Choix_Nombre_Couleur_4->click();
+        QCOMPARE(FEcran->Plan_Image[Indice(0, 0)], std::uint8_t(123));
+        QCOMPARE(FEcran->Nombre_Couleur, std::uint8_t(4));
+    }
+
+    void Lumiere_Et_Barre()
+    {
+        Ouvrir(Ecrire_Bitmap(QStringLiteral("f.bmp"), QSize(160, 100)), 1);
+        FMain->Onglets->setCurrentIndex(2);
+        FMain->show();
+        FMain->Button4->click();
+        QCOMPARE(FEcran->Bandes_Lum, (Bandes{106, 104, 102, 88, 0, 0, 0}));
+        const QImage barre = FMain->Palette_Lum->grab().toImage();
+        QCOMPARE(barre.pixel(105, 10), qRgb(192, 215, 192));
+        QCOMPARE(barre.pixel(106, 10), qRgb(143, 159, 144));
+        QCOMPARE(barre.pixel(399, 24), qRgb(32, 47, 48));
+        // Each press converts the kept bitmap again: enough presses turn grey 100 white.
+        for (int i = 0; i < 40; ++i)
+            FMain->Button4->click();
+        QCOMPARE(FEcran->Plan_Image[Indice(1, 0)], std::uint8_t(0));
+        FMain->Button9->click();
+        QCOMPARE(FEcran->Bandes_Lum, Bandes{});
+        QCOMPARE(FEcran->Plan_Image[Indice(1, 0)], std::uint8_t(2));
+        FMain->Button6->click();
+        QCOMPARE(FEcran->Bandes_Lum, (Bandes{104, 96, 96, 104, 0, 0, 0}));
+        FMain->Button5->click();
+        QCOMPARE(FEcran->Bandes_Lum, (Bandes{100, 100, 100, 100, 0, 0, 0}));
+    }
+
+    void Autres_Images()
+    {
+        QImage image(2, 2, QImage::Format_ARGB32);
+        image.fill(qRgba(0, 0, 0, 0));
+        image.setPixel(1, 1, qRgba(0, 0, 0, 255));
+        const QString chemin = Dossier.filePath(QStringLiteral("g.png"));
+        QVERIFY(image.save(chemin));
+        Choisir_Taille(5);
+        FMain->Largeur->setText(QStringLiteral("2"));
+        FMain->Hauteur->setText(QStringLiteral("2"));
+        Ouvrir(chemin, 3);
+        QCOMPARE(FEcran->Plan_Image[Indice(0, 0)], std::uint8_t(0));
+        QCOMPARE(FEcran->Plan_Image[Indice(1, 1)], std::uint8_t(3));
+        QCOMPARE(Onglets_Visibles(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+    }
+
+    void Ouvrir_Sauvegarde()
+    {
+        // 3 x 2, 8 levels, with an unknown value that reads as 10.
+        QByteArray octets("\x03\x00\x02\x00\x08\x00", 6);
+        const int codes[] = {0, 101, 1, 112, 2, 123 + 256};
+        for (int c : codes)
+            octets.append(char(c & 0xFF)).append(char(c >> 8));
+        const QString chemin = Dossier.filePath(QStringLiteral("s.cvl"));
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(octets);
+        f.close();
+        FMask->Plan_Mask.fill(1);
+        Ouvrir(chemin, 2);
+        QCOMPARE(FEcran->Largeur_Image, std::uint8_t(3));
+        QCOMPARE(FEcran->Hauteur_Image, std::uint8_t(2));
+        QVERIFY(FMain->Choix_Nombre_Couleur_8->isChecked());
+        QCOMPARE(FEcran->Nombre_Couleur, std::uint8_t(8));
+        QCOMPARE(FEcran->Bandes_Lum.Bande_112, 57);
+        const std::uint8_t attendus[] = {0, 101, 1, 112, 2, 10};
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(FEcran->Plan_Image[Indice(i % 3, i / 3)], attendus[i]);
+        QCOMPARE(Onglets_Visibles(), (QList<int>{1, 2, 4, 5, 6, 7, 8}));
+        QCOMPARE(std::count(FMask->Plan_Mask.begin(), FMask->Plan_Mask.end(), 0), 30720);
+        QVERIFY(FEcran->isVisible());
+        // A refused file: a message, and the cleared picture at the size of the fields.
+        octets[0] = char(241);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(octets);
+        f.close();
+        Faux.Demandes.clear();
+        Ouvrir(chemin, 2);
+        QCOMPARE(Faux.Genres(), (QStringList{QStringLiteral("ouvrir"), QStringLiteral("erreur")}));
+        QCOMPARE(FEcran->Largeur_Image, std::uint8_t(160));
+        QCOMPARE(std::count(FEcran->Plan_Image.begin(), FEcran->Plan_Image.end(), 0), 30720);
+    }
+
+    void Zoom_Borne()
+    {
+        Choisir_Taille(1);
+        FMain->RadioButton1->click();
+        FMain->Button1->click();
+        for (int i = 0; i < 40; ++i)
+            FMain->SpeedButton17->click();
+        QCOMPARE(FEcran->Zoom_Ecran, std::uint8_t(17)); // 17 x 240 = 4080
+        QCOMPARE(FEcran->Ecran_TI->Image().size(), QSize(4080, 2176));
+        for (int i = 0; i < 40; ++i)
+            FMain->SpeedButton16->click();
+        QCOMPARE(FEcran->Zoom_Ecran, std::uint8_t(1));
+        // A 1 x 1 picture goes up to 255 and stays there.
+        Choisir_Taille(5);
+        FMain->Largeur->setText(QStringLiteral("1"));
+        FMain->Hauteur->setText(QStringLiteral("1"));
+        FMain->Button1->click();
+        for (int i = 0; i < 300; ++i)
+            FEcran->Zoom_Plus();
+        QCOMPARE(FEcran->Zoom_Ecran, std::uint8_t(255));
+    }
+
+    void Affichage_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<bool>("windows");
+        QTest::addColumn<int>("nombre");
+        for (int zoom : {1, 3})
+            for (bool windows : {false, true})
+                for (int nombre : {2, 8})
+                    QTest::addRow("zoom %d %s %d", zoom, windows ? "windows" : "ti", nombre)
+                        << zoom << windows << nombre;
+    }
+    void Affichage()
+    {
+        QFETCH(int, zoom);
+        QFETCH(bool, windows);
+        QFETCH(int, nombre);
+        Choisir_Taille(5);
+        FMain->Largeur->setText(QStringLiteral("9"));
+        FMain->Hauteur->setText(QStringLiteral("2"));
+        FMain->RadioButton1->click();
+        FMain->Button1->click();
+        (nombre == 2 ? FMain->Choix_Nombre_Couleur_2 : FMain->Choix_Nombre_Couleur_8)->click();
+        (windows ? FMain->Choix_Couleur_WIN : FMain->Choix_Couleur_TI)->click();
+        const std::uint8_t codes[] = {0, 101, 1, 112, 2, 123, 3, 9, 10};
+        for (int x = 0; x < 9; ++x)
+            FEcran->Plan_Image[Indice(x, 0)] = FEcran->Plan_Image[Indice(x, 1)] = codes[x];
+        for (int i = 1; i < zoom; ++i)
+            FMain->SpeedButton17->click();
+        FEcran->Peindre_Image();
+        const Mode_Gris mode = windows ? Mode_Gris::Windows : Mode_Gris::TI;
+        QCOMPARE(FEcran->Ecran_TI->Image().size(), QSize(9 * zoom, 2 * zoom));
+        for (int x = 0; x < 9 * zoom; ++x)
+            for (int y = 0; y < 2 * zoom; ++y)
+                QCOMPARE(
+                    FEcran->Ecran_TI->Lire_Pixel(x, y),
+                    Couleur_Affichage(codes[x / zoom], static_cast<std::uint8_t>(nombre), mode));
+        // The mode is a display setting only.
+        QCOMPARE(FEcran->Plan_Image[Indice(5, 1)], std::uint8_t(123));
+    }
+
+    void Gris_Avant_Toute_Image()
+    {
+        FMain->Choix_Couleur_WIN->click();
+        QCOMPARE(FMain->Couleur_Gauche->Couleur, 0u);
+        QCOMPARE(FMain->Couleur_Droite->Couleur, 16777215u);
+        QCOMPARE(FMain->Couleur_Gauche->Tag, std::uint8_t(3));
+        QVERIFY(!FEcran->isVisible());
+    }
+
+    void Aide_Et_Liens()
+    {
+        FMain->Button7->click();
+        QTest::mouseClick(FMain->Label13, Qt::LeftButton);
+        QTest::mouseClick(FMain->Label14, Qt::LeftButton);
+        QCOMPARE(Faux.Genres(), QStringList(3, QStringLiteral("document")));
+        QCOMPARE(Faux.Demandes[0].Texte, QStringLiteral("Documentation/index.htm"));
+        QVERIFY(Faux.Demandes[1].Texte.startsWith(QStringLiteral("mailto:")));
+        QVERIFY(Faux.Demandes[2].Texte.startsWith(QStringLiteral("https://")));
+        QCOMPARE(FMain->Label13->cursor().shape(), Qt::CrossCursor);
+    }
+};
+
+QTEST_MAIN(Tst_Fenetres)
+#include "tst_Fenetres.moc"
