@@ -30,9 +30,9 @@ namespace
 {
 const QString Titre_Principal = QStringLiteral("Corvanel 3.3");
 const QString Titre_Message = QStringLiteral("Message de Corvanel");
-const QString Filtre_Ouvrir = QStringLiteral(
-    "Image Bitmap (*.bmp)|*.bmp|Sauvegarde (*.cvl)|*.cvl|"
-    "Autres images (*.png *.gif *.jpg *.jpeg)|*.png;*.gif;*.jpg;*.jpeg");
+const QString Filtre_Ouvrir =
+    QStringLiteral("Image Bitmap (*.bmp)|*.bmp|Sauvegarde (*.cvl)|*.cvl|"
+                   "Autres images (*.png *.gif *.jpg *.jpeg)|*.png;*.gif;*.jpg;*.jpeg");
 const QString Adresse_Mail = QStringLiteral("corvanel@example.org");
 const QString Adresse_Site = QStringLiteral("https://corvanel.example.org");
 
@@ -103,9 +103,18 @@ TFMain::TFMain(Dialogues &dialogues)
     setFixedSize(526, 139);
     Onglets = Nommer(new QTabWidget(this), "Onglets");
     Onglets->setGeometry(0, 0, 526, 139);
-    const char *legendes[] = {nullptr,       "Ouvrir une image", "Enregistrer",
-                              "Lumière",     "Retoucher l'image", "Transformation",
-                              "Mask",        "Option",            "A Propos"};
+    // Eight tabs share 526 pixels: tighter tabs keep them all in view without scroll arrows.
+    Onglets->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 3px; font-size: 7.5pt; }"));
+    Onglets->setUsesScrollButtons(false);
+    const char *legendes[] = {nullptr,
+                              "Ouvrir une image",
+                              "Enregistrer",
+                              "Lumière",
+                              "Retoucher l'image",
+                              "Transformation",
+                              "Mask",
+                              "Option",
+                              "A Propos"};
     for (int i = 1; i <= 8; ++i)
     {
         TabSheet[i] = new QWidget;
@@ -144,8 +153,7 @@ void TFMain::Creer_Page_Ouvrir()
     for (QWidget *champ : {static_cast<QWidget *>(TXT_Largeur), static_cast<QWidget *>(Largeur),
                            static_cast<QWidget *>(TXT_Hauteur), static_cast<QWidget *>(Hauteur)})
         champ->setEnabled(false);
-    connect(Taille_Image, qOverload<int>(&QComboBox::activated), this,
-            &TFMain::Choisir_Taille);
+    connect(Taille_Image, qOverload<int>(&QComboBox::activated), this, &TFMain::Choisir_Taille);
 
     auto *style = new QGroupBox(QStringLiteral(" Style de la nouvelle image"), page);
     style->setGeometry(200, 2, 220, 104);
@@ -155,9 +163,8 @@ void TFMain::Creer_Page_Ouvrir()
     Ouvrir_Fichier->setChecked(true);
     RadioButton1 = Nommer(new QRadioButton(QStringLiteral("Image vide"), style), "RadioButton1");
     RadioButton1->setGeometry(8, 44, 206, 22);
-    Adaptation_Image =
-        Nommer(new QCheckBox(QStringLiteral("Adapter l'image à la taille"), style),
-               "Adaptation_Image");
+    Adaptation_Image = Nommer(new QCheckBox(QStringLiteral("Adapter l'image à la taille"), style),
+                              "Adaptation_Image");
     Adaptation_Image->setGeometry(8, 72, 206, 22);
     Adaptation_Image->setChecked(true);
     connect(Ouvrir_Fichier, &QRadioButton::clicked, this,
@@ -211,7 +218,8 @@ void TFMain::Creer_Page_Lumiere()
             [this] { Changer_Bandes(&Contraste_Plus, true); });
     connect(Button5, &QPushButton::clicked, this,
             [this] { Changer_Bandes(&Contraste_Moins, true); });
-    connect(Button9, &QPushButton::clicked, this, [this] { Changer_Bandes(&Reinitialiser, false); });
+    connect(Button9, &QPushButton::clicked, this,
+            [this] { Changer_Bandes(&Reinitialiser, false); });
 }
 
 void TFMain::Changer_Bandes(void (*action)(Bandes &, std::uint8_t), bool par_radio)
@@ -226,15 +234,16 @@ void TFMain::Changer_Bandes(void (*action)(Bandes &, std::uint8_t), bool par_rad
 void TFMain::Creer_Page_Retouche()
 {
     QWidget *page = TabSheet[4];
-    static const Icone icones[] = {Icone::Crayon,   Icone::Ligne,    Icone::Rectangle,
-                                   Icone::Ellipse,  Icone::Triangle, Icone::Polygone,
-                                   Icone::Texte,    Icone::Arobase,  Icone::Annuler};
+    static const Icone icones[] = {Icone::Crayon,  Icone::Ligne,    Icone::Rectangle,
+                                   Icone::Ellipse, Icone::Triangle, Icone::Polygone,
+                                   Icone::Texte,   Icone::Arobase,  Icone::Annuler};
     Groupe_Outils = new QButtonGroup(this);
     for (int n = 1; n <= 9; ++n)
     {
         const int x = 4 + ((n - 1) % 5) * 37;
         const int y = 4 + ((n - 1) / 5) * 37;
-        Outil[n] = Bouton_Icone(page, QStringLiteral("Outil%1").arg(n), icones[n - 1], x, y, n <= 8);
+        Outil[n] =
+            Bouton_Icone(page, QStringLiteral("Outil%1").arg(n), icones[n - 1], x, y, n <= 8);
         if (n <= 8)
         {
             Groupe_Outils->addButton(Outil[n], n);
@@ -244,7 +253,8 @@ void TFMain::Creer_Page_Retouche()
     Outil[1]->setChecked(true);
     Outil[9]->setEnabled(false);
     connect(Outil[9], &QToolButton::clicked, this, [] { FEcran->Annuler(); });
-    SpeedButton16 = Bouton_Icone(page, QStringLiteral("SpeedButton16"), Icone::Loupe_Moins, 152, 41);
+    SpeedButton16 =
+        Bouton_Icone(page, QStringLiteral("SpeedButton16"), Icone::Loupe_Moins, 152, 41);
     SpeedButton17 = Bouton_Icone(page, QStringLiteral("SpeedButton17"), Icone::Loupe_Plus, 189, 41);
     connect(SpeedButton16, &QToolButton::clicked, this, [] { FEcran->Zoom_Moins(); });
     connect(SpeedButton17, &QToolButton::clicked, this, [] { FEcran->Zoom_Plus(); });
@@ -290,29 +300,36 @@ void TFMain::Choisir_Outil(int numero)
 void TFMain::Creer_Page_Transformation()
 {
     QWidget *page = TabSheet[5];
-    static const Icone icones[] = {Icone::Miroir_Horizontal, Icone::Miroir_Vertical,
-                                   Icone::Rotation,          Icone::Fleche_Gauche,
-                                   Icone::Fleche_Haut,       Icone::Fleche_Bas,
-                                   Icone::Fleche_Droite};
+    static const Icone icones[] = {
+        Icone::Miroir_Horizontal, Icone::Miroir_Vertical, Icone::Rotation,     Icone::Fleche_Gauche,
+        Icone::Fleche_Haut,       Icone::Fleche_Bas,      Icone::Fleche_Droite};
     // A row of three, then a cross of four arrows.
-    static const QPoint places[] = {{10, 30}, {47, 30}, {84, 30}, {200, 35},
+    static const QPoint places[] = {{10, 30}, {47, 30},  {84, 30}, {200, 35},
                                     {237, 2}, {237, 68}, {274, 35}};
     for (int n = 1; n <= 7; ++n)
         SpeedButton[n] = Bouton_Icone(page, QStringLiteral("SpeedButton%1").arg(n), icones[n - 1],
                                       places[n - 1].x(), places[n - 1].y());
     const auto relier = [this](int n, void (*action)(TFEcran &)) {
-        connect(SpeedButton[n], &QToolButton::clicked, this, [this, action] { Transformer(action); });
+        connect(SpeedButton[n], &QToolButton::clicked, this,
+                [this, action] { Transformer(action); });
     };
-    relier(1, [](TFEcran &e) { Miroir_Horizontal(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image); });
+    relier(1,
+           [](TFEcran &e) { Miroir_Horizontal(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image); });
     relier(2, [](TFEcran &e) { Miroir_Vertical(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image); });
-    relier(4, [](TFEcran &e) { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, -1, 0); });
-    relier(5, [](TFEcran &e) { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, 0, -1); });
-    relier(6, [](TFEcran &e) { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, 0, 1); });
-    relier(7, [](TFEcran &e) { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, 1, 0); });
-    connect(SpeedButton[3], &QToolButton::clicked, this, [this] {
-        Dialogues_.Information(this, Titre_Message,
-                               QStringLiteral("Option non disponible pour l'instant."));
-    });
+    relier(4, [](TFEcran &e)
+           { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, -1, 0); });
+    relier(5, [](TFEcran &e)
+           { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, 0, -1); });
+    relier(6,
+           [](TFEcran &e) { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, 0, 1); });
+    relier(7,
+           [](TFEcran &e) { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, 1, 0); });
+    connect(SpeedButton[3], &QToolButton::clicked, this,
+            [this]
+            {
+                Dialogues_.Information(this, Titre_Message,
+                                       QStringLiteral("Option non disponible pour l'instant."));
+            });
 }
 
 void TFMain::Transformer(void (*action)(TFEcran &))
@@ -335,14 +352,17 @@ void TFMain::Creer_Page_Mask()
         if (n <= 3)
         {
             Groupe_Mask->addButton(Mask[n], n);
-            connect(Mask[n], &QToolButton::clicked, this, [n] { FMask->Outil_Mask = static_cast<std::uint8_t>(n); });
+            connect(Mask[n], &QToolButton::clicked, this,
+                    [n] { FMask->Outil_Mask = static_cast<std::uint8_t>(n); });
         }
     }
     Mask[1]->setChecked(true);
-    connect(Mask[4], &QToolButton::clicked, this, [] {
-        Inverser_Mask(FMask->Plan_Mask, FEcran->Largeur_Image, FEcran->Hauteur_Image);
-        FMask->Afficher_Mask();
-    });
+    connect(Mask[4], &QToolButton::clicked, this,
+            []
+            {
+                Inverser_Mask(FMask->Plan_Mask, FEcran->Largeur_Image, FEcran->Hauteur_Image);
+                FMask->Afficher_Mask();
+            });
     MaskZoomM = Bouton_Icone(page, QStringLiteral("MaskZoomM"), Icone::Loupe_Moins, 4, 41);
     MaskZoomP = Bouton_Icone(page, QStringLiteral("MaskZoomP"), Icone::Loupe_Plus, 41, 41);
     MaskZoomM->setEnabled(false);
@@ -359,22 +379,27 @@ void TFMain::Creer_Page_Mask()
     Choix_Fond->setGeometry(8, 44, 120, 24);
     Choix_Fond->setCurrentIndex(0);
     Button8 = Bouton(groupe, "Button8", QStringLiteral("Créer"), QRect(136, 42, 76, 28));
-    connect(Button8, &QPushButton::clicked, this, [this] {
-        Creer_Mask_Auto(FMask->Plan_Mask, FEcran->Plan_Image, FEcran->Largeur_Image,
-                        FEcran->Hauteur_Image, static_cast<std::uint8_t>(Choix_Fond->currentIndex()));
-        Activer_Mask();
-        if (!FMask->isVisible())
-            FMask->show();
-        FMask->Afficher_Mask();
-    });
-    Button_Editer_Mask =
-        Bouton(page, "Button_Editer_Mask", QStringLiteral("Editer un mask"), QRect(390, 10, 124, 30));
-    connect(Button_Editer_Mask, &QPushButton::clicked, this, [this] {
-        Activer_Mask();
-        FMask->show();
-        FMask->raise();
-        FMask->Afficher_Mask();
-    });
+    connect(Button8, &QPushButton::clicked, this,
+            [this]
+            {
+                Creer_Mask_Auto(FMask->Plan_Mask, FEcran->Plan_Image, FEcran->Largeur_Image,
+                                FEcran->Hauteur_Image,
+                                static_cast<std::uint8_t>(Choix_Fond->currentIndex()));
+                Activer_Mask();
+                if (!FMask->isVisible())
+                    FMask->show();
+                FMask->Afficher_Mask();
+            });
+    Button_Editer_Mask = Bouton(page, "Button_Editer_Mask", QStringLiteral("Editer un mask"),
+                                QRect(390, 10, 124, 30));
+    connect(Button_Editer_Mask, &QPushButton::clicked, this,
+            [this]
+            {
+                Activer_Mask();
+                FMask->show();
+                FMask->raise();
+                FMask->Afficher_Mask();
+            });
     Button11 = Bouton(page, "Button11", QStringLiteral("Enregistrer"), QRect(390, 60, 124, 30));
     Button11->setEnabled(false);
     connect(Button11, &QPushButton::clicked, this, &TFMain::Enregistrer_Mask);
@@ -395,20 +420,20 @@ void TFMain::Creer_Page_Option()
     QWidget *page = TabSheet[7];
     auto *couleurs = new QGroupBox(QStringLiteral("Couleur de l'image"), page);
     couleurs->setGeometry(4, 2, 150, 74);
-    Choix_Couleur_TI = Nommer(new QRadioButton(QStringLiteral("Gris de la TI"), couleurs),
-                              "Choix_Couleur_TI");
+    Choix_Couleur_TI =
+        Nommer(new QRadioButton(QStringLiteral("Gris de la TI"), couleurs), "Choix_Couleur_TI");
     Choix_Couleur_TI->setGeometry(8, 20, 138, 22);
     Choix_Couleur_TI->setChecked(true);
-    Choix_Couleur_WIN = Nommer(new QRadioButton(QStringLiteral("Gris de Windows"), couleurs),
-                               "Choix_Couleur_WIN");
+    Choix_Couleur_WIN =
+        Nommer(new QRadioButton(QStringLiteral("Gris de Windows"), couleurs), "Choix_Couleur_WIN");
     Choix_Couleur_WIN->setGeometry(8, 44, 138, 22);
     connect(Choix_Couleur_TI, &QRadioButton::clicked, this, &TFMain::Recolorer);
     connect(Choix_Couleur_WIN, &QRadioButton::clicked, this, &TFMain::Recolorer);
 
     auto *nombre = new QGroupBox(QStringLiteral(" Nombre de couleurs "), page);
     nombre->setGeometry(160, 2, 170, 100);
-    Choix_Nombre_Couleur_2 = Nommer(new QRadioButton(QStringLiteral("Noir && Blanc"), nombre),
-                                    "Choix_Nombre_Couleur_2");
+    Choix_Nombre_Couleur_2 =
+        Nommer(new QRadioButton(QStringLiteral("Noir && Blanc"), nombre), "Choix_Nombre_Couleur_2");
     Choix_Nombre_Couleur_4 = Nommer(new QRadioButton(QStringLiteral("4 niveaux de gris"), nombre),
                                     "Choix_Nombre_Couleur_4");
     Choix_Nombre_Couleur_8 = Nommer(new QRadioButton(QStringLiteral("8 niveaux de gris"), nombre),
@@ -422,13 +447,15 @@ void TFMain::Creer_Page_Option()
     Groupe_Nombre->addButton(Choix_Nombre_Couleur_4, 4);
     Groupe_Nombre->addButton(Choix_Nombre_Couleur_8, 8);
     // Only a radio that becomes selected acts; one already selected does nothing.
-    connect(Groupe_Nombre, &QButtonGroup::idToggled, this, [this](int id, bool coche) {
-        if (coche)
-            Changer_Nombre(static_cast<std::uint8_t>(id));
-    });
+    connect(Groupe_Nombre, &QButtonGroup::idToggled, this,
+            [this](int id, bool coche)
+            {
+                if (coche)
+                    Changer_Nombre(static_cast<std::uint8_t>(id));
+            });
 
-    Button10 = Bouton(page, "Button10", QStringLiteral("Explorateur de Plug-in"),
-                      QRect(338, 8, 180, 30));
+    Button10 =
+        Bouton(page, "Button10", QStringLiteral("Explorateur de Plug-in"), QRect(338, 8, 180, 30));
     connect(Button10, &QPushButton::clicked, this, [] { FPlugin->exec(); });
     Active_Trace = Nommer(new QCheckBox(QStringLiteral("Activer la trace dans la retouche"), page),
                           "Active_Trace");
@@ -485,7 +512,8 @@ void TFMain::Creer_Page_A_Propos()
     nom->adjustSize();
     Etiquette(panneau, QStringLiteral("version 3.3"), 180, 18);
     Etiquette(panneau, QStringLiteral("créé par : L'équipe Corvanel"), 10, 48);
-    const auto lien = [this, panneau](const char *nom_objet, const QString &texte, int y) {
+    const auto lien = [this, panneau](const char *nom_objet, const QString &texte, int y)
+    {
         auto *etiquette = Etiquette(panneau, texte, 10, y, nom_objet);
         QFont police = etiquette->font();
         police.setBold(true);
@@ -556,6 +584,10 @@ void TFMain::Ouvrir()
         Afficher_Onglets();
         Button11->setEnabled(false);
         Ouvrir_Image(choix->Chemin, choix->Type);
+        // The mask window reads its surface back on the next click: it must not show the
+        // previous picture and its cleared mask.
+        if (FMask->isVisible())
+            FMask->Afficher_Mask();
         if (choix->Type != 2 && !FEcran->Source_Valide)
             return; // undecodable: the message is shown, the edit window is not brought up
     }
@@ -565,6 +597,8 @@ void TFMain::Ouvrir()
         Afficher_Onglets();
         Onglets->setTabVisible(2, false);
         Button11->setEnabled(false);
+        if (FMask->isVisible())
+            FMask->Afficher_Mask();
     }
     FEcran->show();
 }
@@ -633,9 +667,9 @@ void TFMain::Enregistrer_Image()
     Type_Image_Enregistrement = choix->Type;
     const Plug_Info &slot = Slot_Image(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
-    const QString message = Corvanel::Enregistrer_Image(slot, chemin, nom, FEcran->Nombre_Couleur,
-                                                        FEcran->Plan_Image, FEcran->Hauteur_Image,
-                                                        FEcran->Largeur_Image);
+    const QString message =
+        Corvanel::Enregistrer_Image(slot, chemin, nom, FEcran->Nombre_Couleur, FEcran->Plan_Image,
+                                    FEcran->Hauteur_Image, FEcran->Largeur_Image);
     if (!message.isEmpty())
         setWindowTitle(message);
 }
@@ -651,8 +685,8 @@ void TFMain::Enregistrer_Mask()
     Type_Mask_Enregistrement = choix->Type;
     const Plug_Info &slot = Slot_Mask(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
-    const QString message = Corvanel::Enregistrer_Mask(slot, chemin, nom, FMask->Plan_Mask,
-                                                       FEcran->Hauteur_Image, FEcran->Largeur_Image);
+    const QString message = Corvanel::Enregistrer_Mask(
+        slot, chemin, nom, FMask->Plan_Mask, FEcran->Hauteur_Image, FEcran->Largeur_Image);
     if (!message.isEmpty())
         setWindowTitle(message);
 }
