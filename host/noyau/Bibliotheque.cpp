@@ -9,6 +9,7 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#include <elf.h>
 #endif
 
 namespace Corvanel
@@ -36,8 +37,63 @@ void *Symbole(void *Poignee, const std::string &Nom)
 #else
 constexpr char Separateur = '/';
 
+// The loader maps a library's segments without checking that the file holds them: touching a
+// segment cut off by a truncated file kills the program with SIGBUS. Such a file is refused.
+template <typename Entete, typename Segment> bool Segments_Presents(QFile &Fichier)
+{
+    Entete En_Tete;
+    if (Fichier.read(reinterpret_cast<char *>(&En_Tete), sizeof En_Tete) != sizeof En_Tete ||
+        En_Tete.e_phentsize != sizeof(Segment))
+    {
+        return false;
+    }
+    const qint64 Taille = Fichier.size();
+    for (std::size_t i = 0; i < En_Tete.e_phnum; ++i)
+    {
+        Segment Seg;
+        if (!Fichier.seek(static_cast<qint64>(En_Tete.e_phoff + i * sizeof Seg)) ||
+            Fichier.read(reinterpret_cast<char *>(&Seg), sizeof Seg) != sizeof Seg)
+        {
+            return false;
+        }
+        if ((Seg.p_type == PT_LOAD || Seg.p_type == PT_DYNAMIC) &&
+            (Seg.p_offset > static_cast<std::uint64_t>(Taille) ||
+             Seg.p_filesz > static_cast<std::uint64_t>(Taille) - Seg.p_offset))
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Fichier_Complet(const std::string &Chemin)
+{
+    QFile Fichier(QFile::decodeName(Chemin.c_str()));
+    unsigned char Ident[EI_NIDENT];
+    if (!Fichier.open(QIODevice::ReadOnly) ||
+        Fichier.read(reinterpret_cast<char *>(Ident), EI_NIDENT) != EI_NIDENT ||
+        !Fichier.seek(0))
+    {
+        // Not readable as a file: dlopen gives its own refusal.
+        return true;
+    }
+    if (Ident[EI_CLASS] == ELFCLASS64)
+    {
+        return Segments_Presents<Elf64_Ehdr, Elf64_Phdr>(Fichier);
+    }
+    if (Ident[EI_CLASS] == ELFCLASS32)
+    {
+        return Segments_Presents<Elf32_Ehdr, Elf32_Phdr>(Fichier);
+    }
+    return true;
+}
+
 void *Ouvrir(const std::string &Chemin)
 {
+    if (!Fichier_Complet(Chemin))
+    {
+        return nullptr;
+    }
     // Each use loads the library afresh; nothing of it may resolve against another plug-in.
     return dlopen(Chemin.c_str(), RTLD_NOW | RTLD_LOCAL);
 }
@@ -166,6 +222,22 @@ std::string Chemin_Plugin(const QString &Fichier, const QString &Dossier)
     }
     Chemin += Dossier_Plugin;
     Chemin += Separateur;
+    Chemin += Nom.toStdString();
+    return Chemin;
+}
+
+std::string Chemin_Bibliotheque(const QString &Fichier, const QString &Dossier_Plugins)
+{
+    const QByteArray Nom = QFile::encodeName(Fichier);
+    if (Nom.isEmpty() || static_cast<std::size_t>(Nom.size()) > Longueur_Max_Fichier)
+    {
+        return {};
+    }
+    std::string Chemin = QFile::encodeName(Dossier_Plugins).toStdString();
+    if (!Chemin.empty() && Chemin.back() != '/' && Chemin.back() != Separateur)
+    {
+        Chemin += Separateur;
+    }
     Chemin += Nom.toStdString();
     return Chemin;
 }

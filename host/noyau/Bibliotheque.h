@@ -68,6 +68,8 @@ std::optional<std::string> Copier_Texte(const char *Texte);
 // The load path of a file of the Plugin folder under Dossier (empty: the current directory),
 // in the platform's file-name encoding; empty when the file name is too long to be loaded.
 std::string Chemin_Plugin(const QString &Fichier, const QString &Dossier = {});
+// The same for a file of the folder Dossier_Plugins itself, whatever that folder is called.
+std::string Chemin_Bibliotheque(const QString &Fichier, const QString &Dossier_Plugins);
 } // namespace Corvanel
 
 #endif

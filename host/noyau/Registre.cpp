@@ -77,16 +77,12 @@ const Plug_Info &Slot(const Plug_Info *Slots, std::uint8_t Nombre, int Type_Fich
     }
     return Slots[Type_Fichier - 1];
 }
-} // namespace
 
-Resultat_Scan Scanner_Plugins(const QString &Dossier)
+// The scan of the libraries of one folder; Chemin_De gives the load path of a file name.
+template <typename Chemin_Fichier>
+Resultat_Scan Scanner_Dossier(const QDir &Plugins, Chemin_Fichier Chemin_De)
 {
     Resultat_Scan Scan;
-    QDir Plugins(Dossier.isEmpty() ? QString(QLatin1Char('.')) : Dossier);
-    if (!Plugins.cd(QLatin1String(Dossier_Plugin)))
-    {
-        return Scan;
-    }
     QDir::Filters Filtres = QDir::Files;
 #if !defined(_WIN32)
     Filtres |= QDir::CaseSensitive;
@@ -106,7 +102,7 @@ Resultat_Scan Scanner_Plugins(const QString &Dossier)
         Scan.ListePlug.push_back(Fichier);
 
         // A library that does not load stays listed with kind 0; the next one is still read.
-        const std::string Chemin = Chemin_Plugin(Fichier, Dossier);
+        const std::string Chemin = Chemin_De(Fichier);
         const Bibliotheque Plugin(Chemin);
         if (!Plugin.Chargee())
         {
@@ -135,6 +131,29 @@ Resultat_Scan Scanner_Plugins(const QString &Dossier)
         }
     }
     return Scan;
+}
+} // namespace
+
+Resultat_Scan Scanner_Plugins(const QString &Dossier)
+{
+    QDir Plugins(Dossier.isEmpty() ? QString(QLatin1Char('.')) : Dossier);
+    if (!Plugins.cd(QLatin1String(Dossier_Plugin)))
+    {
+        return {};
+    }
+    return Scanner_Dossier(Plugins, [&Dossier](const QString &Fichier)
+                           { return Chemin_Plugin(Fichier, Dossier); });
+}
+
+Resultat_Scan Scanner_Dossier_Plugins(const QString &Dossier_Plugins)
+{
+    const QDir Plugins(Dossier_Plugins);
+    if (Dossier_Plugins.isEmpty() || !Plugins.exists())
+    {
+        return {};
+    }
+    return Scanner_Dossier(Plugins, [&Dossier_Plugins](const QString &Fichier)
+                           { return Chemin_Bibliotheque(Fichier, Dossier_Plugins); });
 }
 
 QString Filtre_Image(const Resultat_Scan &Scan)

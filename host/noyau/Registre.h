@@ -53,6 +53,8 @@ struct Resultat_Scan
 // Scans "Plugin" under Dossier (empty: the current directory). Files are taken in file-name
 // order so that two runs over the same folder give the same tables.
 Resultat_Scan Scanner_Plugins(const QString &Dossier = {});
+// The same scan of the libraries held by Dossier_Plugins itself; the load paths begin with it.
+Resultat_Scan Scanner_Dossier_Plugins(const QString &Dossier_Plugins);
 
 // "Nom|*.ext|Nom|*.ext", one entry per filled slot in slot order; empty with no slot.
 QString Filtre_Image(const Resultat_Scan &Scan);
