@@ -1,0 +1,502 @@
+#include "Ligne_Commande.h"
+
+#include "Bibliotheque.h"
+#include "Cp1252.h"
+#include "Enregistrement.h"
+#include "Plan.h"
+#include "Plug_Contrat.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <thread>
+
+namespace Corvanel
+{
+namespace
+{
+const QString Programme = QStringLiteral("corvanel-convert");
+
+struct Definition
+{
+    const char *Court;
+    const char *Long;
+    const char *Valeur;
+    const char *Description;
+};
+
+const Definition Definitions[] = {
+    {"p", "plugin", "NOM",
+     "plug-in d'image qui écrit les sorties : nom de bibliothèque (Tavisk) ou nom affiché "
+     "(\"Sprite (language C)\")"},
+    {"o", "sortie", "CHEMIN",
+     "fichier de sortie (une seule entrée) ou dossier existant ; par défaut, le dossier de "
+     "chaque entrée"},
+    {"t", "taille", "TAILLE",
+     "\"TI 89\" (160 x 100, par défaut), \"TI 92\" (240 x 128), 32x32, 16x16 ou 8x8"},
+    {"", "largeur", "N", "largeur personnalisée, de 1 à 240 (avec --hauteur)"},
+    {"", "hauteur", "N", "hauteur personnalisée, de 1 à 128 (avec --largeur)"},
+    {"c", "couper", "", "couper l'image en haut à gauche au lieu de l'adapter à la taille"},
+    {"n", "niveaux", "N", "niveaux de gris : 2, 4 (par défaut) ou 8"},
+    {"", "lumiere", "N", "appuis sur Lumière : N fois + si N > 0, -N fois - si N < 0"},
+    {"", "contraste", "N", "appuis sur Contraste, de même, après ceux de Lumière"},
+    {"", "nom", "NOM",
+     "nom de l'image dans le code écrit (par défaut : le nom de l'entrée fait identifiant C)"},
+    {"m", "mask-plugin", "NOM",
+     "écrit aussi le mask automatique avec ce plug-in, dans Mask_<nom> à côté de l'image"},
+    {"f", "fond", "FOND",
+     "couleur de fond du mask : blanc (par défaut), gris-clair, gris-fonce, noir, ou 0 à 3"},
+    {"d", "dossier-plugins", "DOSSIER",
+     "dossier des plug-ins ; par défaut Plugin dans le dossier courant, sinon Plugin à côté "
+     "du programme"},
+    {"L", "lister-plugins", "", "affiche les plug-ins trouvés, leur genre et leur extension"},
+    {"j", "taches", "N", "conversions menées en même temps (par défaut : une par cœur)"},
+    {"h", "help", "", "affiche cette aide et termine"},
+    {"", "version", "", "affiche la version et termine"},
+};
+
+QString Texte_Aide()
+{
+    QString Texte = QStringLiteral(
+        "Utilisation : corvanel-convert [OPTION]... FICHIER...\n"
+        "Convertit des images (BMP, PNG, GIF, JPEG) en sprites pour TI-89 et TI-92, comme la\n"
+        "fenêtre de Corvanel, et les écrit par ses plug-ins. Une sauvegarde (.cvl) est reprise\n"
+        "telle quelle, sans conversion. Un fichier .bmp est lu comme bitmap, les autres selon\n"
+        "leur contenu.\n\nOptions :\n");
+    constexpr int Colonne = 28;
+    constexpr int Largeur_Ligne = 79;
+    for (const Definition &D : Definitions)
+    {
+        QString Tete = QStringLiteral("  ");
+        Tete +=
+            *D.Court ? QStringLiteral("-%1, ").arg(QLatin1String(D.Court)) : QStringLiteral("    ");
+        Tete += QStringLiteral("--") + QLatin1String(D.Long);
+        if (*D.Valeur)
+            Tete += QLatin1Char('=') + QLatin1String(D.Valeur);
+        // Descriptions wrapped at word boundaries under their column.
+        QString Ligne = Tete.leftJustified(Colonne - 1) + QLatin1Char(' ');
+        if (Tete.size() >= Colonne - 1)
+        {
+            Texte += Tete + QLatin1Char('\n');
+            Ligne = QString(Colonne, QLatin1Char(' '));
+        }
+        bool Debut = true;
+        for (const QString &Mot : QString::fromUtf8(D.Description).split(QLatin1Char(' ')))
+        {
+            if (!Debut && Ligne.size() + 1 + Mot.size() > Largeur_Ligne)
+            {
+                Texte += Ligne + QLatin1Char('\n');
+                Ligne = QString(Colonne, QLatin1Char(' '));
+                Debut = true;
+            }
+            Ligne += (Debut ? QString() : QStringLiteral(" ")) + Mot;
+            Debut = false;
+        }
+        Texte += Ligne + QLatin1Char('\n');
+    }
+    Texte += QStringLiteral(
+        "\nChaque entrée donne une sortie, nommée d'après l'entrée dans le dossier de sortie ;\n"
+        "l'extension du plug-in est ajoutée quand le chemin ne contient aucun point, comme\n"
+        "dans la fenêtre d'enregistrement. Les options des niveaux, de la lumière et du\n"
+        "contraste ne touchent pas les sauvegardes, qui gardent leurs niveaux.\n\n"
+        "Code de sortie : 0 si toutes les entrées sont converties, 1 si l'une a échoué (les\n"
+        "autres sont converties quand même), 2 pour une erreur d'utilisation.\n");
+    return Texte;
+}
+
+Analyse Erreur_Usage(const QString &Message)
+{
+    Analyse Resultat;
+    Resultat.Statut = Statut_Usage;
+    Resultat.Erreur = Programme + QStringLiteral(": ") + Message +
+                      QStringLiteral("\nEssayez « corvanel-convert --help » pour plus "
+                                     "d'informations.\n");
+    return Resultat;
+}
+
+Analyse Reponse(const QString &Texte)
+{
+    Analyse Resultat;
+    Resultat.Statut = Statut_Succes;
+    Resultat.Sortie = Texte;
+    return Resultat;
+}
+
+// The parser's own messages are in English; the program speaks French.
+QString Traduire(const QCommandLineParser &Parseur)
+{
+    const QStringList Inconnues = Parseur.unknownOptionNames();
+    if (!Inconnues.isEmpty())
+    {
+        const QString Nom = Inconnues.front();
+        return QStringLiteral("option inconnue « %1%2 »")
+            .arg(Nom.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), Nom);
+    }
+    const QString Texte = Parseur.errorText();
+    const QRegularExpression Manque(QStringLiteral("^Missing value after '(.*)'\\.$"));
+    const QRegularExpression Inattendue(QStringLiteral("^Unexpected value after '(.*)'\\.$"));
+    if (const auto Trouve = Manque.match(Texte); Trouve.hasMatch())
+        return QStringLiteral("valeur manquante après « %1 »").arg(Trouve.captured(1));
+    if (const auto Trouve = Inattendue.match(Texte); Trouve.hasMatch())
+        return QStringLiteral("l'option « %1 » ne prend pas de valeur").arg(Trouve.captured(1));
+    return Texte;
+}
+
+bool Lire_Entier(const QString &Texte, int &Valeur)
+{
+    bool Ok = false;
+    Valeur = Texte.trimmed().toInt(&Ok);
+    return Ok;
+}
+
+QString Nom_Fichier(const Plug_Info &Slot)
+{
+    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(Slot.Fichier))).fileName();
+}
+
+QString Nom_Bibliotheque(const Plug_Info &Slot)
+{
+    QString Nom = Nom_Fichier(Slot);
+    if (Nom.endsWith(QLatin1String(Suffixe_Plugin)))
+        Nom.chop(static_cast<int>(qstrlen(Suffixe_Plugin)));
+    return Nom;
+}
+
+// By library name, with or without its suffix, or by the name shown in the save dialog;
+// the exact spelling first, so that a case-only difference cannot pick another plug-in.
+template <std::size_t Capacite>
+const Plug_Info *Trouver_Plugin(const std::array<Plug_Info, Capacite> &Liste, std::uint8_t Nombre,
+                                const QString &Nom)
+{
+    for (const Qt::CaseSensitivity Casse : {Qt::CaseSensitive, Qt::CaseInsensitive})
+    {
+        for (std::uint8_t i = 0; i < Nombre; ++i)
+        {
+            const Plug_Info &Slot = Liste[i];
+            if (Nom.compare(Nom_Bibliotheque(Slot), Casse) == 0 ||
+                Nom.compare(Nom_Fichier(Slot), Casse) == 0 ||
+                Nom.compare(Depuis_Cp1252(Slot.Nom), Casse) == 0)
+                return &Slot;
+        }
+    }
+    return nullptr;
+}
+
+template <std::size_t Capacite>
+QString Noms_Offerts(const std::array<Plug_Info, Capacite> &Liste, std::uint8_t Nombre)
+{
+    QStringList Noms;
+    for (std::uint8_t i = 0; i < Nombre; ++i)
+        Noms << QStringLiteral("%1 (%2)").arg(Nom_Bibliotheque(Liste[i]),
+                                              Depuis_Cp1252(Liste[i].Nom));
+    return Noms.join(QStringLiteral(", "));
+}
+
+QString Texte_Genre(std::int32_t Genre)
+{
+    const bool Image = (Genre & Plug::Genre_Image) != 0;
+    const bool Mask = (Genre & Plug::Genre_Mask) != 0;
+    if (Image && Mask)
+        return QStringLiteral("image+mask");
+    if (Image)
+        return QStringLiteral("image");
+    if (Mask)
+        return QStringLiteral("mask");
+    if (Genre == Plug::Genre_Application)
+        return QStringLiteral("application");
+    if (Genre == 0)
+        return QStringLiteral("aucun");
+    return QStringLiteral("genre %1").arg(Genre);
+}
+
+// One line per library: file, kind, extension and the name shown in the save dialogs.
+QString Lister_Plugins(const Resultat_Scan &Scan, const QString &Dossier)
+{
+    QString Texte;
+    for (std::size_t i = 0; i < Scan.ListePlug.size(); ++i)
+    {
+        const Entree_Plug &Entree = Scan.Table_Plug[i];
+        const Plug_Info *Slot = nullptr;
+        for (std::uint8_t k = 0; k < Scan.Nombre_Plug_Image && !Slot; ++k)
+            if (Scan.Liste_Plug_Image[k].Fichier == Entree.Fichier)
+                Slot = &Scan.Liste_Plug_Image[k];
+        for (std::uint8_t k = 0; k < Scan.Nombre_Plug_Mask && !Slot; ++k)
+            if (Scan.Liste_Plug_Mask[k].Fichier == Entree.Fichier)
+                Slot = &Scan.Liste_Plug_Mask[k];
+        Texte += QStringLiteral("%1\t%2\t%3\t%4\n")
+                     .arg(Scan.ListePlug[i], Texte_Genre(Entree.Fonction),
+                          Slot ? Depuis_Cp1252(Slot->Extention) : QStringLiteral("-"),
+                          Slot ? Depuis_Cp1252(Slot->Nom) : QString());
+    }
+    if (Scan.ListePlug.empty())
+        Texte = QStringLiteral("Aucun plug-in dans « %1 ».\n").arg(Dossier);
+    return Texte;
+}
+
+QString Joindre(const QString &Dossier, const QString &Nom)
+{
+    return Dossier.endsWith(QLatin1Char('/')) ? Dossier + Nom : Dossier + QLatin1Char('/') + Nom;
+}
+
+QString Chemin_Reel(const QString &Chemin)
+{
+    const QFileInfo Info(Chemin);
+    const QString Canonique = Info.canonicalFilePath();
+    return Canonique.isEmpty() ? Info.absoluteFilePath() : Canonique;
+}
+
+// Two inputs writing the same file on two threads would leave it garbled, and an output on top
+// of its input would destroy it: such inputs fail before anything is written.
+void Refuser_Conflits(std::vector<Travail> &Travaux)
+{
+    QHash<QString, QString> Sorties;
+    for (Travail &T : Travaux)
+    {
+        const QString Entree = Chemin_Reel(T.Entree);
+        for (const QString &Chemin : {T.Chemin_Image, T.Chemin_Mask})
+        {
+            if (Chemin.isEmpty() || !T.Erreur.isEmpty())
+                continue;
+            const QString Reel = Chemin_Reel(Chemin);
+            if (Reel == Entree)
+                T.Erreur = QStringLiteral("« %1 » : la sortie « %2 » remplacerait le fichier "
+                                          "d'entrée")
+                               .arg(T.Entree, Chemin);
+            else if (const auto Deja = Sorties.constFind(Reel); Deja != Sorties.cend())
+                T.Erreur = QStringLiteral("« %1 » : même fichier de sortie « %2 » que « %3 »")
+                               .arg(T.Entree, Chemin, *Deja);
+        }
+        if (T.Erreur.isEmpty())
+        {
+            Sorties.insert(Chemin_Reel(T.Chemin_Image), T.Entree);
+            if (!T.Chemin_Mask.isEmpty())
+                Sorties.insert(Chemin_Reel(T.Chemin_Mask), T.Entree);
+        }
+    }
+}
+
+struct Taille_Nommee
+{
+    const char *Nom;
+    int Largeur;
+    int Hauteur;
+};
+constexpr Taille_Nommee Tailles[] = {
+    {"ti89", 160, 100}, {"ti92", 240, 128}, {"32x32", 32, 32}, {"16x16", 16, 16}, {"8x8", 8, 8},
+};
+
+struct Fond_Nomme
+{
+    const char *Nom;
+    std::uint8_t Niveau;
+};
+constexpr Fond_Nomme Fonds[] = {
+    {"blanc", 0},      {"0", 0}, {"gris-clair", 1}, {"1", 1}, {"gris-fonce", 2},
+    {"gris-foncé", 2}, {"2", 2}, {"noir", 3},       {"3", 3},
+};
+} // namespace
+
+Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Programme)
+{
+    QCommandLineParser Parseur;
+    Parseur.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    for (const Definition &D : Definitions)
+    {
+        QStringList Noms;
+        if (*D.Court)
+            Noms << QLatin1String(D.Court);
+        Noms << QLatin1String(D.Long);
+        Parseur.addOption(
+            QCommandLineOption(Noms, QString::fromUtf8(D.Description), QLatin1String(D.Valeur)));
+    }
+    Parseur.addPositionalArgument(QStringLiteral("fichier"), QString());
+    if (!Parseur.parse(Arguments))
+        return Erreur_Usage(Traduire(Parseur));
+    const auto Option = [&Parseur](const char *Nom) { return Parseur.isSet(QLatin1String(Nom)); };
+    const auto Valeur = [&Parseur](const char *Nom) { return Parseur.value(QLatin1String(Nom)); };
+
+    if (Option("help"))
+        return Reponse(Texte_Aide());
+    if (Option("version"))
+        return Reponse(Programme + QStringLiteral(" " CORVANEL_VERSION "\n"));
+
+    Analyse Resultat;
+    Lot &Lot_ = Resultat.Lot_;
+    Choix_Conversion &Choix = Lot_.Choix;
+
+    if (Option("taille") && (Option("largeur") || Option("hauteur")))
+        return Erreur_Usage(QStringLiteral("--taille et --largeur/--hauteur s'excluent"));
+    if (Option("largeur") != Option("hauteur"))
+        return Erreur_Usage(QStringLiteral("--largeur et --hauteur vont ensemble"));
+    if (Option("taille"))
+    {
+        QString Nom = Valeur("taille").toLower();
+        Nom.remove(QRegularExpression(QStringLiteral("\\s")));
+        Nom.replace(QChar(0x00D7), QLatin1Char('x'));
+        const Taille_Nommee *Trouvee = nullptr;
+        for (const Taille_Nommee &T : Tailles)
+            if (Nom == QLatin1String(T.Nom))
+                Trouvee = &T;
+        if (!Trouvee)
+            return Erreur_Usage(QStringLiteral("taille inconnue « %1 » (TI 89, TI 92, 32x32, "
+                                               "16x16 ou 8x8)")
+                                    .arg(Valeur("taille")));
+        Choix.Largeur = Trouvee->Largeur;
+        Choix.Hauteur = Trouvee->Hauteur;
+    }
+    if (Option("largeur"))
+    {
+        int Largeur = 0;
+        int Hauteur = 0;
+        if (!Lire_Entier(Valeur("largeur"), Largeur) || !Lire_Entier(Valeur("hauteur"), Hauteur) ||
+            !Taille_Valide(Largeur, Hauteur))
+            return Erreur_Usage(QStringLiteral("taille refusée « %1 x %2 » : la largeur va de 1 "
+                                               "à 240 pixels et la hauteur de 1 à 128")
+                                    .arg(Valeur("largeur"), Valeur("hauteur")));
+        Choix.Largeur = Largeur;
+        Choix.Hauteur = Hauteur;
+    }
+    Choix.Adapter = !Option("couper");
+    if (Option("niveaux"))
+    {
+        int Niveaux = 0;
+        if (!Lire_Entier(Valeur("niveaux"), Niveaux) ||
+            (Niveaux != 2 && Niveaux != 4 && Niveaux != 8))
+            return Erreur_Usage(QStringLiteral("nombre de niveaux refusé « %1 » (2, 4 ou 8)")
+                                    .arg(Valeur("niveaux")));
+        Choix.Nombre_Couleur = static_cast<std::uint8_t>(Niveaux);
+    }
+    for (const auto &[Nom, Appuis] :
+         {std::pair{"lumiere", &Choix.Lumiere}, std::pair{"contraste", &Choix.Contraste}})
+        if (Option(Nom) && !Lire_Entier(Valeur(Nom), *Appuis))
+            return Erreur_Usage(QStringLiteral("nombre d'appuis refusé pour --%1 : « %2 »")
+                                    .arg(QLatin1String(Nom), Valeur(Nom)));
+    if (Option("fond"))
+    {
+        const QString Nom = Valeur("fond").trimmed().toLower();
+        bool Trouve = false;
+        for (const Fond_Nomme &F : Fonds)
+            if (Nom == QString::fromUtf8(F.Nom))
+            {
+                Lot_.Fond = F.Niveau;
+                Trouve = true;
+            }
+        if (!Trouve)
+            return Erreur_Usage(QStringLiteral("fond inconnu « %1 » (blanc, gris-clair, "
+                                               "gris-fonce, noir, ou 0 à 3)")
+                                    .arg(Valeur("fond")));
+        if (!Option("mask-plugin"))
+            return Erreur_Usage(QStringLiteral("--fond ne sert qu'avec --mask-plugin"));
+    }
+    Lot_.Taches = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    if (Option("taches") && (!Lire_Entier(Valeur("taches"), Lot_.Taches) || Lot_.Taches < 1))
+        return Erreur_Usage(QStringLiteral("nombre de tâches refusé « %1 »").arg(Valeur("taches")));
+
+    QString Dossier;
+    if (Option("dossier-plugins"))
+    {
+        Dossier = Valeur("dossier-plugins");
+        if (!QFileInfo(Dossier).isDir())
+            return Erreur_Usage(
+                QStringLiteral("dossier de plug-ins introuvable : « %1 »").arg(Dossier));
+    }
+    else if (QFileInfo(QLatin1String(Dossier_Plugin)).isDir())
+        Dossier = QLatin1String(Dossier_Plugin);
+    else
+        Dossier = Joindre(Dossier_Programme, QLatin1String(Dossier_Plugin));
+    const Resultat_Scan Scan = Scanner_Dossier_Plugins(Dossier);
+
+    const QStringList Entrees = Parseur.positionalArguments();
+    if (Option("lister-plugins"))
+    {
+        if (!Entrees.isEmpty())
+            return Erreur_Usage(QStringLiteral("--lister-plugins ne prend pas de fichier"));
+        return Reponse(Lister_Plugins(Scan, Dossier));
+    }
+    if (Entrees.isEmpty())
+        return Erreur_Usage(QStringLiteral("aucun fichier à convertir"));
+    if (!Option("plugin"))
+        return Erreur_Usage(QStringLiteral("choisissez le plug-in d'image avec --plugin "
+                                           "(--lister-plugins les montre)"));
+
+    const Plug_Info *Image =
+        Trouver_Plugin(Scan.Liste_Plug_Image, Scan.Nombre_Plug_Image, Valeur("plugin"));
+    if (!Image)
+    {
+        if (Trouver_Plugin(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask, Valeur("plugin")))
+            return Erreur_Usage(QStringLiteral("« %1 » enregistre des masks : il va avec "
+                                               "--mask-plugin")
+                                    .arg(Valeur("plugin")));
+        return Erreur_Usage(
+            QStringLiteral("plug-in d'image introuvable « %1 » dans « %2 »%3")
+                .arg(Valeur("plugin"), Dossier,
+                     Scan.Nombre_Plug_Image == 0
+                         ? QString()
+                         : QStringLiteral(" ; offerts : ") +
+                               Noms_Offerts(Scan.Liste_Plug_Image, Scan.Nombre_Plug_Image)));
+    }
+    Lot_.Plug_Image = *Image;
+    if (Option("mask-plugin"))
+    {
+        const Plug_Info *Mask =
+            Trouver_Plugin(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask, Valeur("mask-plugin"));
+        if (!Mask)
+            return Erreur_Usage(
+                QStringLiteral("plug-in de mask introuvable « %1 » dans « %2 »%3")
+                    .arg(Valeur("mask-plugin"), Dossier,
+                         Scan.Nombre_Plug_Mask == 0
+                             ? QString()
+                             : QStringLiteral(" ; offerts : ") +
+                                   Noms_Offerts(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask)));
+        Lot_.Plug_Mask = *Mask;
+    }
+
+    const bool Sortie_Donnee = Option("sortie");
+    const QString Sortie = Valeur("sortie");
+    if (Sortie_Donnee && Sortie.isEmpty())
+        return Erreur_Usage(QStringLiteral("--sortie est vide"));
+    const bool Vers_Dossier = !Sortie_Donnee || QFileInfo(Sortie).isDir();
+    if (!Vers_Dossier && Entrees.size() > 1)
+        return Erreur_Usage(
+            QStringLiteral("avec plusieurs fichiers, --sortie doit être un dossier existant : "
+                           "« %1 »")
+                .arg(Sortie));
+
+    for (const QString &Entree : Entrees)
+    {
+        Travail T;
+        T.Entree = Entree;
+        const QString Identifiant = Identifiant_C(QFileInfo(Entree).completeBaseName());
+        T.Nom = Option("nom") ? Valeur("nom") : Identifiant;
+        if (Vers_Dossier)
+        {
+            // A name made here has no dot, so it always gets the plug-in's extension, whatever
+            // dots the folder's path holds.
+            const QString Dossier_Sortie = Sortie_Donnee ? Sortie : QFileInfo(Entree).path();
+            T.Chemin_Image =
+                Joindre(Dossier_Sortie, Appliquer_Extention(Identifiant, Lot_.Plug_Image));
+            if (Lot_.Plug_Mask)
+                T.Chemin_Mask = Joindre(
+                    Dossier_Sortie,
+                    Appliquer_Extention(QStringLiteral("Mask_") + Identifiant, *Lot_.Plug_Mask));
+        }
+        else
+        {
+            // A path given whole follows the save dialog's rule, folders included.
+            T.Chemin_Image = Appliquer_Extention(Sortie, Lot_.Plug_Image);
+            if (Lot_.Plug_Mask)
+            {
+                const QFileInfo Info(Sortie);
+                const QString Tete = Sortie.left(Sortie.size() - Info.fileName().size());
+                T.Chemin_Mask = Appliquer_Extention(
+                    Tete + QStringLiteral("Mask_") + Info.completeBaseName(), *Lot_.Plug_Mask);
+            }
+        }
+        Lot_.Travaux.push_back(std::move(T));
+    }
+    Refuser_Conflits(Lot_.Travaux);
+    return Resultat;
+}
+} // namespace Corvanel
