@@ -31,8 +31,12 @@ QString Raison(QImageReader::ImageReaderError erreur)
 Resultat_Decodage Decoder_Image(const QString &chemin, bool bitmap_seul)
 {
     const QString debut = QStringLiteral("Impossible d'ouvrir l'image « %1 » : ").arg(chemin);
-    if (QFileInfo(chemin).isDir())
+    const QFileInfo fichier(chemin);
+    if (fichier.isDir())
         return {{}, debut + QStringLiteral("c'est un dossier")};
+    // A named pipe or a device would keep the reader waiting for ever.
+    if (fichier.exists() && !fichier.isFile())
+        return {{}, debut + QStringLiteral("ce n'est pas un fichier ordinaire")};
     QImageReader lecteur(chemin, bitmap_seul ? QByteArray("bmp") : QByteArray());
     lecteur.setDecideFormatFromContent(!bitmap_seul);
     const QSize taille = lecteur.size();

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 
 namespace Corvanel
 {
@@ -50,7 +51,9 @@ Resultat_Lecture Tronque(qint64 Lus, qint64 Attendus)
 Resultat_Lecture Lire_Sauvegarde(const QString &Chemin, Plan &Plan_Image)
 {
     QFile Fichier(Chemin);
-    if (!Fichier.open(QIODevice::ReadOnly))
+    // A named pipe would keep the open waiting for a writer: like a folder, it cannot be read.
+    const QFileInfo Info(Chemin);
+    if ((Info.exists() && !Info.isFile()) || !Fichier.open(QIODevice::ReadOnly))
     {
         return {};
     }
