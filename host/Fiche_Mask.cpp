@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 
 namespace Corvanel
 {
@@ -39,35 +40,54 @@ void TFMask::Afficher_Mask()
     const TFEcran &ecran = *FEcran;
     const int largeur = ecran.Largeur_Image;
     const int hauteur = ecran.Hauteur_Image;
+    // The mask zoom survives a new picture: a larger picture may no longer fit at it.
+    const int cote = std::max(largeur, hauteur);
+    if (cote > 0 && Zoom_Mask * cote > Surface_Maximum)
+        Changer_Zoom(static_cast<std::uint8_t>(std::max(1, Surface_Maximum / cote)));
     const int z = Zoom_Mask;
-    Ecran_MASK->Redimensionner(largeur * z, hauteur * z, Blanc_TI);
     QImage &image = Ecran_MASK->Image();
+    // Every pixel is painted below: the surface is only rebuilt when its size changes.
+    const bool nouvelle_taille = image.width() != largeur * z || image.height() != hauteur * z;
+    if (nouvelle_taille)
+    {
+        Ecran_MASK->Redimensionner(largeur * z, hauteur * z, Blanc_TI);
+        adjustSize();
+    }
+    if (largeur == 0 || hauteur == 0)
+        return;
+
+    // One colour per code, looked up once rather than for each of the 30720 cells.
     const Mode_Gris mode = Mode_Courant();
+    std::array<QRgb, 256> couleurs;
+    for (int code = 0; code < 256; ++code)
+        couleurs[code] = Vers_Rgb(
+            Couleur_Affichage(static_cast<std::uint8_t>(code), ecran.Nombre_Couleur, mode));
     const QRgb rouge = Vers_Rgb(Rouge_Mask);
-    // The picture, then every covered cell in red over it.
+    // Covered cells in red over the picture; each display row is built once and copied to the
+    // other rows of its cells.
     for (int y = 0; y < hauteur; ++y)
+    {
+        QRgb *premiere = reinterpret_cast<QRgb *>(image.scanLine(y * z));
         for (int x = 0; x < largeur; ++x)
         {
             const QRgb rgb =
-                Plan_Mask[Indice(x, y)] == 1
-                    ? rouge
-                    : Vers_Rgb(Couleur_Affichage(ecran.Plan_Image[Indice(x, y)],
-                                                 ecran.Nombre_Couleur, mode));
-            for (int j = 0; j < z; ++j)
-            {
-                QRgb *ligne = reinterpret_cast<QRgb *>(image.scanLine(y * z + j));
-                std::fill(ligne + x * z, ligne + x * z + z, rgb);
-            }
+                Plan_Mask[Indice(x, y)] == 1 ? rouge : couleurs[ecran.Plan_Image[Indice(x, y)]];
+            std::fill(premiere + x * z, premiere + x * z + z, rgb);
         }
+        for (int j = 1; j < z; ++j)
+            std::copy_n(premiere, largeur * z, reinterpret_cast<QRgb *>(image.scanLine(y * z + j)));
+    }
     Ecran_MASK->update();
-    adjustSize();
 }
 
 void TFMask::Relire_Mask()
 {
     const int z = Zoom_Mask;
-    const int largeur = FEcran->Largeur_Image;
-    const int hauteur = FEcran->Hauteur_Image;
+    // Cells the surface does not show keep their byte rather than read as uncovered.
+    const int largeur =
+        std::min<int>(FEcran->Largeur_Image, (Ecran_MASK->Image().width() + z - 1) / z);
+    const int hauteur =
+        std::min<int>(FEcran->Hauteur_Image, (Ecran_MASK->Image().height() + z - 1) / z);
     for (int x = 0; x < largeur; ++x)
         for (int y = 0; y < hauteur; ++y)
             Plan_Mask[Indice(x, y)] = Ecran_MASK->Lire_Pixel(x * z, y * z) == Rouge_Mask ? 1 : 0;
@@ -78,7 +98,7 @@ bool TFMask::Zoom_Plus()
     const int cote = std::max<int>(FEcran->Largeur_Image, FEcran->Hauteur_Image);
     if (Zoom_Mask == 255 || (Zoom_Mask + 1) * cote > Surface_Maximum)
         return false;
-    ++Zoom_Mask;
+    Changer_Zoom(static_cast<std::uint8_t>(Zoom_Mask + 1));
     Afficher_Mask();
     return true;
 }
@@ -87,8 +107,15 @@ void TFMask::Zoom_Moins()
 {
     if (Zoom_Mask <= 1)
         return;
-    --Zoom_Mask;
+    Changer_Zoom(static_cast<std::uint8_t>(Zoom_Mask - 1));
     Afficher_Mask();
+}
+
+void TFMask::Changer_Zoom(std::uint8_t zoom)
+{
+    // A first corner waiting for its second click stays on its cell.
+    Point_Mask = QPoint(Point_Mask.x() / Zoom_Mask * zoom, Point_Mask.y() / Zoom_Mask * zoom);
+    Zoom_Mask = zoom;
 }
 
 QPoint TFMask::Accrocher(const QPoint &position) const
@@ -130,13 +157,21 @@ void TFMask::Souris_Relache(QMouseEvent *evenement)
         QPainter peintre(&Ecran_MASK->Image());
         peintre.setRenderHint(QPainter::Antialiasing, false);
         const QColor rouge(Vers_Rgb(Rouge_Mask));
-        peintre.setPen(QPen(rouge, Zoom_Mask));
+        peintre.setPen(QPen(rouge, Zoom_Mask, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         peintre.setBrush(rouge);
-        const QRect boite = QRect(Point_Mask, point).normalized();
-        if (Outil_Mask == 2)
-            peintre.drawRect(boite);
+        // The box runs between the two snapped corners whichever was clicked first, so the
+        // centred pen covers both corner cells and the order of the clicks does not matter.
+        const QPointF haut_gauche(std::min(Point_Mask.x(), point.x()),
+                                  std::min(Point_Mask.y(), point.y()));
+        const QPointF bas_droite(std::max(Point_Mask.x(), point.x()),
+                                 std::max(Point_Mask.y(), point.y()));
+        if (haut_gauche.x() == bas_droite.x() || haut_gauche.y() == bas_droite.y())
+            // A flat box has no inside and the library strokes nothing: only the pen shows.
+            peintre.drawLine(QLineF(haut_gauche, bas_droite));
+        else if (Outil_Mask == 2)
+            peintre.drawRect(QRectF(haut_gauche, bas_droite));
         else
-            peintre.drawEllipse(boite);
+            peintre.drawEllipse(QRectF(haut_gauche, bas_droite));
         Point_Mask_Actif = false;
         Ecran_MASK->update();
     }

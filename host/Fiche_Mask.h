@@ -16,7 +16,7 @@ class Surface_Dessin;
 class TFMask : public QWidget
 {
     Q_OBJECT
-public:
+  public:
     TFMask();
 
     Surface_Dessin *Ecran_MASK;
@@ -32,11 +32,12 @@ public:
     bool Zoom_Plus();
     void Zoom_Moins();
 
-private:
+  private:
     void Souris_Appui(QMouseEvent *evenement);
     void Souris_Deplacement(QMouseEvent *evenement);
     void Souris_Relache(QMouseEvent *evenement);
     QPoint Accrocher(const QPoint &position) const;
+    void Changer_Zoom(std::uint8_t zoom);
 };
 } // namespace Corvanel
 
