@@ -1,11 +1,384 @@
+// The drawing tools of the edit window: every tool paints on the surface in display colours and
+// the plane is read back from the surface after every release.
 #include "Fiche_Ecran.h"
 
+#include "Cp1252.h"
+#include "Demarrage.h"
+#include "Fiche_Main.h"
+#include "Fiche_Mask.h"
+#include "Palettes.h"
+#include "Surface_Dessin.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPolygonF>
+#include <QToolButton>
+#include <algorithm>
+#include <string>
 
 namespace Corvanel
 {
-void TFEcran::Souris_Appui(QMouseEvent *) {}
-void TFEcran::Souris_Deplacement(QMouseEvent *) {}
-void TFEcran::Souris_Relache(QMouseEvent *) {}
-void TFEcran::Annuler() {}
+namespace
+{
+QPoint Accrocher(const QPoint &position, int zoom)
+{
+    // Integer division truncates toward zero, as the grid has always done.
+    return {(position.x() / zoom) * zoom, (position.y() / zoom) * zoom};
+}
+
+// Wide pens are laid on the middle of the cells, so that a pen as wide as the zoom covers
+// whole cells. Without smoothing the painter fills the pixel whose top-left corner a point
+// names, so the middle of a block of z pixels lies (z - 1) / 2 past its corner.
+QPointF Milieu(const QPoint &coin, int zoom)
+{
+    return {coin.x() + (zoom - 1) / 2.0, coin.y() + (zoom - 1) / 2.0};
+}
+
+// The cells from one corner to the other, both included.
+QRect Boite_Cases(const QPoint &a, const QPoint &b, int zoom)
+{
+    return {QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+            QPoint(std::max(a.x(), b.x()) + zoom - 1, std::max(a.y(), b.y()) + zoom - 1)};
+}
+
+QColor Couleur_Qt(std::uint32_t valeur)
+{
+    return QColor(Vers_Rgb(valeur));
+}
+
+// A painter on the surface: no smoothing anywhere, since the plane is read back pixel for pixel.
+class Peintre_Surface : public QPainter
+{
+public:
+    explicit Peintre_Surface(QImage &image) : QPainter(&image)
+    {
+        setRenderHint(QPainter::Antialiasing, false);
+        setRenderHint(QPainter::TextAntialiasing, false);
+        setBrush(Qt::NoBrush);
+    }
+    void Stylo(std::uint32_t couleur, int largeur)
+    {
+        // Square corners stay square; sharper ones are bevelled so that the outline never
+        // reaches past the cell of the vertex.
+        QPen stylo(Couleur_Qt(couleur), largeur, Qt::SolidLine, Qt::SquareCap, Qt::SvgMiterJoin);
+        stylo.setMiterLimit(1.5);
+        setPen(stylo);
+    }
+};
+
+// The usual decimal reading, without any error. Only the low 8 bits are kept, so the digits
+// are summed modulo 256 and a long run of digits cannot overflow.
+std::uint8_t Lire_Code(const QString &texte)
+{
+    qsizetype i = 0;
+    while (i < texte.size() && texte[i].isSpace())
+        ++i;
+    bool negatif = false;
+    if (i < texte.size() && (texte[i] == QLatin1Char('-') || texte[i] == QLatin1Char('+')))
+        negatif = texte[i++] == QLatin1Char('-');
+    unsigned valeur = 0;
+    while (i < texte.size() && texte[i] >= QLatin1Char('0') && texte[i] <= QLatin1Char('9'))
+    {
+        valeur = (valeur * 10 + (texte[i].unicode() - '0')) & 0xFFu;
+        ++i;
+    }
+    return static_cast<std::uint8_t>((negatif ? 256u - valeur : valeur) & 0xFFu);
+}
+
+std::uint32_t Couleur_Gauche()
+{
+    return FMain->Couleur_Gauche->Couleur;
+}
+
+std::uint32_t Couleur_Droite()
+{
+    return FMain->Couleur_Droite->Couleur;
+}
+
+void Activer_Annulation()
+{
+    FMain->Outil[9]->setEnabled(true);
+}
+
+// The picture as Peindre_Image paints it, kept while a shape is traced: the plane does not
+// change between releases, so each move wipes the last preview with one copy instead of a
+// repaint block by block. Anything that changes the painting (plane, zoom, levels, greys)
+// makes the copy stale and it is painted again.
+struct Fond_Trace
+{
+    QImage Image;
+    Plan Plan_Image{};
+    std::uint8_t Largeur = 0;
+    std::uint8_t Hauteur = 0;
+    std::uint8_t Zoom = 0;
+    std::uint8_t Nombre = 0;
+    Mode_Gris Mode = Mode_Gris::TI;
+
+    bool Valide(const TFEcran &ecran) const
+    {
+        return !Image.isNull() && Largeur == ecran.Largeur_Image &&
+               Hauteur == ecran.Hauteur_Image && Zoom == ecran.Zoom_Ecran &&
+               Nombre == ecran.Nombre_Couleur && Mode == Mode_Courant() &&
+               Plan_Image == ecran.Plan_Image;
+    }
+};
+
+Fond_Trace &Fond_Courant()
+{
+    static Fond_Trace fond;
+    return fond;
+}
+
+// The shapes, in snapped display coordinates.
+void Tracer_Ligne(QImage &image, const QPoint &a, const QPoint &b, int zoom)
+{
+    Peintre_Surface peintre(image);
+    peintre.Stylo(Couleur_Gauche(), zoom);
+    peintre.drawLine(Milieu(a, zoom), Milieu(b, zoom));
+}
+
+void Tracer_Rectangle(QImage &image, const QPoint &a, const QPoint &b, int zoom)
+{
+    // The border lies inside the cells of the two corners: one cell wide, as wide as the pen.
+    const QRect boite = Boite_Cases(a, b, zoom);
+    Peintre_Surface peintre(image);
+    peintre.fillRect(boite, Couleur_Qt(Couleur_Droite()));
+    const QRect dedans = boite.adjusted(zoom, zoom, -zoom, -zoom);
+    if (dedans.isValid())
+        peintre.fillRect(dedans, Couleur_Qt(Couleur_Gauche()));
+}
+
+void Tracer_Cadre(QImage &image, const QPoint &a, const QPoint &b, int zoom)
+{
+    const QRect boite = Boite_Cases(a, b, zoom);
+    const QColor couleur = Couleur_Qt(Couleur_Gauche());
+    Peintre_Surface peintre(image);
+    peintre.fillRect(QRect(boite.left(), boite.top(), boite.width(), 1), couleur);
+    peintre.fillRect(QRect(boite.left(), boite.bottom(), boite.width(), 1), couleur);
+    peintre.fillRect(QRect(boite.left(), boite.top(), 1, boite.height()), couleur);
+    peintre.fillRect(QRect(boite.right(), boite.top(), 1, boite.height()), couleur);
+}
+
+void Tracer_Ellipse(QImage &image, const QPoint &a, const QPoint &b, int zoom)
+{
+    Peintre_Surface peintre(image);
+    peintre.Stylo(Couleur_Gauche(), zoom);
+    peintre.drawEllipse(QRectF(Milieu(a, zoom), Milieu(b, zoom)).normalized());
+}
+
+void Tracer_Triangle(QImage &image, const std::array<QPoint, 60> &points, int zoom)
+{
+    const QPointF sommets[] = {Milieu(points[0], zoom), Milieu(points[1], zoom),
+                               Milieu(points[2], zoom)};
+    Peintre_Surface peintre(image);
+    peintre.Stylo(Couleur_Droite(), zoom);
+    peintre.setBrush(Couleur_Qt(Couleur_Gauche()));
+    peintre.drawPolygon(sommets, 3);
+}
+
+void Tracer_Polyligne(QImage &image, const std::array<QPoint, 60> &points, int nombre, int zoom)
+{
+    if (nombre < 2)
+        return;
+    QPolygonF ligne;
+    for (int i = 0; i < nombre; ++i)
+        ligne << Milieu(points[static_cast<std::size_t>(i)], zoom);
+    Peintre_Surface peintre(image);
+    peintre.Stylo(Couleur_Gauche(), zoom);
+    peintre.drawPolyline(ligne);
+}
+} // namespace
+
+void TFEcran::Souris_Appui(QMouseEvent *evenement)
+{
+    if (evenement->button() != Qt::LeftButton || Outil_Courant != 1)
+        return;
+    Crayon_Actif = true;
+    Image_Annulation = Plan_Image;
+    Activer_Annulation();
+}
+
+void TFEcran::Souris_Deplacement(QMouseEvent *evenement)
+{
+    const int z = Zoom_Ecran;
+    const QPoint position = evenement->position().toPoint();
+    if (Crayon_Actif)
+    {
+        // A fast drag leaves gaps: nothing joins the cells.
+        Dessiner_Case(position.x() / z, position.y() / z, Couleur_Gauche());
+        return;
+    }
+    if (Etape_Outil == 0 || !FMain->Active_Trace->isChecked())
+        return;
+    Fond_Trace &fond = Fond_Courant();
+    QImage &image = Ecran_TI->Image();
+    if (fond.Valide(*this) && image.size() == fond.Image.size())
+        std::copy_n(fond.Image.constBits(), fond.Image.sizeInBytes(), image.bits());
+    else
+    {
+        Peindre_Image();
+        fond = {image.copy(), Plan_Image,     Largeur_Image, Hauteur_Image,
+                Zoom_Ecran,   Nombre_Couleur, Mode_Courant()};
+    }
+    if (image.isNull())
+        return;
+    const QPoint point = Accrocher(position, z);
+    switch (Outil_Courant)
+    {
+    case 2:
+        Tracer_Ligne(image, Points_Outil[0], point, z);
+        break;
+    case 3:
+        Tracer_Cadre(image, Points_Outil[0], point, z);
+        break;
+    case 4:
+        Tracer_Ellipse(image, Points_Outil[0], point, z);
+        break;
+    case 5:
+        if (Etape_Outil == 1)
+            Tracer_Ligne(image, Points_Outil[0], point, z);
+        else if (Etape_Outil == 2)
+        {
+            Points_Outil[2] = point;
+            Tracer_Triangle(image, Points_Outil, z);
+        }
+        break;
+    case 6:
+    {
+        // With every vertex taken there is no room for the moving end: the shape as it stands.
+        int nombre = Etape_Outil;
+        if (Etape_Outil < Points_Outil.size())
+        {
+            Points_Outil[Etape_Outil] = point;
+            ++nombre;
+        }
+        Nombre_Points_Polyligne = static_cast<std::uint8_t>(nombre);
+        Tracer_Polyligne(image, Points_Outil, nombre, z);
+        break;
+    }
+    default:
+        break;
+    }
+    Ecran_TI->update();
+}
+
+void TFEcran::Souris_Relache(QMouseEvent *evenement)
+{
+    Crayon_Actif = false;
+    const int z = Zoom_Ecran;
+    const QPoint point = Accrocher(evenement->position().toPoint(), z);
+    const bool gauche = evenement->button() == Qt::LeftButton;
+    QImage &image = Ecran_TI->Image();
+    const bool surface = !image.isNull();
+    switch (Outil_Courant)
+    {
+    case 1:
+        Image_Annulation = Plan_Image;
+        Activer_Annulation();
+        Dessiner_Case(point.x() / z, point.y() / z, gauche ? Couleur_Gauche() : Couleur_Droite());
+        break;
+    case 2:
+    case 3:
+    case 4:
+        if (Etape_Outil == 0)
+        {
+            Image_Annulation = Plan_Image;
+            Points_Outil[0] = point;
+            Etape_Outil = 1;
+            break;
+        }
+        Activer_Annulation();
+        if (surface && Outil_Courant == 2)
+            Tracer_Ligne(image, Points_Outil[0], point, z);
+        else if (surface && Outil_Courant == 3)
+            Tracer_Rectangle(image, Points_Outil[0], point, z);
+        else if (surface)
+            Tracer_Ellipse(image, Points_Outil[0], point, z);
+        Etape_Outil = 0;
+        break;
+    case 5:
+        if (Etape_Outil == 0)
+        {
+            Image_Annulation = Plan_Image;
+            Points_Outil[0] = point;
+            Etape_Outil = 1;
+        }
+        else if (Etape_Outil == 1)
+        {
+            Points_Outil[1] = point;
+            Etape_Outil = 2;
+        }
+        else if (Etape_Outil == 2)
+        {
+            Activer_Annulation();
+            Points_Outil[2] = point;
+            if (surface)
+                Tracer_Triangle(image, Points_Outil, z);
+            Etape_Outil = 0;
+        }
+        break;
+    case 6:
+        if (gauche)
+        {
+            // The 61st vertex is refused: the shape keeps its 60 points.
+            if (Etape_Outil >= Points_Outil.size())
+                break;
+            if (Etape_Outil == 0)
+                Image_Annulation = Plan_Image;
+            Points_Outil[Etape_Outil] = point;
+            ++Etape_Outil;
+            break;
+        }
+        Activer_Annulation();
+        Nombre_Points_Polyligne = Etape_Outil;
+        if (surface)
+            Tracer_Polyligne(image, Points_Outil, Etape_Outil, z);
+        Etape_Outil = 0;
+        break;
+    case 7:
+    case 8:
+    {
+        Image_Annulation = Plan_Image;
+        Activer_Annulation();
+        QString texte = FMain->Texte->text();
+        if (Outil_Courant == 8)
+        {
+            Code_Caractere = Lire_Code(texte);
+            texte = Code_Caractere == 0
+                        ? QString()
+                        : Depuis_Cp1252(std::string(1, static_cast<char>(Code_Caractere)));
+        }
+        if (surface && !texte.isEmpty())
+        {
+            // Face and size only; no smoothing, so the glyphs keep the exact left colour.
+            QFont police(Police_Texte.family());
+            if (Police_Texte.pointSizeF() > 0)
+                police.setPointSizeF(Police_Texte.pointSizeF());
+            else
+                police.setPixelSize(std::max(1, Police_Texte.pixelSize()));
+            police.setStyleStrategy(QFont::NoAntialias);
+            Peintre_Surface peintre(image);
+            peintre.setFont(police);
+            peintre.setPen(Couleur_Qt(Couleur_Gauche()));
+            peintre.setBackgroundMode(Qt::TransparentMode);
+            peintre.drawText(QPoint(point.x(), point.y() + peintre.fontMetrics().ascent()), texte);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    Ecran_TI->update();
+    Relire_Image();
+    FMask->Afficher_Mask();
+}
+
+void TFEcran::Annuler()
+{
+    Plan_Image = Image_Annulation;
+    Peindre_Image();
+    FMain->Outil[9]->setEnabled(false);
+}
 } // namespace Corvanel
