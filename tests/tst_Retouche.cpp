@@ -1,0 +1,731 @@
+// Retouching through the real windows: mouse events on the edit surface, the plane read back
+// after each release, the palette strip, the text tools and the transformation buttons.
+#include "Bandes.h"
+#include "Couleurs.h"
+#include "Demarrage.h"
+#include "Dialogues.h"
+#include "Fiche_Ecran.h"
+#include "Fiche_Main.h"
+#include "Fiche_Mask.h"
+#include "Palettes.h"
+#include "Surface_Dessin.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace Corvanel;
+
+namespace
+{
+class Dialogues_Scriptes final : public Dialogues
+{
+public:
+    struct Message
+    {
+        QString Titre;
+        QString Texte;
+    };
+    QList<Message> Messages;
+    int Polices_Demandees = 0;
+    std::optional<QFont> Police;
+
+    std::optional<Choix_Fichier> Ouvrir_Fichier(QWidget *, const QString &,
+                                                const QString &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<Choix_Fichier> Enregistrer_Fichier(QWidget *, const QString &, const QString &,
+                                                     const QString &, const QString &, int) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QFont> Choisir_Police(QWidget *, const QFont &) override
+    {
+        ++Polices_Demandees;
+        return Police;
+    }
+    void Information(QWidget *, const QString &titre, const QString &texte) override
+    {
+        Messages.append({titre, texte});
+    }
+    void Erreur(QWidget *, const QString &titre, const QString &texte) override
+    {
+        Messages.append({titre, texte});
+    }
+    void Ouvrir_Document(const QString &) override {}
+};
+
+struct Clic
+{
+    int X; // cell
+    int Y;
+    Qt::MouseButton Bouton = Qt::LeftButton;
+};
+
+// Picture maps: '.' the dark grey background (code 2), '#' black (3), 'o' white (0).
+constexpr std::uint8_t Fond = Code::Gris_Fonce;
+
+char Symbole(std::uint8_t code)
+{
+    switch (code)
+    {
+    case Code::Gris_Fonce:
+        return '.';
+    case Code::Noir:
+        return '#';
+    case Code::Blanc:
+        return 'o';
+    default:
+        return '?';
+    }
+}
+
+QStringList Carte()
+{
+    QStringList lignes;
+    for (int y = 0; y < FEcran->Hauteur_Image; ++y)
+    {
+        QString ligne;
+        for (int x = 0; x < FEcran->Largeur_Image; ++x)
+            ligne += QLatin1Char(Symbole(FEcran->Plan_Image[Indice(x, y)]));
+        lignes << ligne;
+    }
+    return lignes;
+}
+
+Surface_Dessin *Surface()
+{
+    return FEcran->Ecran_TI;
+}
+
+// The bottom-right display pixel of a cell, so that every click needs snapping.
+QPoint Point_Cellule(int x, int y)
+{
+    const int z = FEcran->Zoom_Ecran;
+    return {x * z + z - 1, y * z + z - 1};
+}
+
+// Mouse events are sent straight to the surface: QTest takes the point (0, 0) for "the middle".
+void Souris(QEvent::Type type, QPoint point, Qt::MouseButton bouton, Qt::MouseButtons boutons)
+{
+    QMouseEvent evenement(type, QPointF(point), Surface()->mapToGlobal(QPointF(point)), bouton,
+                          boutons, Qt::NoModifier);
+    QApplication::sendEvent(Surface(), &evenement);
+}
+
+void Appuyer(QPoint point, Qt::MouseButton bouton = Qt::LeftButton)
+{
+    Souris(QEvent::MouseButtonPress, point, bouton, bouton);
+}
+
+void Relacher(QPoint point, Qt::MouseButton bouton = Qt::LeftButton)
+{
+    Souris(QEvent::MouseButtonRelease, point, bouton, Qt::NoButton);
+}
+
+void Cliquer(QPoint point, Qt::MouseButton bouton = Qt::LeftButton)
+{
+    Appuyer(point, bouton);
+    Relacher(point, bouton);
+}
+
+void Deplacer(QPoint point, Qt::MouseButtons boutons = Qt::NoButton)
+{
+    Souris(QEvent::MouseMove, point, Qt::NoButton, boutons);
+}
+
+std::uint32_t Pixel(int x, int y)
+{
+    return Surface()->Lire_Pixel(x, y);
+}
+
+void Choisir_Outil(int numero)
+{
+    FMain->Outil[numero]->click();
+}
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Clic>)
+
+class Tst_Retouche : public QObject
+{
+    Q_OBJECT
+
+    Dialogues_Scriptes Dialogues_Test;
+
+    // An empty picture of the given size and zoom through the "Image vide" path, start-up
+    // colours and tool 1, then every cell set to the code.
+    void Nouvelle_Image(int largeur, int hauteur, int zoom, std::uint8_t code = Fond)
+    {
+        FMain->Choix_Nombre_Couleur_4->click();
+        FMain->Choix_Couleur_TI->click();
+        FMain->RadioButton1->setChecked(true);
+        FMain->Largeur->setText(QString::number(largeur));
+        FMain->Hauteur->setText(QString::number(hauteur));
+        FMain->Button1->click();
+        for (int z = 1; z < zoom; ++z)
+            FMain->SpeedButton17->click();
+        QCOMPARE(FEcran->Zoom_Ecran, zoom);
+        FMain->Couleur_Gauche->Definir(Code::Noir);
+        FMain->Couleur_Droite->Definir(Code::Blanc);
+        FMain->Active_Trace->setChecked(false);
+        FMain->Outil[9]->setEnabled(false);
+        Choisir_Outil(1);
+        for (int x = 0; x < largeur; ++x)
+            for (int y = 0; y < hauteur; ++y)
+                FEcran->Plan_Image[Indice(x, y)] = code;
+        FEcran->Peindre_Image();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QFont police(QStringLiteral("DejaVu Sans"));
+        police.setPointSize(12);
+        Dialogues_Test.Police = police;
+        Creer_Fenetres(Dialogues_Test);
+        Nouvelle_Image(8, 8, 1);
+        QVERIFY(FEcran->isVisible());
+    }
+
+    void cleanupTestCase() { Detruire_Fenetres(); }
+
+    void formes_data()
+    {
+        QTest::addColumn<int>("outil");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<QList<Clic>>("clics");
+        QTest::addColumn<QStringList>("attendu");
+
+        const QStringList ligne = {"........", ".#####..", "........",
+                                   "........", "........", "........"};
+        const QStringList rectangle = {"........", ".ooooo..", ".o###o..",
+                                       ".o###o..", ".ooooo..", "........"};
+        const QStringList polyligne = {"........", ".#####..", ".....#..",
+                                       ".....#..", "........", "........"};
+        const QStringList intacte(6, QStringLiteral("........"));
+        for (int zoom : {1, 3})
+        {
+            const QByteArray z = " at zoom " + QByteArray::number(zoom);
+            QTest::newRow("line" + z) << 2 << zoom << QList<Clic>{{1, 1}, {5, 1}} << ligne;
+            QTest::newRow("line, right button" + z)
+                << 2 << zoom << QList<Clic>{{5, 1, Qt::RightButton}, {1, 1, Qt::RightButton}}
+                << ligne;
+            QTest::newRow("vertical line" + z) << 2 << zoom << QList<Clic>{{6, 0}, {6, 5}}
+                                               << QStringList{"......#.", "......#.", "......#.",
+                                                              "......#.", "......#.", "......#."};
+            QTest::newRow("diagonal line" + z) << 2 << zoom << QList<Clic>{{0, 0}, {4, 4}}
+                                               << QStringList{"#.......", ".#......", "..#.....",
+                                                              "...#....", "....#...", "........"};
+            QTest::newRow("rectangle" + z) << 3 << zoom << QList<Clic>{{1, 1}, {5, 4}} << rectangle;
+            QTest::newRow("rectangle, other way round" + z)
+                << 3 << zoom << QList<Clic>{{5, 4}, {1, 1}} << rectangle;
+            QTest::newRow("thin rectangle" + z) << 3 << zoom << QList<Clic>{{1, 1}, {6, 2}}
+                                                << QStringList{"........", ".oooooo.", ".oooooo.",
+                                                               "........", "........", "........"};
+            QTest::newRow("ellipse" + z) << 4 << zoom << QList<Clic>{{0, 0}, {6, 4}}
+                                         << QStringList{".??#??..", "???????.", "#??.??#.",
+                                                        "???????.", ".??#??..", "........"};
+            QTest::newRow("triangle" + z)
+                << 5 << zoom << QList<Clic>{{0, 0}, {6, 0}, {0, 6}}
+                << QStringList{"ooooooo.", "o###?o?.", "o##?o?..", "o#?o?...",
+                               "o?o?....", "oo?.....", "o?......", "........"};
+            QTest::newRow("triangle, two clicks only" + z)
+                << 5 << zoom << QList<Clic>{{0, 0}, {6, 0}} << intacte;
+            QTest::newRow("polyline" + z)
+                << 6 << zoom << QList<Clic>{{1, 1}, {5, 1}, {5, 3}, {0, 5, Qt::RightButton}}
+                << polyligne;
+            QTest::newRow("polyline, middle button" + z)
+                << 6 << zoom << QList<Clic>{{1, 1}, {5, 1}, {5, 3}, {7, 5, Qt::MiddleButton}}
+                << polyligne;
+            QTest::newRow("polyline of one point" + z)
+                << 6 << zoom << QList<Clic>{{3, 3}, {5, 5, Qt::RightButton}} << intacte;
+            QTest::newRow("pencil, left" + z) << 1 << zoom << QList<Clic>{{2, 3}}
+                                              << QStringList{"........", "........", "........",
+                                                             "..#.....", "........", "........"};
+            QTest::newRow("pencil, right" + z) << 1 << zoom << QList<Clic>{{2, 3, Qt::RightButton}}
+                                               << QStringList{"........", "........", "........",
+                                                              "..o.....", "........", "........"};
+        }
+    }
+
+    // Each tool at zoom 1 and 3, clicked at the far corner of each cell: the plane after the
+    // last release, with the start-up colours (left black, right white) on dark grey.
+    void formes()
+    {
+        QFETCH(int, outil);
+        QFETCH(int, zoom);
+        QFETCH(QList<Clic>, clics);
+        QFETCH(QStringList, attendu);
+        Nouvelle_Image(static_cast<int>(attendu[0].size()), static_cast<int>(attendu.size()), zoom);
+        Choisir_Outil(outil);
+        for (const Clic &clic : clics)
+        {
+            QVERIFY(!FMain->Outil[9]->isEnabled() || outil == 1 || &clic == &clics.back());
+            Cliquer(Point_Cellule(clic.X, clic.Y), clic.Bouton);
+        }
+        QCOMPARE(FEcran->Etape_Outil, outil == 5 && clics.size() == 2 ? 2 : 0);
+        const QStringList obtenu = Carte();
+        for (int y = 0; y < attendu.size(); ++y)
+            for (int x = 0; x < attendu[y].size(); ++x)
+                if (attendu[y][x] != QLatin1Char('?') && obtenu[y][x] != attendu[y][x])
+                    QFAIL(qPrintable(QStringLiteral("cell (%1, %2):\n%3")
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(obtenu.join(QLatin1Char('\n')))));
+    }
+
+    // Display (7, 4) at zoom 3 lies in cell (2, 1); the pen is one cell wide.
+    void accrochage()
+    {
+        Nouvelle_Image(8, 6, 3);
+        Cliquer({7, 4});
+        QCOMPARE(Carte()[1], QStringLiteral("..#....."));
+        QCOMPARE(FEcran->Plan_Image[Indice(2, 1)], Code::Noir);
+        QCOMPARE(Pixel(6, 3), Pixel(8, 5));
+        QVERIFY(Pixel(5, 3) != Pixel(6, 3));
+        QVERIFY(Pixel(9, 3) != Pixel(6, 3));
+
+        Choisir_Outil(2);
+        Cliquer({7, 13});
+        QCOMPARE(FEcran->Points_Outil[0], QPoint(6, 12));
+        Cliquer({17, 14});
+        QCOMPARE(Carte()[4], QStringLiteral("..####.."));
+        // The line's band is three display rows, exactly those of its cells.
+        for (int y = 11; y <= 15; ++y)
+            QCOMPARE(Pixel(10, y) == Couleur_Affichage(Code::Noir, 4, Mode_Gris::TI),
+                     y >= 12 && y <= 14);
+    }
+
+    void crayon_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("bouton");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("left drag") << Qt::LeftButton << QStringLiteral(".####.#.");
+        QTest::newRow("right drag") << Qt::RightButton << QStringLiteral("......o.");
+    }
+
+    // A drag paints the cells the mouse passes over, gaps included; the release paints in the
+    // colour of its button. A right drag paints nothing but the release cell.
+    void crayon()
+    {
+        QFETCH(Qt::MouseButton, bouton);
+        QFETCH(QString, attendu);
+        Nouvelle_Image(8, 3, 3);
+        Appuyer(Point_Cellule(1, 1), bouton);
+        QCOMPARE(FMain->Outil[9]->isEnabled(), bouton == Qt::LeftButton);
+        for (int x : {1, 2, 3, 4})
+            Deplacer(Point_Cellule(x, 1), bouton);
+        // The plane changes only at the release.
+        QCOMPARE(FEcran->Plan_Image[Indice(2, 1)], Fond);
+        Relacher(Point_Cellule(6, 1), bouton);
+        QCOMPARE(Carte()[1], attendu);
+        QVERIFY(!FEcran->Crayon_Actif);
+        QVERIFY(FMain->Outil[9]->isEnabled());
+        // A move after the release paints nothing.
+        Deplacer(Point_Cellule(0, 0));
+        QCOMPARE(Pixel(0, 0), Couleur_Affichage(Fond, 4, Mode_Gris::TI));
+    }
+
+    // One level of undo: the picture before the last action comes back and the button is
+    // disabled until the next action.
+    void annulation()
+    {
+        Nouvelle_Image(8, 6, 2);
+        Choisir_Outil(3);
+        Cliquer(Point_Cellule(0, 0));
+        Cliquer(Point_Cellule(3, 3));
+        const Plan premier = FEcran->Plan_Image;
+        Cliquer(Point_Cellule(2, 2));
+        Cliquer(Point_Cellule(7, 5));
+        QVERIFY(FEcran->Plan_Image != premier);
+        QVERIFY(FMain->Outil[9]->isEnabled());
+        FMain->Outil[9]->click();
+        QCOMPARE(FEcran->Plan_Image, premier);
+        QVERIFY(!FMain->Outil[9]->isEnabled());
+        QCOMPARE(Pixel(10, 10), Couleur_Affichage(Fond, 4, Mode_Gris::TI));
+        // A disabled button does nothing: no second level.
+        FMain->Outil[9]->click();
+        QCOMPARE(FEcran->Plan_Image, premier);
+
+        // A transformation takes no copy: undo brings back the picture before the last drawing.
+        Choisir_Outil(1);
+        Cliquer(Point_Cellule(7, 0));
+        FMain->SpeedButton[1]->click();
+        FMain->Outil[9]->click();
+        QCOMPARE(FEcran->Plan_Image, premier);
+    }
+
+    // The live trace shows the shape on the surface only; the plane changes at the releases.
+    void trace()
+    {
+        Nouvelle_Image(8, 6, 3);
+        FMain->Active_Trace->setChecked(true);
+        const std::uint32_t noir = Couleur_Affichage(Code::Noir, 4, Mode_Gris::TI);
+        const std::uint32_t fond = Couleur_Affichage(Fond, 4, Mode_Gris::TI);
+
+        Choisir_Outil(2);
+        Cliquer(Point_Cellule(1, 1));
+        Deplacer(Point_Cellule(6, 1));
+        QCOMPARE(Pixel(18, 3), noir);
+        QCOMPARE(FEcran->Plan_Image[Indice(6, 1)], Fond);
+        Deplacer(Point_Cellule(1, 4));
+        QCOMPARE(Pixel(18, 3), fond); // the last preview is wiped
+        QCOMPARE(Pixel(3, 12), noir);
+
+        // The rectangle's preview is a frame one display pixel wide.
+        Choisir_Outil(3);
+        Deplacer(Point_Cellule(4, 4));
+        QCOMPARE(Pixel(3, 3), noir);
+        QCOMPARE(Pixel(4, 4), fond);
+        QCOMPARE(Pixel(14, 14), noir);
+        QCOMPARE(Pixel(13, 13), fond);
+        Cliquer(Point_Cellule(4, 4));
+        QCOMPARE(Carte()[2], QStringLiteral(".o##o..."));
+
+        // An intermediate click of the triangle keeps the previewed edge at once.
+        Choisir_Outil(5);
+        Cliquer(Point_Cellule(0, 5));
+        Deplacer(Point_Cellule(7, 5));
+        Cliquer(Point_Cellule(7, 5));
+        QCOMPARE(Carte()[5], QStringLiteral("########"));
+        QCOMPARE(FEcran->Etape_Outil, 2);
+
+        // Without the trace a shape in progress shows nothing.
+        FMain->Active_Trace->setChecked(false);
+        Deplacer(Point_Cellule(3, 0));
+        QCOMPARE(Pixel(9, 0), fond);
+    }
+
+    // Switching tools keeps a shape in progress: the next tool's release finishes it.
+    void changement_outil()
+    {
+        Nouvelle_Image(8, 6, 1);
+        Choisir_Outil(2);
+        Cliquer(Point_Cellule(1, 1));
+        Choisir_Outil(3);
+        QCOMPARE(FEcran->Etape_Outil, 1);
+        Cliquer(Point_Cellule(4, 4));
+        QCOMPARE(Carte()[2], QStringLiteral(".o##o..."));
+    }
+
+    // The 61st vertex is refused; the polyline keeps its 60 points.
+    void polyligne_pleine()
+    {
+        Nouvelle_Image(64, 4, 1, Code::Blanc);
+        Choisir_Outil(6);
+        for (int x = 0; x < 61; ++x)
+            Cliquer({x, x % 2 == 0 ? 1 : 2});
+        QCOMPARE(FEcran->Etape_Outil, 60);
+        QCOMPARE(FEcran->Points_Outil[59], QPoint(59, 2));
+        Cliquer({63, 3}, Qt::RightButton);
+        QCOMPARE(FEcran->Nombre_Points_Polyligne, 60);
+        QCOMPARE(FEcran->Etape_Outil, 0);
+        QCOMPARE(FEcran->Plan_Image[Indice(59, 2)], Code::Noir);
+        for (int y = 0; y < 4; ++y)
+            QCOMPARE(FEcran->Plan_Image[Indice(60, y)], Code::Blanc);
+    }
+
+    void relecture_data()
+    {
+        QTest::addColumn<int>("nombre");
+        QTest::addColumn<bool>("windows");
+        for (int nombre : {2, 4, 8})
+            for (bool windows : {false, true})
+                QTest::addRow("%d levels, %s greys", nombre, windows ? "Windows" : "TI")
+                    << nombre << windows;
+    }
+
+    // Every display colour of both grey modes reads back as its own code in every level count;
+    // codes shown in the fallback colour read back as the darkest code. Checked through a real
+    // release on the surface.
+    void relecture()
+    {
+        QFETCH(int, nombre);
+        QFETCH(bool, windows);
+        const auto mode = windows ? Mode_Gris::Windows : Mode_Gris::TI;
+        const std::vector<std::uint8_t> codes = Codes_En_Usage(static_cast<std::uint8_t>(nombre));
+        const std::uint8_t sombre = codes.back();
+        for (std::uint8_t code : {0, 1, 2, 3, 101, 112, 123, 9, 10})
+        {
+            // With 4 levels the half steps keep their tones but are no level of the mode.
+            const std::uint32_t couleur =
+                Couleur_Affichage(code, static_cast<std::uint8_t>(nombre), mode);
+            const bool propre = std::find(codes.begin(), codes.end(), code) != codes.end();
+            if (propre || couleur == Couleur_Repli)
+                QCOMPARE(Classer_Couleur(couleur, static_cast<std::uint8_t>(nombre), mode),
+                         propre ? code : sombre);
+        }
+
+        Nouvelle_Image(8, 2, 2, Code::Blanc);
+        FMain->findChild<QRadioButton *>(QStringLiteral("Choix_Nombre_Couleur_%1").arg(nombre))
+            ->click();
+        (windows ? FMain->Choix_Couleur_WIN : FMain->Choix_Couleur_TI)->click();
+        QCOMPARE(FEcran->Nombre_Couleur, nombre);
+        for (std::size_t i = 0; i < codes.size(); ++i)
+            FEcran->Plan_Image[Indice(static_cast<int>(i), 0)] = codes[i];
+        FEcran->Peindre_Image();
+        Choisir_Outil(1);
+        FMain->Couleur_Gauche->Definir(sombre);
+        Cliquer(Point_Cellule(7, 1));
+        for (std::size_t i = 0; i < codes.size(); ++i)
+            QCOMPARE(FEcran->Plan_Image[Indice(static_cast<int>(i), 0)], codes[i]);
+        QCOMPARE(FEcran->Plan_Image[Indice(7, 1)], sombre);
+        QCOMPARE(FEcran->Plan_Image[Indice(6, 1)], Code::Blanc);
+        FMain->Choix_Couleur_TI->click();
+    }
+
+    void code_caractere_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("caractere");
+        QTest::newRow("letters only") << QStringLiteral("abc") << 0 << QString();
+        QTest::newRow("empty") << QString() << 0 << QString();
+        QTest::newRow("blank, plus, digits, letters") << QStringLiteral(" +66xyz") << 66 << "B";
+        QTest::newRow("low 8 bits") << QStringLiteral("321") << 65 << "A";
+        QTest::newRow("minus one") << QStringLiteral("-1") << 255 << QStringLiteral("\u00FF");
+        QTest::newRow("Windows-1252") << QStringLiteral("128") << 128 << QStringLiteral("\u20AC");
+        QTest::newRow("many digits")
+            << QStringLiteral("99999999999999999999") << 255 << QStringLiteral("\u00FF");
+    }
+
+    // Tool 8 draws the character of the code exactly as tool 7 draws it typed; code 0 draws
+    // nothing but is still an action (undo copy, undo enabled, read-back).
+    void code_caractere()
+    {
+        QFETCH(QString, texte);
+        QFETCH(int, code);
+        QFETCH(QString, caractere);
+        Nouvelle_Image(24, 24, 1, Code::Blanc);
+        FEcran->Plan_Image[Indice(0, 0)] = Code::Gris_Clair;
+        FEcran->Peindre_Image();
+        const Plan avant = FEcran->Plan_Image;
+        Choisir_Outil(8);
+        FMain->Texte->setText(texte);
+        Cliquer({3, 3});
+        QCOMPARE(FEcran->Code_Caractere, code);
+        QVERIFY(FMain->Outil[9]->isEnabled());
+        QCOMPARE(FEcran->Image_Annulation, avant);
+        const Plan caractere_8 = FEcran->Plan_Image;
+        QCOMPARE(caractere_8 == avant, code == 0);
+
+        FEcran->Plan_Image = avant;
+        FEcran->Peindre_Image();
+        Choisir_Outil(7);
+        FMain->Texte->setText(caractere);
+        Cliquer({3, 3});
+        QCOMPARE(FEcran->Plan_Image, caractere_8);
+    }
+
+    // Text is drawn in the left colour only, without smoothing or background, from the
+    // snapped point; at the window's edges it is cut and nothing lands beyond the picture.
+    void texte()
+    {
+        Nouvelle_Image(20, 12, 2, Code::Blanc);
+        const int demandes = Dialogues_Test.Polices_Demandees;
+        Choisir_Outil(7);
+        QCOMPARE(Dialogues_Test.Polices_Demandees, demandes + 1);
+        QCOMPARE(FEcran->Police_Texte.family(), QStringLiteral("DejaVu Sans"));
+        FMain->Couleur_Gauche->Definir(Code::Gris_Fonce);
+        FMain->Texte->setText(QStringLiteral("WMW"));
+        Cliquer({9, 13});
+        const QImage &image = Surface()->Image();
+        const std::uint32_t gris = Couleur_Affichage(Code::Gris_Fonce, 4, Mode_Gris::TI);
+        const std::uint32_t blanc = Couleur_Affichage(Code::Blanc, 4, Mode_Gris::TI);
+        int encre = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+            {
+                const std::uint32_t p = Pixel(x, y);
+                QVERIFY2(p == gris || p == blanc,
+                         qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+                if (p == gris)
+                {
+                    ++encre;
+                    QVERIFY(x >= 8 && y >= 12);
+                }
+            }
+        QVERIFY(encre > 0);
+        // At zoom 2 the text is not enlarged: "WMW" at 12 points runs past the 40-pixel window.
+        bool bord_droit = false;
+        bool bord_bas = false;
+        for (int y = 0; y < 24; ++y)
+            bord_droit |= Pixel(39, y) == gris;
+        for (int x = 0; x < 40; ++x)
+            bord_bas |= Pixel(x, 23) == gris;
+        QVERIFY(bord_droit);
+        QVERIFY(bord_bas);
+        for (std::size_t i = 0; i < Taille_Plan; ++i)
+            if (i / Lignes_Plan >= 20 || i % Lignes_Plan >= 12)
+                QCOMPARE(FEcran->Plan_Image[i], 0);
+
+        // An empty text draws nothing but still takes the undo copy.
+        const Plan avant = FEcran->Plan_Image;
+        FMain->Outil[9]->setEnabled(false);
+        FMain->Texte->clear();
+        Cliquer({0, 0});
+        QCOMPARE(FEcran->Plan_Image, avant);
+        QVERIFY(FMain->Outil[9]->isEnabled());
+        Choisir_Outil(1);
+        QVERIFY(FMain->Texte->isHidden());
+    }
+
+    void transformations_data()
+    {
+        QTest::addColumn<int>("bouton");
+        QTest::addColumn<int>("fois");
+        QTest::addColumn<int>("largeur");
+        QTest::addColumn<int>("hauteur");
+        QTest::newRow("horizontal mirror twice") << 1 << 2 << 37 << 23;
+        QTest::newRow("vertical mirror twice") << 2 << 2 << 37 << 23;
+        QTest::newRow("160 left shifts") << 4 << 160 << 160 << 100;
+        QTest::newRow("23 shifts up") << 5 << 23 << 37 << 23;
+        QTest::newRow("23 shifts down") << 6 << 23 << 37 << 23;
+        QTest::newRow("240 right shifts") << 7 << 240 << 240 << 128;
+        QTest::newRow("width 1, horizontal mirror") << 1 << 1 << 1 << 9;
+        QTest::newRow("width 1, left shift") << 4 << 1 << 1 << 9;
+        QTest::newRow("width 1, right shift") << 7 << 1 << 1 << 9;
+        QTest::newRow("height 1, vertical mirror") << 2 << 1 << 9 << 1;
+        QTest::newRow("not available") << 3 << 1 << 37 << 23;
+    }
+
+    // Each button repeated until it must give the picture back: all 30720 bytes compared, the
+    // bytes beyond the picture included.
+    void transformations()
+    {
+        QFETCH(int, bouton);
+        QFETCH(int, fois);
+        QFETCH(int, largeur);
+        QFETCH(int, hauteur);
+        Nouvelle_Image(largeur, hauteur, 1);
+        for (std::size_t i = 0; i < Taille_Plan; ++i)
+        {
+            const bool dedans = static_cast<int>(i / Lignes_Plan) < largeur &&
+                                static_cast<int>(i % Lignes_Plan) < hauteur;
+            FEcran->Plan_Image[i] = dedans ? Codes_En_Usage(4)[(i * 7 + i / 3) % 4] : 0x55;
+        }
+        const Plan avant = FEcran->Plan_Image;
+        Dialogues_Test.Messages.clear();
+        FMain->SpeedButton[bouton]->click();
+        if (bouton == 4 && fois > 1)
+            for (int y = 0; y < hauteur; ++y)
+                QCOMPARE(FEcran->Plan_Image[Indice(largeur - 1, y)], avant[Indice(0, y)]);
+        for (int i = 1; i < fois; ++i)
+            FMain->SpeedButton[bouton]->click();
+        QCOMPARE(FEcran->Plan_Image, avant);
+        if (bouton == 3)
+        {
+            QCOMPARE(Dialogues_Test.Messages.size(), 1);
+            QCOMPARE(Dialogues_Test.Messages[0].Titre, QStringLiteral("Message de Corvanel"));
+            QCOMPARE(Dialogues_Test.Messages[0].Texte,
+                     QStringLiteral("Option non disponible pour l'instant."));
+        }
+        else
+            QVERIFY(Dialogues_Test.Messages.isEmpty());
+    }
+
+    void palette_data()
+    {
+        QTest::addColumn<int>("nombre");
+        QTest::addColumn<bool>("windows");
+        QTest::addColumn<QList<int>>("bornes");
+        QTest::addColumn<QList<int>>("codes");
+        QTest::addColumn<QList<int>>("couleurs");
+        QTest::newRow("2 levels, TI") << 2 << false << QList<int>{0, 100, 200} << QList<int>{0, 1}
+                                      << QList<int>{12638144, 3157792};
+        QTest::newRow("2 levels, Windows")
+            << 2 << true << QList<int>{0, 100, 200} << QList<int>{0, 1} << QList<int>{16777215, 0};
+        QTest::newRow("4 levels, TI")
+            << 4 << false << QList<int>{0, 50, 100, 150, 200} << QList<int>{0, 1, 2, 3}
+            << QList<int>{12638144, 9478031, 6317919, 3157792};
+        QTest::newRow("4 levels, Windows")
+            << 4 << true << QList<int>{0, 50, 100, 150, 200} << QList<int>{0, 1, 2, 3}
+            << QList<int>{16777215, 12632256, 8421504, 0};
+        QTest::newRow("8 levels, TI")
+            << 8 << false << QList<int>{0, 30, 60, 90, 120, 150, 180, 210}
+            << QList<int>{0, 101, 1, 112, 2, 123, 3}
+            << QList<int>{12638144, 11058092, 9478031, 7897975, 6317919, 4730656, 3157792};
+        QTest::newRow("8 levels, Windows")
+            << 8 << true << QList<int>{0, 30, 60, 90, 120, 150, 180, 210}
+            << QList<int>{0, 101, 1, 112, 2, 123, 3}
+            << QList<int>{16777215, 14737632, 12632256, 10526880, 8421504, 4210752, 0};
+    }
+
+    // The strip as painted, and the level a click at each swatch's first and last column picks
+    // for the left and the right colour; past the last swatch the darkest level.
+    void palette()
+    {
+        QFETCH(int, nombre);
+        QFETCH(bool, windows);
+        QFETCH(QList<int>, bornes);
+        QFETCH(QList<int>, codes);
+        QFETCH(QList<int>, couleurs);
+        FMain->findChild<QRadioButton *>(QStringLiteral("Choix_Nombre_Couleur_%1").arg(nombre))
+            ->click();
+        (windows ? FMain->Choix_Couleur_WIN : FMain->Choix_Couleur_TI)->click();
+        QWidget *strip = FMain->Palette_Retouche_;
+        QCOMPARE(strip->size(), QSize(210, 25));
+        const QImage vue = strip->grab().toImage();
+        for (int i = 0; i < codes.size(); ++i)
+        {
+            for (int x : {bornes[i], bornes[i + 1] - 1})
+            {
+                for (int y : {0, 24})
+                    QCOMPARE(Depuis_Rgb(vue.pixel(x, y)), static_cast<std::uint32_t>(couleurs[i]));
+                QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(x, 12));
+                QCOMPARE(FMain->Couleur_Gauche->Tag, codes[i]);
+                QCOMPARE(FMain->Couleur_Gauche->Couleur, static_cast<std::uint32_t>(couleurs[i]));
+                QTest::mouseClick(strip, Qt::RightButton, Qt::NoModifier, QPoint(x, 3));
+                QCOMPARE(FMain->Couleur_Droite->Tag, codes[i]);
+                QCOMPARE(FMain->Couleur_Droite->Couleur, static_cast<std::uint32_t>(couleurs[i]));
+            }
+        }
+        QTest::mouseClick(strip, Qt::MiddleButton, Qt::NoModifier, QPoint(205, 12));
+        QCOMPARE(FMain->Couleur_Droite->Tag, codes.back());
+        FMain->Choix_Couleur_TI->click();
+        FMain->Choix_Nombre_Couleur_4->click();
+    }
+
+    // Switching the grey mode recolours both panels from their levels.
+    void panneaux_mode_gris()
+    {
+        FMain->Choix_Nombre_Couleur_4->click();
+        FMain->Choix_Couleur_TI->click();
+        FMain->Couleur_Gauche->Definir(Code::Noir);
+        FMain->Couleur_Droite->Definir(Code::Blanc);
+        QCOMPARE(FMain->Couleur_Gauche->Couleur, 3157792u);
+        QCOMPARE(FMain->Couleur_Droite->Couleur, 12638144u);
+        FMain->Choix_Couleur_WIN->click();
+        QCOMPARE(FMain->Couleur_Gauche->Couleur, 0u);
+        QCOMPARE(FMain->Couleur_Droite->Couleur, 16777215u);
+        QCOMPARE(FMain->Couleur_Gauche->Tag, Code::Noir);
+        QCOMPARE(FMain->Couleur_Droite->Tag, Code::Blanc);
+        QTest::mouseClick(FMain->Palette_Retouche_, Qt::RightButton, Qt::NoModifier, {120, 5});
+        QCOMPARE(FMain->Couleur_Droite->Couleur, 8421504u);
+        FMain->Choix_Couleur_TI->click();
+        QCOMPARE(FMain->Couleur_Droite->Couleur, 6317919u);
+        QCOMPARE(FMain->Couleur_Droite->Tag, Code::Gris_Fonce);
+    }
+
+    // Every release repaints the mask window, visible or not, with the new picture.
+    void masque_apres_relache()
+    {
+        Nouvelle_Image(8, 6, 1);
+        FMask->Plan_Mask.fill(0);
+        FMask->Plan_Mask[Indice(0, 0)] = 1;
+        Cliquer({4, 4});
+        QCOMPARE(FMask->Ecran_MASK->Lire_Pixel(4, 4),
+                 Couleur_Affichage(Code::Noir, 4, Mode_Gris::TI));
+        QCOMPARE(FMask->Ecran_MASK->Lire_Pixel(0, 0), Rouge_Mask);
+    }
+};
+
+QTEST_MAIN(Tst_Retouche)
+#include "tst_Retouche.moc"
