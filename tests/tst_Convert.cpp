@@ -1,0 +1,530 @@
+// corvanel-convert as a makefile runs it, against the windows' own open and save commands.
+#include "Demarrage.h"
+#include "Dialogues_Factices.h"
+#include "Fiche_Main.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Corvanel;
+
+namespace
+{
+QString Dossier_Build()
+{
+    return qEnvironmentVariable("CORVANEL_BUILD_DIR", QCoreApplication::applicationDirPath());
+}
+
+struct Issue
+{
+    int Statut = -1;
+    QString Sortie;
+    QString Erreur;
+};
+
+// No display either: the converter must not need one.
+Issue Lancer(const QStringList &Arguments, const QString &Dossier)
+{
+    QProcessEnvironment Environnement = QProcessEnvironment::systemEnvironment();
+    for (const char *Nom : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        Environnement.remove(QLatin1String(Nom));
+    QProcess Processus;
+    Processus.setProcessEnvironment(Environnement);
+    Processus.setWorkingDirectory(Dossier);
+    Processus.start(Dossier_Build() + QStringLiteral("/corvanel-convert"), Arguments);
+    if (!Processus.waitForFinished(120000) || Processus.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {Processus.exitCode(), QString::fromUtf8(Processus.readAllStandardOutput()),
+            QString::fromUtf8(Processus.readAllStandardError())};
+}
+
+QByteArray Lire(const QString &Chemin)
+{
+    QFile Fichier(Chemin);
+    return Fichier.open(QIODevice::ReadOnly) ? Fichier.readAll() : QByteArray();
+}
+
+const QStringList Liste_Attendue = {
+    QStringLiteral("Mervil.so\tmask\tasm\tMask (language ASM)"),
+    QStringLiteral("Pelkor.so\timage\tc\tGenLib (language C)"),
+    QStringLiteral("Quenda.so\tmask\tc\tMask (language C)"),
+    QStringLiteral("Roskel.so\timage\tasm\tSprite (language ASM)"),
+    QStringLiteral("Sauvegarde.so\timage\tcvl\tSauvegarde d'image Corvanel 3.0"),
+    QStringLiteral("Tavisk.so\timage\tc\tSprite (language C)"),
+};
+} // namespace
+
+class Tst_Convert : public QObject
+{
+    Q_OBJECT
+
+    Dialogues_Factices Faux;
+    QTemporaryDir Dossier;
+
+    QString Chemin(const QString &Nom) const { return Dossier.filePath(Nom); }
+
+    // Every level and colour channel somewhere, and a translucent corner for the PNG.
+    void Ecrire_Source(const QString &Nom, QSize Taille = QSize(200, 150))
+    {
+        QImage Image(Taille, QImage::Format_ARGB32);
+        for (int y = 0; y < Taille.height(); ++y)
+            for (int x = 0; x < Taille.width(); ++x)
+                Image.setPixel(x, y,
+                               qRgba(x * 255 / Taille.width(), y * 255 / Taille.height(),
+                                     (x * y) % 256, x + y < 40 ? 90 : 255));
+        if (Nom.endsWith(QLatin1String(".bmp")))
+            Image = Image.convertToFormat(QImage::Format_RGB32);
+        QVERIFY(Image.save(Chemin(Nom)));
+    }
+
+    // The save dialog's file type of a library, in the scan's order.
+    static int Type_De(const QString &Bibliotheque, bool Mask)
+    {
+        const Resultat_Scan &Scan = FMain->Plugins;
+        const int Nombre = Mask ? Scan.Nombre_Plug_Mask : Scan.Nombre_Plug_Image;
+        for (int i = 0; i < Nombre; ++i)
+        {
+            const Plug_Info &Slot = Mask ? Scan.Liste_Plug_Mask[i] : Scan.Liste_Plug_Image[i];
+            if (QString::fromStdString(Slot.Fichier)
+                    .endsWith(QLatin1Char('/') + Bibliotheque + QLatin1String(".so")))
+                return i + 1;
+        }
+        return 0;
+    }
+
+    void Ouvrir(const QString &Entree, int Type)
+    {
+        FMain->Ouvrir_Fichier->click();
+        Faux.Reponses_Fichier.push_back(Choix_Fichier{Entree, Type});
+        FMain->Button1->click();
+    }
+
+    // Saves as a user would: picture first, then "Créer" and the mask.
+    void Enregistrer(const QString &Nom, const QString &Plugin, const QString &Sortie,
+                     const QString &Plugin_Mask, int Fond, const QString &Sortie_Mask)
+    {
+        FMain->Enregistrement_Nom_Image->setText(Nom);
+        Faux.Reponses_Fichier.push_back(Choix_Fichier{Sortie, Type_De(Plugin, false)});
+        FMain->Button2->click();
+        QCOMPARE(FMain->windowTitle(), QStringLiteral("Corvanel 3.3"));
+        if (Plugin_Mask.isEmpty())
+            return;
+        FMain->Choix_Fond->setCurrentIndex(Fond);
+        FMain->Button8->click();
+        Faux.Reponses_Fichier.push_back(Choix_Fichier{Sortie_Mask, Type_De(Plugin_Mask, true)});
+        FMain->Button11->click();
+        QCOMPARE(FMain->windowTitle(), QStringLiteral("Corvanel 3.3"));
+    }
+
+private slots:
+    void init()
+    {
+        Faux = Dialogues_Factices();
+        QVERIFY(QDir::setCurrent(Dossier.path()));
+        QFile::link(Dossier_Build() + QStringLiteral("/Plugin"), Chemin(QStringLiteral("Plugin")));
+        Creer_Fenetres(Faux);
+        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{4});
+    }
+    void cleanup()
+    {
+        Detruire_Fenetres();
+        for (const char *Sous_Dossier : {"fen", "cli"})
+            QDir(Chemin(QLatin1String(Sous_Dossier))).removeRecursively();
+    }
+
+    void Identique_Aux_Fenetres_data()
+    {
+        QTest::addColumn<QString>("Source");
+        QTest::addColumn<QString>("Nom");
+        QTest::addColumn<QString>("Plugin");
+        QTest::addColumn<QString>("Taille");
+        QTest::addColumn<bool>("Couper");
+        QTest::addColumn<int>("Niveaux");
+        QTest::addColumn<int>("Lumiere");
+        QTest::addColumn<int>("Contraste");
+        QTest::addColumn<QString>("Plugin_Mask");
+        QTest::addColumn<int>("Fond");
+        QTest::newRow("TI 89, 4 niveaux, Sprite C") << "vue.bmp"
+                                                    << "vue"
+                                                    << "Tavisk"
+                                                    << "TI 89" << false << 4 << 0 << 0 << "" << 0;
+        QTest::newRow("TI 92, 8 niveaux, lumière +3, contraste -2, ASM, mask noir")
+            << "vue.bmp"
+            << "vue"
+            << "Roskel"
+            << "TI 92" << false << 8 << 3 << -2 << "Mervil" << 3;
+        QTest::newRow("32 x 32 coupé, lumière -4, contraste +5, GenLib, mask blanc")
+            << "2 vues-ok.bmp"
+            << "_2_vues_ok"
+            << "Pelkor"
+            << "32x32" << true << 4 << -4 << 5 << "Quenda" << 0;
+        QTest::newRow("37 x 21, 2 niveaux, lumière +40, sauvegarde")
+            << "vue.bmp"
+            << "vue"
+            << "Sauvegarde"
+            << "37x21" << false << 2 << 40 << 0 << "" << 0;
+        QTest::newRow("PNG translucide, 8 x 8, 8 niveaux, mask gris foncé")
+            << "photo.png"
+            << "photo"
+            << "Tavisk"
+            << "8x8" << false << 8 << 0 << 1 << "Quenda" << 2;
+    }
+    void Identique_Aux_Fenetres()
+    {
+        QFETCH(QString, Source);
+        QFETCH(QString, Nom);
+        QFETCH(QString, Plugin);
+        QFETCH(QString, Taille);
+        QFETCH(bool, Couper);
+        QFETCH(int, Niveaux);
+        QFETCH(int, Lumiere);
+        QFETCH(int, Contraste);
+        QFETCH(QString, Plugin_Mask);
+        QFETCH(int, Fond);
+        Ecrire_Source(Source);
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("fen")));
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
+
+        // The windows: size, fit, level count (which resets the bands), open, presses, save.
+        QStringList Arguments{QStringLiteral("-p"), Plugin,
+                              QStringLiteral("-o"), QStringLiteral("cli"),
+                              QStringLiteral("-n"), QString::number(Niveaux)};
+        const int Preset = QStringList{"TI 89", "TI 92", "32x32", "16x16", "8x8"}.indexOf(Taille);
+        FMain->Taille_Image->setCurrentIndex(Preset >= 0 ? Preset : 5);
+        emit FMain->Taille_Image->activated(FMain->Taille_Image->currentIndex());
+        if (Preset >= 0)
+            Arguments << QStringLiteral("--taille") << Taille;
+        else
+        {
+            FMain->Largeur->setText(Taille.section(QLatin1Char('x'), 0, 0));
+            FMain->Hauteur->setText(Taille.section(QLatin1Char('x'), 1, 1));
+            Arguments << QStringLiteral("--largeur") << FMain->Largeur->text()
+                      << QStringLiteral("--hauteur") << FMain->Hauteur->text();
+        }
+        FMain->Adaptation_Image->setChecked(!Couper);
+        if (Couper)
+            Arguments << QStringLiteral("--couper");
+        QRadioButton *Radios[] = {FMain->Choix_Nombre_Couleur_2, FMain->Choix_Nombre_Couleur_4,
+                                  FMain->Choix_Nombre_Couleur_8};
+        const int Radio = Niveaux == 2 ? 0 : Niveaux == 4 ? 1 : 2;
+        Radios[(Radio + 1) % 3]->click();
+        Radios[Radio]->click();
+        Ouvrir(Chemin(Source), Source.endsWith(QLatin1String(".bmp")) ? 1 : 3);
+        for (int i = 0; i < std::abs(Lumiere); ++i)
+            (Lumiere > 0 ? FMain->Button4 : FMain->Button3)->click();
+        for (int i = 0; i < std::abs(Contraste); ++i)
+            (Contraste > 0 ? FMain->Button6 : FMain->Button5)->click();
+        Arguments << QStringLiteral("--lumiere=%1").arg(Lumiere) << QStringLiteral("--contraste")
+                  << QString::number(Contraste);
+        const QString Extention = Plugin == QLatin1String("Roskel")       ? QStringLiteral("asm")
+                                  : Plugin == QLatin1String("Sauvegarde") ? QStringLiteral("cvl")
+                                                                          : QStringLiteral("c");
+        const QString Extention_Mask =
+            Plugin_Mask == QLatin1String("Mervil") ? QStringLiteral("asm") : QStringLiteral("c");
+        Enregistrer(Nom, Plugin, Chemin(QStringLiteral("fen/") + Nom + '.' + Extention),
+                    Plugin_Mask, Fond,
+                    Chemin(QStringLiteral("fen/Mask_") + Nom + '.' + Extention_Mask));
+        if (QTest::currentTestFailed())
+            return;
+        if (!Plugin_Mask.isEmpty())
+            Arguments << QStringLiteral("--mask-plugin") << Plugin_Mask << QStringLiteral("--fond")
+                      << QString::number(Fond);
+
+        const Issue Resultat = Lancer(Arguments << Source, Dossier.path());
+        QCOMPARE(Resultat.Erreur, QString());
+        QCOMPARE(Resultat.Statut, 0);
+        QStringList Fichiers{Nom + '.' + Extention};
+        if (!Plugin_Mask.isEmpty())
+            Fichiers << QStringLiteral("Mask_") + Nom + '.' + Extention_Mask;
+        QCOMPARE(QDir(Chemin(QStringLiteral("cli"))).entryList(QDir::Files, QDir::Name),
+                 QDir(Chemin(QStringLiteral("fen"))).entryList(QDir::Files, QDir::Name));
+        for (const QString &Fichier : Fichiers)
+        {
+            const QByteArray Attendu = Lire(Chemin(QStringLiteral("fen/") + Fichier));
+            QVERIFY2(!Attendu.isEmpty(), qPrintable(Fichier));
+            QVERIFY2(Lire(Chemin(QStringLiteral("cli/") + Fichier)) == Attendu,
+                     qPrintable(Fichier));
+        }
+    }
+
+    // A save file is taken as it stands: the level options do not touch it.
+    void Sauvegarde_Relue_data()
+    {
+        QTest::addColumn<QString>("Plugin");
+        QTest::addColumn<QString>("Fichier");
+        QTest::newRow("sauvegarde à l'identique") << "Sauvegarde"
+                                                  << "orig.cvl";
+        QTest::newRow("Sprite C") << "Tavisk"
+                                  << "orig.c";
+        QTest::newRow("Sprite ASM") << "Roskel"
+                                    << "orig.asm";
+    }
+    void Sauvegarde_Relue()
+    {
+        QFETCH(QString, Plugin);
+        QFETCH(QString, Fichier);
+        Ecrire_Source(QStringLiteral("vue.bmp"));
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("fen")));
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
+        FMain->Choix_Nombre_Couleur_8->click();
+        Ouvrir(Chemin(QStringLiteral("vue.bmp")), 1);
+        FMain->Button4->click();
+        Enregistrer(QStringLiteral("orig"), QStringLiteral("Sauvegarde"),
+                    Chemin(QStringLiteral("orig.cvl")), {}, 0, {});
+        Ouvrir(Chemin(QStringLiteral("orig.cvl")), 2);
+        Enregistrer(QStringLiteral("orig"), Plugin, Chemin(QStringLiteral("fen/") + Fichier), {}, 0,
+                    {});
+
+        const Issue Resultat =
+            Lancer({QStringLiteral("orig.cvl"), QStringLiteral("-p"), Plugin, QStringLiteral("-o"),
+                    QStringLiteral("cli"), QStringLiteral("-n"), QStringLiteral("2"),
+                    QStringLiteral("--lumiere"), QStringLiteral("-7")},
+                   Dossier.path());
+        QCOMPARE(Resultat.Erreur, QString());
+        QCOMPARE(Resultat.Statut, 0);
+        const QByteArray Attendu = Lire(Chemin(QStringLiteral("fen/") + Fichier));
+        QVERIFY(!Attendu.isEmpty());
+        QCOMPARE(Lire(Chemin(QStringLiteral("cli/") + Fichier)), Attendu);
+        if (Plugin == QLatin1String("Sauvegarde"))
+            QCOMPARE(Attendu, Lire(Chemin(QStringLiteral("orig.cvl"))));
+    }
+
+    void Entree_Mauvaise_data()
+    {
+        QTest::addColumn<QString>("Nom");
+        QTest::addColumn<QByteArray>("Contenu"); // empty: no file; "/": a folder
+        QTest::addColumn<QString>("Raison");
+        QTest::newRow("bitmap illisible")
+            << "casse.bmp" << QByteArray("BM pas une image") << "données de l'image invalides";
+        QTest::newRow("image de format inconnu")
+            << "casse.png" << QByteArray("rien") << "format d'image non reconnu";
+        QTest::newRow("bitmap absent") << "absent.bmp" << QByteArray() << "fichier introuvable";
+        QTest::newRow("dossier") << "dossier.bmp" << QByteArray("/") << "c'est un dossier";
+        QTest::newRow("sauvegarde tronquée")
+            << "courte.cvl" << QByteArray::fromHex("0a000a0004000100") << "fichier tronqué";
+        QTest::newRow("sauvegarde trop large")
+            << "large.cvl" << QByteArray::fromHex("f100010004000000") << "largeur 241";
+        QTest::newRow("sauvegarde absente") << "absente.cvl" << QByteArray() << "introuvable";
+    }
+    void Entree_Mauvaise()
+    {
+        QFETCH(QString, Nom);
+        QFETCH(QByteArray, Contenu);
+        QFETCH(QString, Raison);
+        Ecrire_Source(QStringLiteral("bon1.bmp"));
+        Ecrire_Source(QStringLiteral("bon2.png"), QSize(30, 20));
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
+        if (Contenu == "/")
+            QVERIFY(QDir(Dossier.path()).mkpath(Nom));
+        else if (!Contenu.isEmpty())
+        {
+            QFile Fichier(Chemin(Nom));
+            QVERIFY(Fichier.open(QIODevice::WriteOnly));
+            Fichier.write(Contenu);
+        }
+        const Issue Resultat = Lancer({QStringLiteral("-p"), QStringLiteral("Tavisk"),
+                                       QStringLiteral("-o"), QStringLiteral("cli"),
+                                       QStringLiteral("bon1.bmp"), Nom, QStringLiteral("bon2.png")},
+                                      Dossier.path());
+        QCOMPARE(Resultat.Statut, 1);
+        QCOMPARE(Resultat.Erreur.count(QLatin1Char('\n')), 1);
+        QVERIFY2(Resultat.Erreur.contains(Nom) && Resultat.Erreur.contains(Raison),
+                 qPrintable(Resultat.Erreur));
+        QCOMPARE(QDir(Chemin(QStringLiteral("cli"))).entryList(QDir::Files, QDir::Name),
+                 QStringList({"bon1.c", "bon2.c"}));
+        QDir(Chemin(Nom)).removeRecursively();
+    }
+
+    void Sortie_Impossible_data()
+    {
+        QTest::addColumn<QStringList>("Arguments");
+        QTest::addColumn<QString>("Raison");
+        QTest::newRow("dossier absent")
+            << QStringList{"-o", "absent/vue.c", "vue.bmp"} << "« absent/vue.c » avec Tavisk.so";
+        QTest::newRow("disque plein") << QStringList{"-o", "plein.c", "vue.bmp"}
+                                      << "« plein.c » avec Tavisk.so : Problème d'enregistrement.";
+        QTest::newRow("mask sur disque plein")
+            << QStringList{"-o", "sprite.c", "-m", "Quenda", "vue.bmp"}
+            << "« Mask_sprite.c » avec Quenda.so : Bug 3 !!!";
+        QTest::newRow("la sortie remplacerait l'entrée")
+            << QStringList{"-p", "Sauvegarde", "vue.cvl"} << "remplacerait le fichier d'entrée";
+        QTest::newRow("deux entrées vers un fichier")
+            << QStringList{"-o", ".", "vue.bmp", "vue.png"} << "même fichier de sortie « ./vue.c »";
+    }
+    void Sortie_Impossible()
+    {
+        QFETCH(QStringList, Arguments);
+        QFETCH(QString, Raison);
+        Ecrire_Source(QStringLiteral("vue.bmp"));
+        Ecrire_Source(QStringLiteral("vue.png"));
+        QFile::link(QStringLiteral("/dev/full"), Chemin(QStringLiteral("plein.c")));
+        QFile::link(QStringLiteral("/dev/full"), Chemin(QStringLiteral("Mask_sprite.c")));
+        const QByteArray Sauvegarde = QByteArray::fromHex("0100010004000300");
+        QFile Fichier(Chemin(QStringLiteral("vue.cvl")));
+        QVERIFY(Fichier.open(QIODevice::WriteOnly) && Fichier.write(Sauvegarde) == 8);
+        Fichier.close();
+
+        const Issue Resultat = Lancer(QStringList{"-p", "Tavisk"} + Arguments, Dossier.path());
+        QCOMPARE(Resultat.Statut, 1);
+        QVERIFY2(Resultat.Erreur.contains(Raison), qPrintable(Resultat.Erreur));
+        QCOMPARE(Lire(Chemin(QStringLiteral("vue.cvl"))), Sauvegarde);
+        for (const char *Nom : {"plein.c", "Mask_sprite.c", "sprite.c", "vue.c"})
+            QFile::remove(Chemin(QLatin1String(Nom)));
+    }
+
+    void Usage_data()
+    {
+        QTest::addColumn<QStringList>("Arguments");
+        QTest::addColumn<QString>("Message");
+        const QStringList P{"-p", "Tavisk"};
+        QTest::newRow("rien") << QStringList() << "aucun fichier à convertir";
+        QTest::newRow("option inconnue")
+            << P + QStringList{"--vite", "a.bmp"} << "option inconnue « --vite »";
+        QTest::newRow("valeur manquante") << QStringList{"a.bmp", "-p"} << "valeur manquante";
+        QTest::newRow("valeur de trop")
+            << P + QStringList{"--couper=oui", "a.bmp"} << "ne prend pas de valeur";
+        QTest::newRow("sans plug-in") << QStringList{"a.bmp"} << "--plugin";
+        QTest::newRow("plug-in inconnu")
+            << QStringList{"-p", "Nul", "a.bmp"} << "plug-in d'image introuvable « Nul »";
+        QTest::newRow("plug-in de mask pour l'image")
+            << QStringList{"-p", "Mask (language C)", "a.bmp"} << "--mask-plugin";
+        QTest::newRow("plug-in d'image pour le mask")
+            << P + QStringList{"-m", "Tavisk", "a.bmp"} << "plug-in de mask introuvable";
+        QTest::newRow("taille inconnue")
+            << P + QStringList{"-t", "64x64", "a.bmp"} << "taille inconnue";
+        QTest::newRow("largeur 241")
+            << P + QStringList{"--largeur", "241", "--hauteur", "9", "a"} << "taille refusée";
+        QTest::newRow("hauteur 0")
+            << P + QStringList{"--largeur=9", "--hauteur=0", "a.bmp"} << "taille refusée";
+        QTest::newRow("largeur seule")
+            << P + QStringList{"--largeur", "9", "a.bmp"} << "vont ensemble";
+        QTest::newRow("taille et largeur")
+            << P + QStringList{"-t", "8x8", "--largeur", "9", "--hauteur", "9", "a.bmp"}
+            << "s'excluent";
+        QTest::newRow("3 niveaux") << P + QStringList{"-n", "3", "a.bmp"} << "niveaux refusé";
+        QTest::newRow("lumière non numérique")
+            << P + QStringList{"--lumiere", "+", "a.bmp"} << "--lumiere";
+        QTest::newRow("fond sans mask")
+            << P + QStringList{"--fond", "noir", "a.bmp"} << "--fond ne sert qu'avec --mask-plugin";
+        QTest::newRow("fond inconnu")
+            << P + QStringList{"-m", "Quenda", "-f", "4", "a.bmp"} << "fond inconnu";
+        QTest::newRow("tâches 0") << P + QStringList{"-j", "0", "a.bmp"} << "tâches";
+        QTest::newRow("plusieurs entrées vers un fichier")
+            << P + QStringList{"-o", "x.c", "a.bmp", "b.bmp"} << "dossier existant";
+        QTest::newRow("dossier de plug-ins absent")
+            << P + QStringList{"-d", "nulle-part", "a.bmp"} << "« nulle-part »";
+        QTest::newRow("liste et fichiers") << QStringList{"-L", "a.bmp"} << "ne prend pas";
+    }
+    void Usage()
+    {
+        QFETCH(QStringList, Arguments);
+        QFETCH(QString, Message);
+        const QStringList Avant = QDir(Dossier.path()).entryList(QDir::Files);
+        const Issue Resultat = Lancer(Arguments, Dossier.path());
+        QCOMPARE(Resultat.Statut, 2);
+        QVERIFY2(Resultat.Erreur.startsWith(QLatin1String("corvanel-convert: ")) &&
+                     Resultat.Erreur.contains(Message) &&
+                     Resultat.Erreur.contains(QLatin1String("--help")),
+                 qPrintable(Resultat.Erreur));
+        QCOMPARE(Resultat.Sortie, QString());
+        QCOMPARE(QDir(Dossier.path()).entryList(QDir::Files), Avant);
+    }
+
+    void Aide_Version_Liste_data()
+    {
+        QTest::addColumn<QStringList>("Arguments");
+        QTest::addColumn<QString>("Dossier_Courant"); // relative to the test folder
+        QTest::addColumn<QStringList>("Lignes");      // empty: checked below by their start
+        QTest::newRow("--version")
+            << QStringList{"--version"} << "." << QStringList{"corvanel-convert 3.3"};
+        QTest::newRow("--help") << QStringList{"--help"} << "." << QStringList();
+        QTest::newRow("-h") << QStringList{"-h", "-p", "Nul"} << "." << QStringList();
+        QTest::newRow("plug-ins du dossier courant") << QStringList{"-L"} << "." << Liste_Attendue;
+        QTest::newRow("plug-ins d'un dossier donné")
+            << QStringList{"--lister-plugins", "--dossier-plugins=../autres"} << "vide"
+            << Liste_Attendue;
+        QTest::newRow("plug-ins à côté du programme")
+            << QStringList{"-L"} << "vide" << Liste_Attendue;
+    }
+    void Aide_Version_Liste()
+    {
+        QFETCH(QStringList, Arguments);
+        QFETCH(QString, Dossier_Courant);
+        QFETCH(QStringList, Lignes);
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("vide")));
+        QFile::link(Dossier_Build() + QStringLiteral("/Plugin"), Chemin(QStringLiteral("autres")));
+        const Issue Resultat = Lancer(Arguments, Chemin(Dossier_Courant));
+        QCOMPARE(Resultat.Statut, 0);
+        QCOMPARE(Resultat.Erreur, QString());
+        if (Lignes.isEmpty())
+        {
+            QVERIFY(Resultat.Sortie.startsWith(
+                QLatin1String("Utilisation : corvanel-convert [OPTION]... FICHIER...\n")));
+            for (const char *Option : {"--plugin=NOM", "--sortie=CHEMIN", "--taille=TAILLE",
+                                       "--couper", "--lumiere=N", "--mask-plugin=NOM"})
+                QVERIFY2(Resultat.Sortie.contains(QLatin1String(Option)), Option);
+        }
+        else
+            QCOMPARE(Resultat.Sortie, Lignes.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    }
+
+    // A folder not called Plugin, given relative to the current folder, still loads.
+    void Plugins_Ailleurs()
+    {
+        Ecrire_Source(QStringLiteral("vue.bmp"));
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("vide")));
+        QFile::link(Dossier_Build() + QStringLiteral("/Plugin"), Chemin(QStringLiteral("autres")));
+        const Issue Resultat = Lancer(
+            {QStringLiteral("-p"), QStringLiteral("sprite (LANGUAGE c)"), QStringLiteral("-d"),
+             QStringLiteral("../autres"), QStringLiteral("-o"), QStringLiteral("."),
+             QStringLiteral("-t"), QStringLiteral("ti 89"), QStringLiteral("../vue.bmp")},
+            Chemin(QStringLiteral("vide")));
+        QCOMPARE(Resultat.Erreur, QString());
+        QCOMPARE(Resultat.Statut, 0);
+        QVERIFY(Lire(Chemin(QStringLiteral("vide/vue.c"))).contains("vue_C1[]"));
+        QFile::remove(Chemin(QStringLiteral("vide/vue.c")));
+    }
+
+    // The picture name in the code and the file name, from names a C compiler would refuse.
+    void Nom_Par_Defaut_data()
+    {
+        QTest::addColumn<QString>("Entree");
+        QTest::addColumn<QStringList>("Option");
+        QTest::addColumn<QString>("Fichier");
+        QTest::addColumn<QString>("Nom");
+        QTest::newRow("simple") << "vue.bmp" << QStringList() << "vue.c"
+                                << "vue";
+        QTest::newRow("chiffre, blanc, tiret") << "2 vues-ok.bmp" << QStringList() << "_2_vues_ok.c"
+                                               << "_2_vues_ok";
+        QTest::newRow("accents") << "été.bmp" << QStringList() << "_t_.c"
+                                 << "_t_";
+        QTest::newRow("deux points") << "a.b.bmp" << QStringList() << "a_b.c"
+                                     << "a_b";
+        QTest::newRow("--nom") << "vue.bmp" << QStringList{"--nom", "Vaisseau"} << "vue.c"
+                               << "Vaisseau";
+    }
+    void Nom_Par_Defaut()
+    {
+        QFETCH(QString, Entree);
+        QFETCH(QStringList, Option);
+        QFETCH(QString, Fichier);
+        QFETCH(QString, Nom);
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
+        Ecrire_Source(Entree, QSize(16, 16));
+        const Issue Resultat =
+            Lancer(QStringList{"-p", "Tavisk", "-o", "cli", Entree} + Option, Dossier.path());
+        QCOMPARE(Resultat.Statut, 0);
+        QCOMPARE(QDir(Chemin(QStringLiteral("cli"))).entryList(QDir::Files), QStringList{Fichier});
+        QVERIFY(Lire(Chemin(QStringLiteral("cli/") + Fichier))
+                    .contains(QStringLiteral("unsigned long %1_C0[]").arg(Nom).toUtf8()));
+    }
+};
+
+QTEST_MAIN(Tst_Convert)
+#include "tst_Convert.moc"
