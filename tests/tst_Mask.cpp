@@ -1,7 +1,7 @@
 // The mask through the main window's "Mask" tab and real mouse events on the mask editor: the
 // automatic mask, the inversion, the pencil, the filled shapes, the zoom and what an open does.
 #include "Demarrage.h"
-#include "Dialogues.h"
+#include "Dialogues_Factices.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
 #include "Fiche_Mask.h"
@@ -25,35 +25,6 @@ using namespace Corvanel;
 
 namespace
 {
-class Dialogues_Scriptes final : public Dialogues
-{
-public:
-    std::deque<std::optional<Choix_Fichier>> Reponses;
-    QStringList Appels;
-
-    std::optional<Choix_Fichier> Ouvrir_Fichier(QWidget *, const QString &,
-                                                const QString &) override
-    {
-        Appels << QStringLiteral("ouvrir");
-        std::optional<Choix_Fichier> reponse;
-        if (!Reponses.empty())
-        {
-            reponse.swap(Reponses.front());
-            Reponses.pop_front();
-        }
-        return reponse;
-    }
-    std::optional<Choix_Fichier> Enregistrer_Fichier(QWidget *, const QString &, const QString &,
-                                                     const QString &, const QString &, int) override
-    {
-        Appels << QStringLiteral("enregistrer");
-        return std::nullopt;
-    }
-    std::optional<QFont> Choisir_Police(QWidget *, const QFont &) override { return std::nullopt; }
-    void Information(QWidget *, const QString &, const QString &t) override { Appels << t; }
-    void Erreur(QWidget *, const QString &, const QString &t) override { Appels << t; }
-    void Ouvrir_Document(const QString &) override {}
-};
 
 using Cellules = std::set<std::pair<int, int>>;
 const QRgb Rouge = qRgb(255, 0, 0);
@@ -165,7 +136,7 @@ class Tst_Mask : public QObject
     Q_OBJECT
 
     QTemporaryDir Dossier;
-    Dialogues_Scriptes Dialogues_Test;
+    Dialogues_Factices Dialogues_Test;
 
     void Ouvrir_Vide(int largeur, int hauteur)
     {
@@ -197,8 +168,7 @@ private slots:
     void cleanup()
     {
         Detruire_Fenetres();
-        Dialogues_Test.Reponses.clear();
-        Dialogues_Test.Appels.clear();
+        Dialogues_Test = Dialogues_Factices();
     }
 
     void Masque_Automatique_data()
@@ -339,11 +309,11 @@ private slots:
             const QString chemin = Dossier.filePath(QStringLiteral("noire.bmp"));
             QVERIFY(noire.save(chemin, "BMP"));
             if (genre == 1)
-                Dialogues_Test.Reponses.push_back(Choix_Fichier{chemin, 1});
+                Dialogues_Test.Reponses_Fichier.push_back(Choix_Fichier{chemin, 1});
             Cocher(FMain->Ouvrir_Fichier);
             Cliquer(FMain->Button1);
         }
-        QCOMPARE(Dialogues_Test.Appels,
+        QCOMPARE(Dialogues_Test.Genres(),
                  genre == 0 ? QStringList() : QStringList{QStringLiteral("ouvrir")});
         QCOMPARE(FMain->Button11->isEnabled(), genre == 2);
         if (genre != 1)

@@ -36,7 +36,7 @@ constexpr Seuil Seuils_8_TI[] = {{3200000, 3},   {4800000, 123}, {6400000, 2},
                                  {8000000, 112}, {9600000, 1},   {11200000, 101}};
 // The TI bounds would read the Windows dark grey back as light grey; these lie halfway
 // between consecutive Windows greys.
-constexpr Seuil Seuils_8_Windows[] = {{2105376, 3},    {6315128, 123}, {9474192, 2},
+constexpr Seuil Seuils_8_Windows[] = {{2105376, 3},    {6316128, 123}, {9474192, 2},
                                       {11579568, 112}, {13684944, 1},  {15757424, 101}};
 
 template <std::size_t N> std::uint8_t Classer(std::uint32_t valeur, const Seuil (&seuils)[N])
