@@ -24,6 +24,8 @@ struct Dialogues_Factices : Corvanel::Dialogues
     // A scripted answer whose type is 0 stands for a cancelled dialog.
     std::deque<Corvanel::Choix_Fichier> Reponses_Fichier;
     std::deque<std::optional<QFont>> Reponses_Police;
+    // The answer of every font dialog once the scripted ones are used up.
+    std::optional<QFont> Police;
     QList<Demande> Demandes;
 
     std::optional<Corvanel::Choix_Fichier> Suivante()
@@ -54,7 +56,7 @@ struct Dialogues_Factices : Corvanel::Dialogues
     {
         Demandes.append({QStringLiteral("police"), {}, {}, {}, {}, 0});
         if (Reponses_Police.empty())
-            return std::nullopt;
+            return Police;
         auto r = Reponses_Police.front();
         Reponses_Police.pop_front();
         return r;
@@ -71,6 +73,15 @@ struct Dialogues_Factices : Corvanel::Dialogues
     {
         Demandes.append({QStringLiteral("document"), {}, cible, {}, {}, 0});
     }
+    QList<Demande> Messages() const
+    {
+        QList<Demande> messages;
+        for (const Demande &d : Demandes)
+            if (d.Genre == QStringLiteral("information") || d.Genre == QStringLiteral("erreur"))
+                messages << d;
+        return messages;
+    }
+    int Nombre(const QString &genre) const { return static_cast<int>(Genres().count(genre)); }
     QStringList Genres() const
     {
         QStringList g;

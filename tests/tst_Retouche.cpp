@@ -3,7 +3,7 @@
 #include "Bandes.h"
 #include "Couleurs.h"
 #include "Demarrage.h"
-#include "Dialogues.h"
+#include "Dialogues_Factices.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
 #include "Fiche_Mask.h"
@@ -23,43 +23,6 @@ using namespace Corvanel;
 
 namespace
 {
-class Dialogues_Scriptes final : public Dialogues
-{
-public:
-    struct Message
-    {
-        QString Titre;
-        QString Texte;
-    };
-    QList<Message> Messages;
-    int Polices_Demandees = 0;
-    std::optional<QFont> Police;
-
-    std::optional<Choix_Fichier> Ouvrir_Fichier(QWidget *, const QString &,
-                                                const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<Choix_Fichier> Enregistrer_Fichier(QWidget *, const QString &, const QString &,
-                                                     const QString &, const QString &, int) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QFont> Choisir_Police(QWidget *, const QFont &) override
-    {
-        ++Polices_Demandees;
-        return Police;
-    }
-    void Information(QWidget *, const QString &titre, const QString &texte) override
-    {
-        Messages.append({titre, texte});
-    }
-    void Erreur(QWidget *, const QString &titre, const QString &texte) override
-    {
-        Messages.append({titre, texte});
-    }
-    void Ouvrir_Document(const QString &) override {}
-};
 
 struct Clic
 {
@@ -157,7 +120,7 @@ class Tst_Retouche : public QObject
 {
     Q_OBJECT
 
-    Dialogues_Scriptes Dialogues_Test;
+    Dialogues_Factices Dialogues_Test;
 
     // An empty picture of the given size and zoom through the "Image vide" path, start-up
     // colours and tool 1, then every cell set to the code.
@@ -529,9 +492,9 @@ private slots:
     void texte()
     {
         Nouvelle_Image(20, 12, 2, Code::Blanc);
-        const int demandes = Dialogues_Test.Polices_Demandees;
+        const int demandes = Dialogues_Test.Nombre(QStringLiteral("police"));
         Choisir_Outil(7);
-        QCOMPARE(Dialogues_Test.Polices_Demandees, demandes + 1);
+        QCOMPARE(Dialogues_Test.Nombre(QStringLiteral("police")), demandes + 1);
         QCOMPARE(FEcran->Police_Texte.family(), QStringLiteral("DejaVu Sans"));
         FMain->Couleur_Gauche->Definir(Code::Gris_Fonce);
         FMain->Texte->setText(QStringLiteral("WMW"));
@@ -612,7 +575,7 @@ private slots:
             FEcran->Plan_Image[i] = dedans ? Codes_En_Usage(4)[(i * 7 + i / 3) % 4] : 0x55;
         }
         const Plan avant = FEcran->Plan_Image;
-        Dialogues_Test.Messages.clear();
+        Dialogues_Test.Demandes.clear();
         FMain->SpeedButton[bouton]->click();
         if (bouton == 4 && fois > 1)
             for (int y = 0; y < hauteur; ++y)
@@ -622,13 +585,13 @@ private slots:
         QCOMPARE(FEcran->Plan_Image, avant);
         if (bouton == 3)
         {
-            QCOMPARE(Dialogues_Test.Messages.size(), 1);
-            QCOMPARE(Dialogues_Test.Messages[0].Titre, QStringLiteral("Message de Corvanel"));
-            QCOMPARE(Dialogues_Test.Messages[0].Texte,
+            QCOMPARE(Dialogues_Test.Messages().size(), 1);
+            QCOMPARE(Dialogues_Test.Messages()[0].Titre, QStringLiteral("Message de Corvanel"));
+            QCOMPARE(Dialogues_Test.Messages()[0].Texte,
                      QStringLiteral("Option non disponible pour l'instant."));
         }
         else
-            QVERIFY(Dialogues_Test.Messages.isEmpty());
+            QVERIFY(Dialogues_Test.Messages().isEmpty());
     }
 
     void palette_data()
