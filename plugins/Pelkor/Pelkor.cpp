@@ -1,40 +1,11 @@
 // GenLib C export: one array, the two planes interleaved element by element.
+#include <Metadonnees.h>
 #include <Regles_Export.h>
 
 using namespace Commun;
 
-PLUG_EXPORT std::uint8_t Plug_Fonction()
-{
-    return Plug::Genre_Image;
-}
-PLUG_EXPORT const char *Plug_Nom()
-{
-    return "GenLib (language C)";
-}
-PLUG_EXPORT const char *Plug_Version()
-{
-    return "1.0";
-}
-PLUG_EXPORT const char *Plug_Auteur()
-{
-    return Auteur;
-}
-PLUG_EXPORT const char *Plug_Mail()
-{
-    return Mail;
-}
-PLUG_EXPORT const char *Plug_Site()
-{
-    return Site;
-}
-PLUG_EXPORT const char *Plug_Description()
-{
-    return "Enregistrement de l'image au GenCLib.";
-}
-PLUG_EXPORT const char *Plug_Enregistrement_Extention()
-{
-    return "c";
-}
+CORVANEL_PLUG_METADONNEES(Plug::Genre_Image, "GenLib (language C)", "1.0",
+                          "Enregistrement de l'image au GenCLib.", "c")
 
 PLUG_EXPORT std::uint8_t Plug_Enregistrement_Go(const char *chemin, const char *nom,
                                                 std::uint8_t couleurs, const std::uint8_t *niveaux,

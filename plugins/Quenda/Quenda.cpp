@@ -1,40 +1,11 @@
 // Mask C export: one byte array, eight mask cells to a byte.
+#include <Metadonnees.h>
 #include <Regles_Export.h>
 
 using namespace Commun;
 
-PLUG_EXPORT std::uint8_t Plug_Fonction()
-{
-    return Plug::Genre_Mask;
-}
-PLUG_EXPORT const char *Plug_Nom()
-{
-    return "Mask (language C)";
-}
-PLUG_EXPORT const char *Plug_Version()
-{
-    return "1.0";
-}
-PLUG_EXPORT const char *Plug_Auteur()
-{
-    return Auteur;
-}
-PLUG_EXPORT const char *Plug_Mail()
-{
-    return Mail;
-}
-PLUG_EXPORT const char *Plug_Site()
-{
-    return Site;
-}
-PLUG_EXPORT const char *Plug_Description()
-{
-    return "Enregistrement du mask de l'image au format C.";
-}
-PLUG_EXPORT const char *Plug_Enregistrement_Extention()
-{
-    return "c";
-}
+CORVANEL_PLUG_METADONNEES(Plug::Genre_Mask, "Mask (language C)", "1.0",
+                          "Enregistrement du mask de l'image au format C.", "c")
 
 PLUG_EXPORT std::uint8_t Plug_Enregistrement_Go(const char *chemin, const char *nom,
                                                 const std::uint8_t *mask, std::uint8_t hauteur,

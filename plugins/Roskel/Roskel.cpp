@@ -1,40 +1,11 @@
 // Sprite assembler export: one labelled block of dc.b rows per bit plane.
+#include <Metadonnees.h>
 #include <Regles_Export.h>
 
 using namespace Commun;
 
-PLUG_EXPORT std::uint8_t Plug_Fonction()
-{
-    return Plug::Genre_Image;
-}
-PLUG_EXPORT const char *Plug_Nom()
-{
-    return "Sprite (language ASM)";
-}
-PLUG_EXPORT const char *Plug_Version()
-{
-    return "2.0";
-}
-PLUG_EXPORT const char *Plug_Auteur()
-{
-    return Auteur;
-}
-PLUG_EXPORT const char *Plug_Mail()
-{
-    return Mail;
-}
-PLUG_EXPORT const char *Plug_Site()
-{
-    return Site;
-}
-PLUG_EXPORT const char *Plug_Description()
-{
-    return "Enregistrement de l'image en sprite au format ASM.";
-}
-PLUG_EXPORT const char *Plug_Enregistrement_Extention()
-{
-    return "asm";
-}
+CORVANEL_PLUG_METADONNEES(Plug::Genre_Image, "Sprite (language ASM)", "2.0",
+                          "Enregistrement de l'image en sprite au format ASM.", "asm")
 
 PLUG_EXPORT std::uint8_t Plug_Enregistrement_Go(const char *chemin, const char *nom,
                                                 std::uint8_t couleurs, const std::uint8_t *niveaux,

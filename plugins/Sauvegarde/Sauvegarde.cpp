@@ -1,44 +1,15 @@
 // The program's own save file: the size, the level count and every grey code as they are,
 // each a 16-bit little-endian value, rows from the top.
-#include <Auteur.h>
+#include <Metadonnees.h>
 #include <Plug_Contrat.h>
 
 #include <cstdio>
 #include <string>
 
-PLUG_EXPORT std::uint8_t Plug_Fonction()
-{
-    return Plug::Genre_Image;
-}
-PLUG_EXPORT const char *Plug_Nom()
-{
-    return "Sauvegarde d'image Corvanel 3.0";
-}
-PLUG_EXPORT const char *Plug_Version()
-{
-    return "1.0";
-}
-PLUG_EXPORT const char *Plug_Auteur()
-{
-    return Commun::Auteur;
-}
-PLUG_EXPORT const char *Plug_Mail()
-{
-    return Commun::Mail;
-}
-PLUG_EXPORT const char *Plug_Site()
-{
-    return Commun::Site;
-}
-PLUG_EXPORT const char *Plug_Description()
-{
-    return "Sauvegarde de l'image pour une utilisation ult\xE9"
-           "rieur. (Compatible avec la version 2.0 de Corvanel)";
-}
-PLUG_EXPORT const char *Plug_Enregistrement_Extention()
-{
-    return "cvl";
-}
+CORVANEL_PLUG_METADONNEES(Plug::Genre_Image, "Sauvegarde d'image Corvanel 3.0", "1.0",
+                          "Sauvegarde de l'image pour une utilisation ult\xE9"
+                          "rieur. (Compatible avec la version 2.0 de Corvanel)",
+                          "cvl")
 PLUG_EXPORT std::uint8_t Plug_Enregistrement_Mode()
 {
     return 0;
