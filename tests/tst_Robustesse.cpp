@@ -870,7 +870,7 @@ void Tst_Robustesse::Proprietes()
     QRandomGenerator Hasard(20240508);
     const int Tours = qEnvironmentVariableIntValue("CORVANEL_TOURS") > 0
                           ? qEnvironmentVariableIntValue("CORVANEL_TOURS")
-                          : 150;
+                          : 300;
     for (int Tour = 0; Tour < Tours; ++Tour)
     {
         // A source picture of random size and content, often larger or smaller than the plane.
