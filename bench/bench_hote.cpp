@@ -1,7 +1,7 @@
 // Start-up with the six plug-ins against start-up with an empty Plugin folder.
 #include "Bench.h"
 #include "Demarrage.h"
-#include "Dialogues.h"
+#include "Dialogues_Fixes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,29 +11,11 @@
 
 namespace
 {
-struct Dialogues_Muets : Corvanel::Dialogues
-{
-    std::optional<Corvanel::Choix_Fichier> Ouvrir_Fichier(QWidget *, const QString &,
-                                                          const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<Corvanel::Choix_Fichier> Enregistrer_Fichier(QWidget *, const QString &,
-                                                               const QString &, const QString &,
-                                                               const QString &, int) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QFont> Choisir_Police(QWidget *, const QFont &) override { return std::nullopt; }
-    void Information(QWidget *, const QString &, const QString &) override {}
-    void Erreur(QWidget *, const QString &, const QString &) override {}
-    void Ouvrir_Document(const QString &) override {}
-};
 
 double Demarrage_ms(const QString &dossier)
 {
     QDir::setCurrent(dossier);
-    Dialogues_Muets muets;
+    Corvanel::Dialogues_Fixes muets;
     return Bench::Mediane_ms(21,
                              [&]
                              {

@@ -2,7 +2,7 @@
 #include "Bench.h"
 #include "Conversion.h"
 #include "Demarrage.h"
-#include "Dialogues.h"
+#include "Dialogues_Fixes.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
 
@@ -15,25 +15,6 @@
 
 namespace
 {
-struct Dialogues_Bench : Corvanel::Dialogues
-{
-    QString Chemin;
-    std::optional<Corvanel::Choix_Fichier> Ouvrir_Fichier(QWidget *, const QString &,
-                                                          const QString &) override
-    {
-        return Corvanel::Choix_Fichier{Chemin, 1};
-    }
-    std::optional<Corvanel::Choix_Fichier> Enregistrer_Fichier(QWidget *, const QString &,
-                                                               const QString &, const QString &,
-                                                               const QString &, int) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QFont> Choisir_Police(QWidget *, const QFont &) override { return std::nullopt; }
-    void Information(QWidget *, const QString &, const QString &) override {}
-    void Erreur(QWidget *, const QString &, const QString &) override {}
-    void Ouvrir_Document(const QString &) override {}
-};
 
 const bool Enregistre = Bench::Ajouter(
     "ouverture bitmap 4000x3000",
@@ -60,8 +41,8 @@ const bool Enregistre = Bench::Ajouter(
                                                       if (image.isNull())
                                                           std::puts("decodage impossible");
                                                   });
-        Dialogues_Bench faux;
-        faux.Chemin = chemin;
+        Corvanel::Dialogues_Fixes faux;
+        faux.Fichier = Choix_Fichier{chemin, 1};
         QTemporaryDir vide;
         QDir::setCurrent(vide.path());
         Creer_Fenetres(faux);

@@ -3,7 +3,7 @@
 #include "Bench.h"
 
 #include "Demarrage.h"
-#include "Dialogues.h"
+#include "Dialogues_Fixes.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Mask.h"
 #include "Surface_Dessin.h"
@@ -14,30 +14,10 @@
 
 namespace
 {
-class Dialogues_Muets final : public Corvanel::Dialogues
-{
-public:
-    std::optional<Corvanel::Choix_Fichier> Ouvrir_Fichier(QWidget *, const QString &,
-                                                          const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<Corvanel::Choix_Fichier> Enregistrer_Fichier(QWidget *, const QString &,
-                                                               const QString &, const QString &,
-                                                               const QString &, int) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QFont> Choisir_Police(QWidget *, const QFont &) override { return std::nullopt; }
-    void Information(QWidget *, const QString &, const QString &) override {}
-    void Erreur(QWidget *, const QString &, const QString &) override {}
-    void Ouvrir_Document(const QString &) override {}
-};
-
 void Mesurer_Mask()
 {
     using namespace Corvanel;
-    Dialogues_Muets dialogues;
+    Corvanel::Dialogues_Fixes dialogues;
     Creer_Fenetres(dialogues);
     FEcran->Largeur_Image = 240;
     FEcran->Hauteur_Image = 128;

@@ -4,7 +4,7 @@
 #include "Bench.h"
 
 #include "Demarrage.h"
-#include "Dialogues.h"
+#include "Dialogues_Fixes.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
 #include "Fiche_Mask.h"
@@ -24,25 +24,6 @@
 
 namespace
 {
-class Dialogues_Muets final : public Corvanel::Dialogues
-{
-public:
-    std::optional<Corvanel::Choix_Fichier> Ouvrir_Fichier(QWidget *, const QString &,
-                                                          const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<Corvanel::Choix_Fichier> Enregistrer_Fichier(QWidget *, const QString &,
-                                                               const QString &, const QString &,
-                                                               const QString &, int) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QFont> Choisir_Police(QWidget *, const QFont &) override { return std::nullopt; }
-    void Information(QWidget *, const QString &, const QString &) override {}
-    void Erreur(QWidget *, const QString &, const QString &) override {}
-    void Ouvrir_Document(const QString &) override {}
-};
 
 void Souris(QEvent::Type type, QPoint point, Qt::MouseButton bouton)
 {
@@ -81,7 +62,7 @@ template <typename P, typename F> double Mediane(int fois, P &&preparer, F &&mes
 void Mesurer_Retouche()
 {
     using namespace Corvanel;
-    Dialogues_Muets dialogues;
+    Corvanel::Dialogues_Fixes dialogues;
     Creer_Fenetres(dialogues);
     FMain->RadioButton1->setChecked(true);
     FMain->Largeur->setText(QStringLiteral("240"));

@@ -1,7 +1,7 @@
 // Draws the README's picture of the main window and the edit window, offscreen:
 //   corvanel-capture OUT.png
 #include "Demarrage.h"
-#include "Dialogues.h"
+#include "Dialogues_Fixes.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
 
@@ -15,25 +15,6 @@
 
 namespace
 {
-struct Dialogues_Capture : Corvanel::Dialogues
-{
-    QString Chemin;
-    std::optional<Corvanel::Choix_Fichier> Ouvrir_Fichier(QWidget *, const QString &,
-                                                          const QString &) override
-    {
-        return Corvanel::Choix_Fichier{Chemin, 3};
-    }
-    std::optional<Corvanel::Choix_Fichier> Enregistrer_Fichier(QWidget *, const QString &,
-                                                               const QString &, const QString &,
-                                                               const QString &, int) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QFont> Choisir_Police(QWidget *, const QFont &) override { return std::nullopt; }
-    void Information(QWidget *, const QString &, const QString &) override {}
-    void Erreur(QWidget *, const QString &, const QString &) override {}
-    void Ouvrir_Document(const QString &) override {}
-};
 
 // A shaded ball with a title, the kind of picture a game's sprite starts from.
 QImage Image_Exemple()
@@ -65,11 +46,13 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const QString sortie = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("capture.png");
+    const QString sortie =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("capture.png");
     QTemporaryDir dossier;
-    Dialogues_Capture dialogues;
-    dialogues.Chemin = dossier.filePath(QStringLiteral("boule.png"));
-    Image_Exemple().save(dialogues.Chemin);
+    Corvanel::Dialogues_Fixes dialogues;
+    const QString image = dossier.filePath(QStringLiteral("boule.png"));
+    Image_Exemple().save(image);
+    dialogues.Fichier = Corvanel::Choix_Fichier{image, 3};
     Corvanel::Creer_Fenetres(dialogues);
     using Corvanel::FEcran;
     using Corvanel::FMain;
