@@ -446,6 +446,7 @@ private slots:
         QTest::newRow("--help") << QStringList{"--help"} << "." << QStringList();
         QTest::newRow("-h") << QStringList{"-h", "-p", "Nul"} << "." << QStringList();
         QTest::newRow("plug-ins du dossier courant") << QStringList{"-L"} << "." << Liste_Attendue;
+        // The list asks each library its kind: a relative folder not called Plugin must load.
         QTest::newRow("plug-ins d'un dossier donné")
             << QStringList{"--lister-plugins", "--dossier-plugins=../autres"} << "vide"
             << Liste_Attendue;
@@ -472,23 +473,6 @@ private slots:
         }
         else
             QCOMPARE(Resultat.Sortie, Lignes.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    }
-
-    // A folder not called Plugin, given relative to the current folder, still loads.
-    void Plugins_Ailleurs()
-    {
-        Ecrire_Source(QStringLiteral("vue.bmp"));
-        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("vide")));
-        QFile::link(Dossier_Build() + QStringLiteral("/Plugin"), Chemin(QStringLiteral("autres")));
-        const Issue Resultat = Lancer(
-            {QStringLiteral("-p"), QStringLiteral("sprite (LANGUAGE c)"), QStringLiteral("-d"),
-             QStringLiteral("../autres"), QStringLiteral("-o"), QStringLiteral("."),
-             QStringLiteral("-t"), QStringLiteral("ti 89"), QStringLiteral("../vue.bmp")},
-            Chemin(QStringLiteral("vide")));
-        QCOMPARE(Resultat.Erreur, QString());
-        QCOMPARE(Resultat.Statut, 0);
-        QVERIFY(Lire(Chemin(QStringLiteral("vide/vue.c"))).contains("vue_C1[]"));
-        QFile::remove(Chemin(QStringLiteral("vide/vue.c")));
     }
 
     // The picture name in the code and the file name, from names a C compiler would refuse.
