@@ -519,8 +519,9 @@ void Tst_Robustesse::Sauvegardes_Hostiles()
         return;
     }
     QVERIFY(!Faux.Genres().contains(QStringLiteral("erreur")));
-    const int Largeur = qFromLittleEndian<quint16>(octets.constData());
-    const int Hauteur = qFromLittleEndian<quint16>(octets.constData() + 2);
+    QVERIFY(octets.size() >= 6);
+    const int Largeur = quint8(octets[0]) | quint8(octets[1]) << 8;
+    const int Hauteur = quint8(octets[2]) | quint8(octets[3]) << 8;
     QCOMPARE(int(FEcran->Largeur_Image), Largeur);
     QCOMPARE(int(FEcran->Hauteur_Image), Hauteur);
     for (int x = 0; x < Colonnes_Plan; ++x)
