@@ -6,6 +6,7 @@
 #include "Demarrage.h"
 #include "Fiche_Main.h"
 #include "Fiche_Mask.h"
+#include "Lecture_Decimale.h"
 #include "Palettes.h"
 #include "Surface_Dessin.h"
 
@@ -67,25 +68,6 @@ public:
         setPen(stylo);
     }
 };
-
-// The usual decimal reading, without any error. Only the low 8 bits are kept, so the digits
-// are summed modulo 256 and a long run of digits cannot overflow.
-std::uint8_t Lire_Code(const QString &texte)
-{
-    qsizetype i = 0;
-    while (i < texte.size() && texte[i].isSpace())
-        ++i;
-    bool negatif = false;
-    if (i < texte.size() && (texte[i] == QLatin1Char('-') || texte[i] == QLatin1Char('+')))
-        negatif = texte[i++] == QLatin1Char('-');
-    unsigned valeur = 0;
-    while (i < texte.size() && texte[i] >= QLatin1Char('0') && texte[i] <= QLatin1Char('9'))
-    {
-        valeur = (valeur * 10 + (texte[i].unicode() - '0')) & 0xFFu;
-        ++i;
-    }
-    return static_cast<std::uint8_t>((negatif ? 256u - valeur : valeur) & 0xFFu);
-}
 
 std::uint32_t Couleur_Gauche()
 {
@@ -345,7 +327,7 @@ void TFEcran::Souris_Relache(QMouseEvent *evenement)
         QString texte = FMain->Texte->text();
         if (Outil_Courant == 8)
         {
-            Code_Caractere = Lire_Code(texte);
+            Code_Caractere = Lire_Decimal(texte).Octet_Bas;
             texte = Code_Caractere == 0
                         ? QString()
                         : Depuis_Cp1252(std::string(1, static_cast<char>(Code_Caractere)));

@@ -7,6 +7,7 @@
 #include "Fiche_Mask.h"
 #include "Fiche_Plugin.h"
 #include "Icones.h"
+#include "Lecture_Decimale.h"
 #include "Lecture_Sauvegarde.h"
 #include "Palettes.h"
 #include "Surface_Dessin.h"
@@ -72,23 +73,9 @@ QLabel *Etiquette(QWidget *parent, const QString &texte, int x, int y, const cha
     return etiquette;
 }
 
-// The usual decimal reading: blanks skipped, an optional sign, digits up to the first other
-// character; no digit reads as 0. Large values saturate instead of overflowing.
 long Lire_Entier(const QString &texte)
 {
-    qsizetype i = 0;
-    while (i < texte.size() && texte[i].isSpace())
-        ++i;
-    bool negatif = false;
-    if (i < texte.size() && (texte[i] == QLatin1Char('-') || texte[i] == QLatin1Char('+')))
-        negatif = texte[i++] == QLatin1Char('-');
-    long valeur = 0;
-    while (i < texte.size() && texte[i] >= QLatin1Char('0') && texte[i] <= QLatin1Char('9'))
-    {
-        valeur = std::min(valeur * 10 + (texte[i].unicode() - '0'), 1'000'000'000L);
-        ++i;
-    }
-    return negatif ? -valeur : valeur;
+    return static_cast<long>(Lire_Decimal(texte).Valeur);
 }
 } // namespace
 

@@ -147,46 +147,56 @@ void Lumiere_Moins(Bandes &bandes, std::uint8_t nombre_couleur)
     Marcher(ordre, Pas_Lumiere(nombre_couleur));
 }
 
+namespace
+{
+// One contrast step of a band: a positive k grows it (capped), a negative k shrinks it (floored).
+struct Pas_Contraste
+{
+    std::int32_t Bandes::*Bande;
+    std::int32_t K;
+};
+
+// The half steps 101 and 123 move by less than their neighbours, so the sum of the widths
+// changes by 4 at each press with 8 levels.
+constexpr Pas_Contraste Contraste_Plus_4[] = {
+    {&Bandes::Bande_0, 4}, {&Bandes::Bande_3, 4}, {&Bandes::Bande_1, -4}, {&Bandes::Bande_2, -4}};
+constexpr Pas_Contraste Contraste_Plus_8[] = {{&Bandes::Bande_0, 6},    {&Bandes::Bande_3, 6},
+                                              {&Bandes::Bande_101, -1}, {&Bandes::Bande_123, -1},
+                                              {&Bandes::Bande_1, -2},   {&Bandes::Bande_2, -2},
+                                              {&Bandes::Bande_112, -2}};
+constexpr Pas_Contraste Contraste_Moins_4[] = {
+    {&Bandes::Bande_1, 4}, {&Bandes::Bande_2, 4}, {&Bandes::Bande_3, -4}, {&Bandes::Bande_0, -4}};
+constexpr Pas_Contraste Contraste_Moins_8[] = {{&Bandes::Bande_0, -6},  {&Bandes::Bande_3, -6},
+                                               {&Bandes::Bande_101, 3}, {&Bandes::Bande_123, 3},
+                                               {&Bandes::Bande_1, 2},   {&Bandes::Bande_2, 2},
+                                               {&Bandes::Bande_112, 2}};
+
+template <std::size_t N4, std::size_t N8>
+void Contraster(Bandes &b, std::uint8_t nombre_couleur, const Pas_Contraste (&pas_4)[N4],
+                const Pas_Contraste (&pas_8)[N8])
+{
+    const auto appliquer = [&b](const Pas_Contraste &pas)
+    {
+        if (pas.K > 0)
+            Plus_Plafonne(b.*pas.Bande, pas.K);
+        else
+            Moins_Plancher(b.*pas.Bande, -pas.K);
+    };
+    if (nombre_couleur == 4)
+        std::for_each(std::begin(pas_4), std::end(pas_4), appliquer);
+    else if (nombre_couleur == 8)
+        std::for_each(std::begin(pas_8), std::end(pas_8), appliquer);
+}
+} // namespace
+
 void Contraste_Plus(Bandes &b, std::uint8_t nombre_couleur)
 {
-    if (nombre_couleur == 4)
-    {
-        Plus_Plafonne(b.Bande_0, 4);
-        Plus_Plafonne(b.Bande_3, 4);
-        Moins_Plancher(b.Bande_1, 4);
-        Moins_Plancher(b.Bande_2, 4);
-    }
-    else if (nombre_couleur == 8)
-    {
-        Plus_Plafonne(b.Bande_0, 6);
-        Plus_Plafonne(b.Bande_3, 6);
-        Moins_Plancher(b.Bande_101, 1);
-        Moins_Plancher(b.Bande_123, 1);
-        Moins_Plancher(b.Bande_1, 2);
-        Moins_Plancher(b.Bande_2, 2);
-        Moins_Plancher(b.Bande_112, 2);
-    }
+    Contraster(b, nombre_couleur, Contraste_Plus_4, Contraste_Plus_8);
 }
 
 void Contraste_Moins(Bandes &b, std::uint8_t nombre_couleur)
 {
-    if (nombre_couleur == 4)
-    {
-        Plus_Plafonne(b.Bande_1, 4);
-        Plus_Plafonne(b.Bande_2, 4);
-        Moins_Plancher(b.Bande_3, 4);
-        Moins_Plancher(b.Bande_0, 4);
-    }
-    else if (nombre_couleur == 8)
-    {
-        Moins_Plancher(b.Bande_0, 6);
-        Moins_Plancher(b.Bande_3, 6);
-        Plus_Plafonne(b.Bande_101, 3);
-        Plus_Plafonne(b.Bande_123, 3);
-        Plus_Plafonne(b.Bande_1, 2);
-        Plus_Plafonne(b.Bande_2, 2);
-        Plus_Plafonne(b.Bande_112, 2);
-    }
+    Contraster(b, nombre_couleur, Contraste_Moins_4, Contraste_Moins_8);
 }
 
 std::vector<Segment_Barre> Segments_Palette_Lum(const Bandes &bandes, std::uint8_t nombre_couleur)
