@@ -16,7 +16,7 @@ class Surface_Dessin;
 class TFMask : public QWidget
 {
     Q_OBJECT
-  public:
+public:
     TFMask();
 
     Surface_Dessin *Ecran_MASK;
@@ -32,7 +32,7 @@ class TFMask : public QWidget
     bool Zoom_Plus();
     void Zoom_Moins();
 
-  private:
+private:
     void Souris_Appui(QMouseEvent *evenement);
     void Souris_Deplacement(QMouseEvent *evenement);
     void Souris_Relache(QMouseEvent *evenement);

@@ -32,26 +32,29 @@ inline constexpr int Lignes = 128;
 inline constexpr int Taille_Plan = Colonnes * Lignes; // 30720
 } // namespace Plug
 
-extern "C" {
-// Plug_Fonction: the kind value.
-typedef std::uint8_t (*Plug_Fonction_Type)();
-// Plug_Nom, Plug_Version, Plug_Auteur, Plug_Mail, Plug_Site, Plug_Description,
-// Plug_Enregistrement_Extention: constant texts.
-typedef const char *(*Plug_Texte_Type)();
-// Plug_Enregistrement_Go, picture form (kind bit 1).
-typedef std::uint8_t (*Plug_Enregistrement_Image_Type)(const char *chemin, const char *nom,
-                                                      std::uint8_t couleurs,
-                                                      const std::uint8_t *niveaux,
-                                                      std::uint8_t hauteur, std::uint8_t largeur);
-// Plug_Enregistrement_Go, mask form (kind bit 4).
-typedef std::uint8_t (*Plug_Enregistrement_Mask_Type)(const char *chemin, const char *nom,
-                                                     const std::uint8_t *mask,
-                                                     std::uint8_t hauteur, std::uint8_t largeur);
-// Plug_App_Go (kind 16): the application plug-in receives the host's own plane.
-typedef std::uint8_t (*Plug_App_Go_Type)(std::uint8_t couleurs, std::uint8_t *niveaux,
-                                         std::uint8_t hauteur, std::uint8_t largeur);
-// Plug_Enregistrement_Mode: never asked for by the host.
-typedef std::uint8_t (*Plug_Enregistrement_Mode_Type)();
+extern "C"
+{
+    // Plug_Fonction: the kind value.
+    typedef std::uint8_t (*Plug_Fonction_Type)();
+    // Plug_Nom, Plug_Version, Plug_Auteur, Plug_Mail, Plug_Site, Plug_Description,
+    // Plug_Enregistrement_Extention: constant texts.
+    typedef const char *(*Plug_Texte_Type)();
+    // Plug_Enregistrement_Go, picture form (kind bit 1).
+    typedef std::uint8_t (*Plug_Enregistrement_Image_Type)(const char *chemin, const char *nom,
+                                                           std::uint8_t couleurs,
+                                                           const std::uint8_t *niveaux,
+                                                           std::uint8_t hauteur,
+                                                           std::uint8_t largeur);
+    // Plug_Enregistrement_Go, mask form (kind bit 4).
+    typedef std::uint8_t (*Plug_Enregistrement_Mask_Type)(const char *chemin, const char *nom,
+                                                          const std::uint8_t *mask,
+                                                          std::uint8_t hauteur,
+                                                          std::uint8_t largeur);
+    // Plug_App_Go (kind 16): the application plug-in receives the host's own plane.
+    typedef std::uint8_t (*Plug_App_Go_Type)(std::uint8_t couleurs, std::uint8_t *niveaux,
+                                             std::uint8_t hauteur, std::uint8_t largeur);
+    // Plug_Enregistrement_Mode: never asked for by the host.
+    typedef std::uint8_t (*Plug_Enregistrement_Mode_Type)();
 }
 
 #endif

@@ -28,7 +28,7 @@ QString Fichier_Plugin(const QString &nom)
 
 class Plugin
 {
-  public:
+public:
     explicit Plugin(const QString &nom) : Bibliotheque(Fichier_Plugin(nom)) {}
     ~Plugin() { Bibliotheque.unload(); }
 
@@ -136,7 +136,7 @@ class Tst_Plugins : public QObject
 {
     Q_OBJECT
 
-  private slots:
+private slots:
     void metadonnees_data();
     void metadonnees();
     void fichiers_data();
@@ -150,7 +150,7 @@ class Tst_Plugins : public QObject
     void m68k_data();
     void m68k();
 
-  private:
+private:
     QTemporaryDir Dossier;
 };
 

@@ -87,7 +87,7 @@ class Tst_Registre : public QObject
 {
     Q_OBJECT
 
-  private:
+private:
     std::unique_ptr<QTemporaryDir> Temporaire;
     QString Ancien_Dossier;
 
@@ -100,7 +100,7 @@ class Tst_Registre : public QObject
 
     void Poser_Melange();
 
-  private slots:
+private slots:
     void init();
     void cleanup();
 

@@ -71,8 +71,7 @@ bool Fichier_Complet(const std::string &Chemin)
     QFile Fichier(QFile::decodeName(Chemin.c_str()));
     unsigned char Ident[EI_NIDENT];
     if (!Fichier.open(QIODevice::ReadOnly) ||
-        Fichier.read(reinterpret_cast<char *>(Ident), EI_NIDENT) != EI_NIDENT ||
-        !Fichier.seek(0))
+        Fichier.read(reinterpret_cast<char *>(Ident), EI_NIDENT) != EI_NIDENT || !Fichier.seek(0))
     {
         // Not readable as a file: dlopen gives its own refusal.
         return true;

@@ -32,7 +32,7 @@ enum class Ordre
 
 class Bibliotheque
 {
-  public:
+public:
     Bibliotheque() = default;
     // The path is in the platform's file-name encoding; a path without a folder is taken in
     // the current directory, never from the system's library path. An empty path loads nothing.
@@ -58,7 +58,7 @@ class Bibliotheque
     // export is missing or returns a null pointer.
     std::optional<std::string> Lire_Texte(const char *Nom, Ordre Formes) const;
 
-  private:
+private:
     void *Poignee = nullptr;
 };
 

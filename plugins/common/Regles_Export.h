@@ -21,7 +21,7 @@ namespace Commun
 // Fermer, so stepping back is a move in memory and no number costs a system call.
 class Fichier_Dos
 {
-  public:
+public:
     Fichier_Dos() = default;
     Fichier_Dos(const Fichier_Dos &) = delete;
     Fichier_Dos &operator=(const Fichier_Dos &) = delete;
@@ -35,7 +35,7 @@ class Fichier_Dos
     std::string Contenu;
     std::size_t Position = 0;
 
-  private:
+private:
     std::FILE *Flux = nullptr;
 };
 
