@@ -15,7 +15,9 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -531,6 +533,13 @@ bool TFMain::eventFilter(QObject *objet, QEvent *evenement)
             Dialogues_.Ouvrir_Document(Adresse_Site);
     }
     return QWidget::eventFilter(objet, evenement);
+}
+
+void TFMain::closeEvent(QCloseEvent *evenement)
+{
+    // Closing the main window ends the program, even with the edit windows still shown.
+    QWidget::closeEvent(evenement);
+    QCoreApplication::quit();
 }
 
 void TFMain::Afficher_Onglets()

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 class QButtonGroup;
+class QCloseEvent;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -109,6 +110,7 @@ public:
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
+    void closeEvent(QCloseEvent *evenement) override;
 
 private:
     void Creer_Page_Ouvrir();

@@ -5,9 +5,39 @@
 #include <QMessageBox>
 #include <exception>
 
+namespace
+{
+// The general error handler: an error that escapes a command is shown, and the program goes
+// on with the next event.
+class Application final : public QApplication
+{
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject *objet, QEvent *evenement) override
+    {
+        try
+        {
+            return QApplication::notify(objet, evenement);
+        }
+        catch (const std::exception &erreur)
+        {
+            QMessageBox::critical(nullptr, QStringLiteral("Corvanel"),
+                                  QString::fromLocal8Bit(erreur.what()));
+        }
+        catch (...)
+        {
+            QMessageBox::critical(nullptr, QStringLiteral("Corvanel"),
+                                  QStringLiteral("Erreur inattendue."));
+        }
+        return false;
+    }
+};
+} // namespace
+
 int main(int argc, char **argv)
 {
-    QApplication application(argc, argv);
+    Application application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanel"));
     QApplication::setApplicationVersion(QStringLiteral("3.3"));
     Corvanel::Dialogues_Qt dialogues;
@@ -21,7 +51,7 @@ int main(int argc, char **argv)
                               QString::fromLocal8Bit(erreur.what()));
         return 1;
     }
-    const int resultat = application.exec();
+    const int resultat = QApplication::exec();
     Corvanel::Detruire_Fenetres();
     return resultat;
 }

@@ -434,6 +434,16 @@ private slots:
         QVERIFY(!FEcran->isVisible());
     }
 
+    void Fermer_La_Fenetre_Principale_Termine()
+    {
+        FMain->RadioButton1->click();
+        FMain->Button1->click();
+        QVERIFY(FEcran->isVisible());
+        QTimer::singleShot(0, FMain, &QWidget::close);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // a stuck loop fails
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
     void Aide_Et_Liens()
     {
         FMain->Button7->click();
