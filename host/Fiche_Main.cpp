@@ -408,28 +408,28 @@ void TFMain::Creer_Page_Option()
 {
     QWidget *page = TabSheet[7];
     auto *couleurs = new QGroupBox(QStringLiteral("Couleur de l'image"), page);
-    couleurs->setGeometry(4, 2, 150, 74);
+    couleurs->setGeometry(4, 2, 140, 74);
     Choix_Couleur_TI =
         Nommer(new QRadioButton(QStringLiteral("Gris de la TI"), couleurs), "Choix_Couleur_TI");
-    Choix_Couleur_TI->setGeometry(8, 20, 138, 22);
+    Choix_Couleur_TI->setGeometry(8, 20, 128, 22);
     Choix_Couleur_TI->setChecked(true);
     Choix_Couleur_WIN =
         Nommer(new QRadioButton(QStringLiteral("Gris de Windows"), couleurs), "Choix_Couleur_WIN");
-    Choix_Couleur_WIN->setGeometry(8, 44, 138, 22);
+    Choix_Couleur_WIN->setGeometry(8, 44, 128, 22);
     connect(Choix_Couleur_TI, &QRadioButton::clicked, this, &TFMain::Recolorer);
     connect(Choix_Couleur_WIN, &QRadioButton::clicked, this, &TFMain::Recolorer);
 
     auto *nombre = new QGroupBox(QStringLiteral(" Nombre de couleurs "), page);
-    nombre->setGeometry(160, 2, 170, 100);
+    nombre->setGeometry(148, 2, 150, 100);
     Choix_Nombre_Couleur_2 =
         Nommer(new QRadioButton(QStringLiteral("Noir && Blanc"), nombre), "Choix_Nombre_Couleur_2");
     Choix_Nombre_Couleur_4 = Nommer(new QRadioButton(QStringLiteral("4 niveaux de gris"), nombre),
                                     "Choix_Nombre_Couleur_4");
     Choix_Nombre_Couleur_8 = Nommer(new QRadioButton(QStringLiteral("8 niveaux de gris"), nombre),
                                     "Choix_Nombre_Couleur_8");
-    Choix_Nombre_Couleur_2->setGeometry(8, 20, 156, 22);
-    Choix_Nombre_Couleur_4->setGeometry(8, 44, 156, 22);
-    Choix_Nombre_Couleur_8->setGeometry(8, 68, 156, 22);
+    Choix_Nombre_Couleur_2->setGeometry(8, 20, 138, 22);
+    Choix_Nombre_Couleur_4->setGeometry(8, 44, 138, 22);
+    Choix_Nombre_Couleur_8->setGeometry(8, 68, 138, 22);
     Choix_Nombre_Couleur_4->setChecked(true);
     Groupe_Nombre = new QButtonGroup(this);
     Groupe_Nombre->addButton(Choix_Nombre_Couleur_2, 2);
@@ -444,12 +444,14 @@ void TFMain::Creer_Page_Option()
             });
 
     Button10 =
-        Bouton(page, "Button10", QStringLiteral("Explorateur de Plug-in"), QRect(338, 8, 180, 30));
+        Bouton(page, "Button10", QStringLiteral("Explorateur de Plug-in"), QRect(304, 8, 216, 30));
     connect(Button10, &QPushButton::clicked, this, [] { FPlugin->exec(); });
     Active_Trace = Nommer(new QCheckBox(QStringLiteral("Activer la trace dans la retouche"), page),
                           "Active_Trace");
-    Active_Trace->setGeometry(338, 46, 184, 44);
-    Active_Trace->setStyleSheet(QStringLiteral("QCheckBox { }"));
+    Active_Trace->setGeometry(304, 46, 218, 44);
+    QFont petite = Active_Trace->font();
+    petite.setPointSizeF(petite.pointSizeF() - 1);
+    Active_Trace->setFont(petite);
 }
 
 void TFMain::Changer_Nombre(std::uint8_t nombre)
