@@ -13,20 +13,7 @@ namespace
 {
 bool Code_Permis(std::uint8_t Code)
 {
-    switch (Code)
-    {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 101:
-    case 112:
-    case 123:
-    case 10:
-        return true;
-    default:
-        return false;
-    }
+    return Code::Tonal(Code) || Code == Code::Inconnu;
 }
 
 void Verifier(bool Condition)

@@ -183,21 +183,7 @@ long Memoire_Max_Ko()
 
 bool Code_Image(std::uint8_t Code)
 {
-    switch (Code)
-    {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 101:
-    case 112:
-    case 123:
-    case 9:
-    case 10:
-        return true;
-    default:
-        return false;
-    }
+    return Code::Tonal(Code) || Code == Code::Sans_Nombre || Code == Code::Inconnu;
 }
 
 enum class Attendu

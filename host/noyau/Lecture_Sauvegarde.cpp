@@ -18,19 +18,9 @@ std::uint16_t Mot(const QByteArray &Octets, qint64 Position)
 
 std::uint8_t Code_Lu(std::uint16_t Valeur)
 {
-    switch (Valeur)
-    {
-    case Code::Blanc:
-    case Code::Gris_Clair:
-    case Code::Gris_Fonce:
-    case Code::Noir:
-    case Code::Demi_01:
-    case Code::Demi_12:
-    case Code::Demi_23:
-        return static_cast<std::uint8_t>(Valeur);
-    default:
-        return Code::Inconnu;
-    }
+    return Valeur <= 0xFF && Code::Tonal(static_cast<std::uint8_t>(Valeur))
+               ? static_cast<std::uint8_t>(Valeur)
+               : Code::Inconnu;
 }
 
 Resultat_Lecture Invalide(const QString &Raison)

@@ -32,6 +32,12 @@ inline constexpr std::uint8_t Demi_12 = 112;
 inline constexpr std::uint8_t Demi_23 = 123;
 inline constexpr std::uint8_t Sans_Nombre = 9; // conversion with an unknown level count
 inline constexpr std::uint8_t Inconnu = 10;    // unknown code read from a save file
+
+// The codes that have a tone: 0 to 3 and the three half steps.
+constexpr bool Tonal(std::uint8_t code)
+{
+    return code <= Noir || code == Demi_01 || code == Demi_12 || code == Demi_23;
+}
 } // namespace Code
 
 // The size fields' limits: the plane holds at most 240 x 128.

@@ -16,11 +16,7 @@ PLUG_EXPORT std::uint8_t Plug_Enregistrement_Go(const char *chemin, const char *
         [&](Fichier_Dos &fichier)
         {
             std::vector<std::uint8_t> resolus;
-            if (couleurs == 8)
-            {
-                resolus = Resoudre_Demi_Niveaux(niveaux, hauteur, largeur);
-                niveaux = resolus.data();
-            }
+            niveaux = Niveaux_A_Exporter(niveaux, couleurs, hauteur, largeur, resolus);
             const int plans = couleurs == 2 ? 1 : 2;
             const Type_Element type = Choisir_Type_Element(largeur);
             std::string ligne;

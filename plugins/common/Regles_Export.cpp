@@ -67,6 +67,16 @@ std::size_t Etendue_Plan(std::uint8_t hauteur, std::uint8_t largeur)
     return largeur == 0 ? 0 : std::size_t(largeur - 1) * Plug::Lignes + hauteur;
 }
 
+const std::uint8_t *Niveaux_A_Exporter(const std::uint8_t *niveaux, std::uint8_t couleurs,
+                                       std::uint8_t hauteur, std::uint8_t largeur,
+                                       std::vector<std::uint8_t> &copie)
+{
+    if (couleurs != 8)
+        return niveaux;
+    copie = Resoudre_Demi_Niveaux(niveaux, hauteur, largeur);
+    return copie.data();
+}
+
 std::vector<std::uint8_t> Resoudre_Demi_Niveaux(const std::uint8_t *niveaux, std::uint8_t hauteur,
                                                 std::uint8_t largeur)
 {

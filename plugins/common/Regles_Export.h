@@ -50,6 +50,11 @@ std::size_t Etendue_Plan(std::uint8_t hauteur, std::uint8_t largeur);
 // into a checkerboard of their two neighbouring levels.
 std::vector<std::uint8_t> Resoudre_Demi_Niveaux(const std::uint8_t *niveaux, std::uint8_t hauteur,
                                                 std::uint8_t largeur);
+// The levels a picture save exports: with 8 colours a resolved copy kept in `copie`, otherwise
+// the caller's own levels.
+const std::uint8_t *Niveaux_A_Exporter(const std::uint8_t *niveaux, std::uint8_t couleurs,
+                                       std::uint8_t hauteur, std::uint8_t largeur,
+                                       std::vector<std::uint8_t> &copie);
 // Which codes set a bit: with 2 colours, in plane 0 and in plane 1 of 4 levels. A table
 // rather than tests, since the codes of a picture are too mixed for branches to guess.
 inline constexpr auto Bits_Des_Niveaux = []
