@@ -22,6 +22,11 @@ namespace Plug
 {
 // Bits and values of Plug_Fonction.
 inline constexpr std::uint8_t Genre_Image = 1;        // picture save (bit)
+// Picture and mask save (bit): offered in the picture save dialog, called through
+// Plug_Enregistrement_Go_Mask with both planes. A host that does not know this bit sees only
+// the others, so a library that sets bits 1 and 2 and exports both functions works with every
+// host: an older one calls Plug_Enregistrement_Go with the picture alone.
+inline constexpr std::uint8_t Genre_Image_Mask = 2;
 inline constexpr std::uint8_t Genre_Mask = 4;         // mask save (bit)
 inline constexpr std::uint8_t Genre_Application = 16; // exactly 16: Plug_App_Go
 inline constexpr std::uint8_t Genre_Reserve_32 = 32;  // exactly 32 or 64: start enabled, no action
@@ -45,6 +50,11 @@ extern "C"
                                                            const std::uint8_t *niveaux,
                                                            std::uint8_t hauteur,
                                                            std::uint8_t largeur);
+    // Plug_Enregistrement_Go_Mask (kind bit 2): the picture and its mask in one file. The mask
+    // plane has the picture plane's layout, 1 where the cell is covered.
+    typedef std::uint8_t (*Plug_Enregistrement_Image_Mask_Type)(
+        const char *chemin, const char *nom, std::uint8_t couleurs, const std::uint8_t *niveaux,
+        const std::uint8_t *mask, std::uint8_t hauteur, std::uint8_t largeur);
     // Plug_Enregistrement_Go, mask form (kind bit 4).
     typedef std::uint8_t (*Plug_Enregistrement_Mask_Type)(const char *chemin, const char *nom,
                                                           const std::uint8_t *mask,
