@@ -665,9 +665,9 @@ void TFMain::Enregistrer_Image()
     Type_Image_Enregistrement = choix->Type;
     const Plug_Info &slot = Slot_Image(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
-    const QString message =
+    const QString message = Titre_Enregistrement(
         Corvanel::Enregistrer_Image(slot, chemin, nom, FEcran->Nombre_Couleur, FEcran->Plan_Image,
-                                    FEcran->Hauteur_Image, FEcran->Largeur_Image);
+                                    FEcran->Hauteur_Image, FEcran->Largeur_Image));
     if (!message.isEmpty())
         setWindowTitle(message);
 }
@@ -683,8 +683,8 @@ void TFMain::Enregistrer_Mask()
     Type_Mask_Enregistrement = choix->Type;
     const Plug_Info &slot = Slot_Mask(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
-    const QString message = Corvanel::Enregistrer_Mask(
-        slot, chemin, nom, FMask->Plan_Mask, FEcran->Hauteur_Image, FEcran->Largeur_Image);
+    const QString message = Titre_Enregistrement(Corvanel::Enregistrer_Mask(
+        slot, chemin, nom, FMask->Plan_Mask, FEcran->Hauteur_Image, FEcran->Largeur_Image));
     if (!message.isEmpty())
         setWindowTitle(message);
 }

@@ -11,13 +11,13 @@
 
 namespace Corvanel
 {
-std::vector<Echantillon> Echantillons_Retouche(std::uint8_t nombre_couleur)
+std::vector<Case_Retouche> Cases_Retouche(std::uint8_t nombre_couleur)
 {
     const std::vector<std::uint8_t> codes = Codes_En_Usage(nombre_couleur);
     if (codes.empty())
         return {};
     const int pas = nombre_couleur == 2 ? 100 : nombre_couleur == 4 ? 50 : 30;
-    std::vector<Echantillon> resultat;
+    std::vector<Case_Retouche> resultat;
     for (std::size_t i = 0; i < codes.size(); ++i)
         resultat.push_back({static_cast<int>(i) * pas, static_cast<int>(i + 1) * pas, codes[i]});
     return resultat;
@@ -25,10 +25,10 @@ std::vector<Echantillon> Echantillons_Retouche(std::uint8_t nombre_couleur)
 
 std::uint8_t Niveau_Choisi(int x, std::uint8_t nombre_couleur)
 {
-    const std::vector<Echantillon> echantillons = Echantillons_Retouche(nombre_couleur);
+    const std::vector<Case_Retouche> echantillons = Cases_Retouche(nombre_couleur);
     if (echantillons.empty())
         return Code::Noir;
-    for (const Echantillon &e : echantillons)
+    for (const Case_Retouche &e : echantillons)
         if (x < e.Droite)
             return e.Code;
     // The unpainted end of the strip picks the darkest level.
@@ -84,7 +84,7 @@ void Palette_Retouche::paintEvent(QPaintEvent *)
 {
     QPainter peintre(this);
     const std::uint8_t nombre = FEcran->Nombre_Couleur;
-    for (const Echantillon &e : Echantillons_Retouche(nombre))
+    for (const Case_Retouche &e : Cases_Retouche(nombre))
         peintre.fillRect(QRect(e.Gauche, 0, e.Droite - e.Gauche, 25),
                          QColor(Vers_Rgb(FEcran->Couleur_Affichage(e.Code))));
 }

@@ -10,13 +10,13 @@
 namespace Corvanel
 {
 // One swatch of the retouch strip: columns [Gauche, Droite).
-struct Echantillon
+struct Case_Retouche
 {
     int Gauche;
     int Droite;
     std::uint8_t Code;
 };
-std::vector<Echantillon> Echantillons_Retouche(std::uint8_t nombre_couleur);
+std::vector<Case_Retouche> Cases_Retouche(std::uint8_t nombre_couleur);
 // The level picked by a click at X on the strip.
 std::uint8_t Niveau_Choisi(int x, std::uint8_t nombre_couleur);
 

@@ -21,7 +21,7 @@
 namespace Plug
 {
 // Bits and values of Plug_Fonction.
-inline constexpr std::uint8_t Genre_Image = 1;        // picture save (bit)
+inline constexpr std::uint8_t Genre_Image = 1; // picture save (bit)
 // Picture and mask save (bit): offered in the picture save dialog, called through
 // Plug_Enregistrement_Go_Mask with both planes. A host that does not know this bit sees only
 // the others, so a library that sets bits 1 and 2 and exports both functions works with every

@@ -608,8 +608,9 @@ void Tst_Registre::Enregistrer()
     const Plan Plan_Vide{};
     const Plug_Info &Slot = Mask ? Slot_Mask(Scan, Type_Fichier) : Slot_Image(Scan, Type_Fichier);
     const QString Chemin = Appliquer_Extention(Temporaire->filePath(QStringLiteral("Image")), Slot);
-    const QString Message = Mask ? Enregistrer_Mask(Slot, Chemin, "Image", Plan_Vide, 8, 8)
-                                 : Enregistrer_Image(Slot, Chemin, "Image", 4, Plan_Vide, 8, 8);
+    const QString Message =
+        Titre_Enregistrement(Mask ? Enregistrer_Mask(Slot, Chemin, "Image", Plan_Vide, 8, 8)
+                                  : Enregistrer_Image(Slot, Chemin, "Image", 4, Plan_Vide, 8, 8));
     QCOMPARE(Message, Titre);
     if (Trace.isEmpty())
     {
@@ -636,9 +637,9 @@ void Tst_Registre::Enregistrer_Arguments()
     Plan_Image[Indice(239, 127)] = 123;
     const QString Chemin = Appliquer_Extention(Dossier + "/Sprite", Slot_Image(Scan, 1));
     QCOMPARE(Chemin, Dossier + "/Sprite.c");
-    QCOMPARE(Enregistrer_Image(Slot_Image(Scan, 1), Chemin, QStringLiteral("Ét€ ?"), 8, Plan_Image,
-                               128, 240),
-             QString());
+    QVERIFY(Enregistrer_Image(Slot_Image(Scan, 1), Chemin, QStringLiteral("Ét€ ?"), 8, Plan_Image,
+                              128, 240)
+                .Reussi());
     QCOMPARE(Lire(Chemin), QByteArray("image Essai_Image\nnom c9 74 80 20 3f\n"
                                       "couleurs 8 hauteur 128 largeur 240\n"
                                       "dernier 123 somme 224\n"));
@@ -647,8 +648,8 @@ void Tst_Registre::Enregistrer_Arguments()
     Plan_Mask[Indice(239, 127)] = 1;
     Plan_Mask[Indice(3, 4)] = 1;
     const QString Chemin_Mask = Appliquer_Extention(Dossier + "/Mask_Image", Slot_Mask(Scan, 1));
-    QCOMPARE(Enregistrer_Mask(Slot_Mask(Scan, 1), Chemin_Mask, QString(), Plan_Mask, 100, 160),
-             QString());
+    QVERIFY(
+        Enregistrer_Mask(Slot_Mask(Scan, 1), Chemin_Mask, QString(), Plan_Mask, 100, 160).Reussi());
     QCOMPARE(Lire(Dossier + "/Mask_Image.msk"),
              QByteArray("mask Essai_Masque\nnom\nhauteur 100 largeur 160\ndernier 1 somme 2\n"));
 }
@@ -712,9 +713,9 @@ void Tst_Registre::Sauvegarde_Aller_Retour()
         }
     }
     const QString Chemin = Appliquer_Extention(Temporaire->filePath("Image"), Slot_Image(Scan, 1));
-    QCOMPARE(Enregistrer_Image(Slot_Image(Scan, 1), Chemin, "Image", std::uint8_t(Nombre_Couleur),
-                               Plan_Image, std::uint8_t(Hauteur), std::uint8_t(Largeur)),
-             QString());
+    QVERIFY(Enregistrer_Image(Slot_Image(Scan, 1), Chemin, "Image", std::uint8_t(Nombre_Couleur),
+                              Plan_Image, std::uint8_t(Hauteur), std::uint8_t(Largeur))
+                .Reussi());
     QCOMPARE(QFileInfo(Chemin).size(), 6 + 2 * Largeur * Hauteur);
 
     Plan Relu{};

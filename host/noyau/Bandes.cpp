@@ -81,6 +81,29 @@ std::uint8_t Quantifier_Couleur(std::uint32_t valeur, std::uint8_t nombre_couleu
     }
 }
 
+Limites_Bandes Calculer_Limites(const Bandes &b, std::uint8_t nombre_couleur)
+{
+    Limites_Bandes limites;
+    const std::vector<std::uint8_t> codes = Codes_En_Usage(nombre_couleur);
+    if (codes.empty())
+        return limites;
+    Bandes copie = b;
+    const std::vector<std::int32_t *> bandes = Bandes_En_Usage(copie, nombre_couleur);
+    limites.Connu = true;
+    limites.Nombre = static_cast<int>(codes.size()) - 1;
+    // From the darkest band up; the white band's own width plays no part.
+    std::uint32_t limite = 0;
+    for (int i = 0; i < limites.Nombre; ++i)
+    {
+        const std::size_t sombre = codes.size() - 1 - static_cast<std::size_t>(i);
+        limite += static_cast<std::uint32_t>(*bandes[sombre]) * Pas_Unite;
+        limites.Limite[static_cast<std::size_t>(i)] = limite;
+        limites.Code[static_cast<std::size_t>(i)] = codes[sombre];
+    }
+    limites.Code[static_cast<std::size_t>(limites.Nombre)] = Code::Blanc;
+    return limites;
+}
+
 void Reinitialiser(Bandes &bandes, std::uint8_t nombre_couleur)
 {
     const std::int32_t largeur = nombre_couleur == 2 ? 200 : nombre_couleur == 4 ? 100 : 57;

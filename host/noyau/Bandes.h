@@ -2,6 +2,7 @@
 #ifndef CORVANEL_BANDES_H
 #define CORVANEL_BANDES_H
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -30,6 +31,27 @@ std::vector<std::uint8_t> Codes_En_Usage(std::uint8_t nombre_couleur);
 
 std::uint8_t Quantifier_Couleur(std::uint32_t valeur, std::uint8_t nombre_couleur,
                                 const Bandes &bandes);
+
+// The band rule worked out once for a whole picture: the limits between the levels on the
+// colour-value scale, stacked from the dark end, and the code under each limit.
+struct Limites_Bandes
+{
+    int Nombre = 0;                     // limits in use: the level count less one
+    std::array<double, 6> Limite{};     // ascending; a tone on a limit goes to the lighter level
+    std::array<std::uint8_t, 7> Code{}; // Code[i] lies below Limite[i]; Code[Nombre] is white
+    bool Connu = false;                 // false for an unknown level count: every tone gives 9
+};
+Limites_Bandes Calculer_Limites(const Bandes &bandes, std::uint8_t nombre_couleur);
+// The same code as Quantifier_Couleur for a whole tone, also for a tone between two values.
+inline std::uint8_t Classer_Ton(double ton, const Limites_Bandes &limites)
+{
+    if (!limites.Connu)
+        return 9;
+    for (int i = 0; i < limites.Nombre; ++i)
+        if (ton < limites.Limite[static_cast<std::size_t>(i)])
+            return limites.Code[static_cast<std::size_t>(i)];
+    return limites.Code[static_cast<std::size_t>(limites.Nombre)];
+}
 
 // Sets the default widths of a level count; an unknown count changes nothing.
 void Reinitialiser(Bandes &bandes, std::uint8_t nombre_couleur);

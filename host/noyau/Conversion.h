@@ -1,44 +1,143 @@
-// Decoding a source picture and sampling it onto the plane.
+// The conversion of a source picture into level codes, in three stages: resample the source
+// onto the picture's points, turn each sample into a tone, quantise the tones into codes.
+// The tones are kept between passes, so a new choice of bands or level count only runs the
+// last stage again.
 #ifndef CORVANEL_CONVERSION_H
 #define CORVANEL_CONVERSION_H
 
 #include "Bandes.h"
+#include "Decodage_Image.h"
 #include "Plan.h"
 
-#include <QImage>
-#include <QString>
+#include <cstdint>
+#include <vector>
 
 namespace Corvanel
 {
-// The kept source of the last import: the decoded picture and the frame size read from the
-// size fields at that import.
-struct Image_Source
+// The source colour one picture point stands for, each channel from 0 to 255 (between two
+// values for an average). A point that the source does not reach (when cutting a smaller
+// picture) is not Dedans: it is white and gives code 0 whatever the bands.
+struct Echantillon
 {
-    QImage Image;
-    int Largeur_Cadre = 0;
-    int Hauteur_Cadre = 0;
+    float Rouge = 255;
+    float Vert = 255;
+    float Bleu = 255;
+    bool Dedans = false;
 };
 
-// Pictures claiming more than this are refused before any pixel memory is taken.
-inline constexpr qint64 Pixels_Maximum = 100'000'000;
-inline constexpr int Cote_Maximum = 32767;
-
-struct Resultat_Decodage
+// Row by row from the top, each row from the left.
+struct Echantillons
 {
-    QImage Image;   // null on failure
-    QString Erreur; // French reason on failure
+    int Largeur = 0;
+    int Hauteur = 0;
+    std::vector<Echantillon> Points;
 };
 
-// bitmap_seul: decode as a Windows bitmap whatever the file holds (the "Image Bitmap" file
-// type); otherwise the format is recognised from the content.
-Resultat_Decodage Decoder_Image(const QString &chemin, bool bitmap_seul);
+// A tone on the colour-value scale of the band rule (0 black to 16,777,215 white); a point
+// outside the source holds Ton_Hors_Source.
+inline constexpr double Ton_Hors_Source = -1.0;
+struct Tons
+{
+    int Largeur = 0;
+    int Hauteur = 0;
+    std::vector<double> Valeurs;
 
-// Colour value R + 256 G + 65536 B of a source pixel, transparency blended over white.
-std::uint32_t Valeur_Source(const QImage &image, int x, int y);
+    double operator()(int x, int y) const
+    {
+        return Valeurs[static_cast<std::size_t>(y) * static_cast<std::size_t>(Largeur) +
+                       static_cast<std::size_t>(x)];
+    }
+};
 
-// Samples the source onto width x height points (fit: nearest-point scaling of the whole
-// source onto the frame; cut: top-left corner at one pixel per pixel) and stores each point's
-// level code. Only the picture's region of the plane is written.
+class Reechantillonnage
+{
+public:
+    virtual ~Reechantillonnage() = default;
+    // width x height points of the source; fit: the whole source onto the frame recorded at
+    // the import; cut: the source's top-left corner at one pixel per pixel.
+    virtual void Reechantillonner(const Image_Source &source, int largeur, int hauteur,
+                                  bool adapter, Echantillons &sortie) const = 0;
+};
+
+class Teinte
+{
+public:
+    virtual ~Teinte() = default;
+    // Called only for points inside the source.
+    virtual double Ton(const Echantillon &echantillon) const = 0;
+};
+
+class Quantification
+{
+public:
+    virtual ~Quantification() = default;
+    // Writes the code of every point of the tones into the plane's picture region.
+    virtual void Quantifier(const Tons &tons, std::uint8_t nombre_couleur, const Bandes &bandes,
+                            Plan &plan) const = 0;
+};
+
+// The nearest source point: x * Ws / Wf, y * Hs / Hf truncated.
+class Reechantillonnage_Point final : public Reechantillonnage
+{
+public:
+    void Reechantillonner(const Image_Source &source, int largeur, int hauteur, bool adapter,
+                          Echantillons &sortie) const override;
+};
+
+// The colour value R + 256 G + 65536 B.
+class Teinte_Valeur_Couleur final : public Teinte
+{
+public:
+    double Ton(const Echantillon &echantillon) const override;
+};
+
+// Each tone on its own by the band widths.
+class Quantification_Bandes final : public Quantification
+{
+public:
+    void Quantifier(const Tons &tons, std::uint8_t nombre_couleur, const Bandes &bandes,
+                    Plan &plan) const override;
+};
+
+// The choices that decide the stages; the defaults are the program's first conversion.
+enum class Mode_Echantillonnage
+{
+    Point,
+};
+enum class Mode_Teinte
+{
+    Valeur_Couleur,
+};
+enum class Mode_Tramage
+{
+    Aucun,
+};
+
+struct Options_Conversion
+{
+    bool Adapter = true; // fit the source to the size, or cut its top-left corner
+    Mode_Echantillonnage Echantillonnage = Mode_Echantillonnage::Point;
+    Mode_Teinte Teinte = Mode_Teinte::Valeur_Couleur;
+    Mode_Tramage Tramage = Mode_Tramage::Aucun;
+
+    bool operator==(const Options_Conversion &) const = default;
+};
+
+const Reechantillonnage &Etape_Reechantillonnage(Mode_Echantillonnage mode);
+const Teinte &Etape_Teinte(Mode_Teinte mode);
+const Quantification &Etape_Quantification(Mode_Tramage mode);
+
+// The first two stages: the tones of width x height points of the source.
+void Calculer_Tons(const Image_Source &source, int largeur, int hauteur,
+                   const Options_Conversion &options, Tons &tons);
+// The last stage.
+void Quantifier_Tons(const Tons &tons, const Options_Conversion &options,
+                     std::uint8_t nombre_couleur, const Bandes &bandes, Plan &plan);
+
+// All three stages at once, for callers that keep nothing between passes.
+void Convertir_Image(Plan &plan, const Image_Source &source, int largeur, int hauteur,
+                     const Options_Conversion &options, std::uint8_t nombre_couleur,
+                     const Bandes &bandes);
 void Convertir_Image(Plan &plan, const Image_Source &source, int largeur, int hauteur, bool adapter,
                      std::uint8_t nombre_couleur, const Bandes &bandes);
 } // namespace Corvanel

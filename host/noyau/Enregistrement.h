@@ -12,20 +12,60 @@ namespace Corvanel
 {
 // Title shown when the chosen file type has no plug-in behind it.
 inline constexpr const char *Message_Sans_Plugin = "Aucun plug-in d'enregistrement pour ce type.";
+// The mask's file is proposed under the picture's name with this in front.
+inline constexpr const char *Prefixe_Mask = "Mask_";
 
 // Adds "." and the slot's extension when the whole path, folders included, holds no ".".
 // A plug-in without an extension adds nothing: a lone dot is no extension.
 QString Appliquer_Extention(const QString &Chemin, const Plug_Info &Slot);
 
-// Each returns the main window's new title, or an empty text when the title stays as it is
-// (a successful save). An empty slot is refused without loading anything. Chemin is the path
-// after Appliquer_Extention; Nom is the picture name, passed to the plug-in in Windows-1252.
-QString Enregistrer_Image(const Plug_Info &Slot, const QString &Chemin, const QString &Nom,
-                          std::uint8_t Nombre_Couleur, const Plan &Plan_Image,
-                          std::uint8_t Hauteur_Image, std::uint8_t Largeur_Image);
-QString Enregistrer_Mask(const Plug_Info &Slot, const QString &Chemin, const QString &Nom,
-                         const Plan &Plan_Mask, std::uint8_t Hauteur_Image,
-                         std::uint8_t Largeur_Image);
+// What was saved: the picture, the mask, or both through one plug-in.
+enum class Genre_Enregistrement
+{
+    Image,
+    Mask,
+    Image_Mask,
+};
+
+// The step at which a save stopped.
+enum class Echec_Enregistrement
+{
+    Aucun,            // saved
+    Sans_Plugin,      // the file type has no plug-in behind it
+    Chargement,       // the library does not load
+    Fonction_Absente, // the library has no save function of that kind
+    Refus,            // the plug-in said it did not save
+    Plantage,         // the plug-in crashed or stopped on its own
+    Delai,            // the plug-in did not answer in time
+    Arret,            // the user stopped it
+    Fichier,          // the file that was there could not be kept safe or put back
+};
+
+struct Resultat_Enregistrement
+{
+    Genre_Enregistrement Genre = Genre_Enregistrement::Image;
+    Echec_Enregistrement Echec = Echec_Enregistrement::Aucun;
+    std::string Fichier; // the plug-in's load path
+    QString Chemin;      // the file written
+    QString Detail;      // why, when there is more to say than the step
+
+    bool Reussi() const { return Echec == Echec_Enregistrement::Aucun; }
+};
+
+// The main window's new title after a save, or an empty text when it stays as it is.
+QString Titre_Enregistrement(const Resultat_Enregistrement &Resultat);
+// One sentence for the command line: which file, which plug-in, what went wrong.
+QString Message_Enregistrement(const Resultat_Enregistrement &Resultat);
+
+// An empty slot is refused without loading anything. Chemin is the path after
+// Appliquer_Extention; Nom is the picture name, passed to the plug-in in Windows-1252.
+Resultat_Enregistrement Enregistrer_Image(const Plug_Info &Slot, const QString &Chemin,
+                                          const QString &Nom, std::uint8_t Nombre_Couleur,
+                                          const Plan &Plan_Image, std::uint8_t Hauteur_Image,
+                                          std::uint8_t Largeur_Image);
+Resultat_Enregistrement Enregistrer_Mask(const Plug_Info &Slot, const QString &Chemin,
+                                         const QString &Nom, const Plan &Plan_Mask,
+                                         std::uint8_t Hauteur_Image, std::uint8_t Largeur_Image);
 } // namespace Corvanel
 
 #endif

@@ -1,5 +1,7 @@
 #include "Lecture_Sauvegarde.h"
 
+#include "Format_Sauvegarde.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
@@ -8,12 +10,12 @@ namespace Corvanel
 {
 namespace
 {
-constexpr qint64 Taille_Entete = 6;
+constexpr qint64 Taille_Entete = Sauvegarde::Taille_Entete;
 
-std::uint16_t Mot(const QByteArray &Octets, qint64 Position)
+std::uint16_t Mot(const QByteArray &Octets, std::size_t Position)
 {
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(Octets[Position]) |
-                                      static_cast<std::uint8_t>(Octets[Position + 1]) << 8);
+    return Sauvegarde::Lire_Mot(reinterpret_cast<const unsigned char *>(Octets.constData()) +
+                                Position);
 }
 
 std::uint8_t Code_Lu(std::uint16_t Valeur)
@@ -52,8 +54,8 @@ Resultat_Lecture Lire_Sauvegarde(const QString &Chemin, Plan &Plan_Image)
     {
         return Tronque(Entete.size(), Taille_Entete);
     }
-    const std::uint16_t Largeur = Mot(Entete, 0);
-    const std::uint16_t Hauteur = Mot(Entete, 2);
+    const std::uint16_t Largeur = Mot(Entete, Sauvegarde::Position_Largeur);
+    const std::uint16_t Hauteur = Mot(Entete, Sauvegarde::Position_Hauteur);
     if (Largeur < 1 || Largeur > Colonnes_Plan)
     {
         return Invalide(
@@ -64,7 +66,8 @@ Resultat_Lecture Lire_Sauvegarde(const QString &Chemin, Plan &Plan_Image)
         return Invalide(QStringLiteral("hauteur %1 hors de 1 à %2").arg(Hauteur).arg(Lignes_Plan));
     }
 
-    const qint64 Taille_Pixels = 2 * qint64{Largeur} * Hauteur;
+    const qint64 Taille_Pixels =
+        static_cast<qint64>(Sauvegarde::Taille_Fichier(Largeur, Hauteur)) - Taille_Entete;
     const QByteArray Pixels = Fichier.read(Taille_Pixels);
     if (Pixels.size() < Taille_Pixels)
     {
@@ -72,13 +75,12 @@ Resultat_Lecture Lire_Sauvegarde(const QString &Chemin, Plan &Plan_Image)
     }
 
     // The file runs row by row, the plane column by column.
-    qint64 Position = 0;
     for (int y = 0; y < Hauteur; ++y)
     {
         for (int x = 0; x < Largeur; ++x)
         {
-            Plan_Image[Indice(x, y)] = Code_Lu(Mot(Pixels, Position));
-            Position += 2;
+            Plan_Image[Indice(x, y)] = Code_Lu(
+                Mot(Pixels, Sauvegarde::Position_Pixel(x, y, Largeur) - Sauvegarde::Taille_Entete));
         }
     }
 
@@ -86,7 +88,7 @@ Resultat_Lecture Lire_Sauvegarde(const QString &Chemin, Plan &Plan_Image)
     Resultat.Etat = Etat_Lecture::Ok;
     Resultat.Largeur = static_cast<std::uint8_t>(Largeur);
     Resultat.Hauteur = static_cast<std::uint8_t>(Hauteur);
-    Resultat.Nombre_Couleur = Mot(Entete, 4);
+    Resultat.Nombre_Couleur = Mot(Entete, Sauvegarde::Position_Nombre_Couleur);
     return Resultat;
 }
 } // namespace Corvanel

@@ -1,5 +1,6 @@
 // The program's own save file: the size, the level count and every grey code as they are,
 // each a 16-bit little-endian value, rows from the top.
+#include <Format_Sauvegarde.h>
 #include <Metadonnees.h>
 #include <Plug_Contrat.h>
 
@@ -28,12 +29,15 @@ PLUG_EXPORT std::uint8_t Plug_Enregistrement_Go(const char *chemin, const char *
     std::string contenu;
     try
     {
-        contenu.reserve(6 + 2 * std::size_t(largeur) * hauteur);
-        for (const std::uint8_t valeur : {largeur, hauteur, couleurs})
-            contenu += {char(valeur), '\0'};
+        contenu.resize(Sauvegarde::Taille_Fichier(largeur, hauteur));
+        auto *octets = reinterpret_cast<unsigned char *>(contenu.data());
+        Sauvegarde::Ecrire_Mot(octets + Sauvegarde::Position_Largeur, largeur);
+        Sauvegarde::Ecrire_Mot(octets + Sauvegarde::Position_Hauteur, hauteur);
+        Sauvegarde::Ecrire_Mot(octets + Sauvegarde::Position_Nombre_Couleur, couleurs);
         for (int y = 0; y < hauteur; ++y)
             for (int x = 0; x < largeur; ++x)
-                contenu += {char(niveaux[std::size_t(x) * Plug::Lignes + y]), '\0'};
+                Sauvegarde::Ecrire_Mot(octets + Sauvegarde::Position_Pixel(x, y, largeur),
+                                       niveaux[std::size_t(x) * Plug::Lignes + y]);
     }
     catch (...)
     {

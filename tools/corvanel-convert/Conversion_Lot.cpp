@@ -1,13 +1,8 @@
 #include "Conversion_Lot.h"
 
-#include "Bandes.h"
-#include "Conversion.h"
-#include "Enregistrement.h"
-#include "Lecture_Sauvegarde.h"
-#include "Plan.h"
-#include "Transformations.h"
+#include "Document_Image.h"
+#include "Lecteurs.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <atomic>
@@ -21,73 +16,44 @@ namespace
 // The bands stop moving long before this many presses: each step is capped at 0 or 400.
 constexpr int Appuis_Utiles = 400;
 
-void Appuyer(Bandes &Bandes_, std::uint8_t Nombre_Couleur, int Appuis,
-             void (*Plus)(Bandes &, std::uint8_t), void (*Moins)(Bandes &, std::uint8_t))
+void Appuyer(Document_Image &Document, int Appuis, Action_Bandes Plus, Action_Bandes Moins)
 {
     const int Fois = std::min(Appuis < 0 ? -Appuis : Appuis, Appuis_Utiles);
     for (int i = 0; i < Fois; ++i)
-        (Appuis < 0 ? Moins : Plus)(Bandes_, Nombre_Couleur);
+        Document.Appliquer_Bandes(Appuis < 0 ? Moins : Plus);
 }
 
-QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Plan &Plan_Image,
-                    std::uint8_t &Largeur, std::uint8_t &Hauteur, std::uint8_t &Nombre_Couleur)
+// The input read into the document as the windows would: the choices made on the option and
+// light pages first, so that the picture is converted once, with them.
+QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Document)
 {
-    if (Est_Sauvegarde(Travail_.Entree))
-    {
-        const Resultat_Lecture Lu = Lire_Sauvegarde(Travail_.Entree, Plan_Image);
-        if (Lu.Etat == Etat_Lecture::Invalide)
-            return QStringLiteral("« %1 » : %2").arg(Travail_.Entree, Lu.Message);
-        if (Lu.Etat != Etat_Lecture::Ok)
-        {
-            // The windows would go on with a white picture; here that would hide the failure.
-            const QFileInfo Info(Travail_.Entree);
-            return QStringLiteral("Impossible d'ouvrir le fichier de sauvegarde « %1 » : %2")
-                .arg(Travail_.Entree, !Info.exists() ? QStringLiteral("fichier introuvable")
-                                      : Info.isDir() ? QStringLiteral("c'est un dossier")
-                                                     : QStringLiteral("lecture impossible"));
-        }
-        Largeur = Lu.Largeur;
-        Hauteur = Lu.Hauteur;
-        // As the windows do: the count is kept as stored, the plug-in judges it.
-        Nombre_Couleur = static_cast<std::uint8_t>(Lu.Nombre_Couleur);
-        return {};
-    }
-
-    const bool Bitmap =
-        QFileInfo(Travail_.Entree).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0;
-    Resultat_Decodage Decode = Decoder_Image(Travail_.Entree, Bitmap);
-    if (Decode.Image.isNull())
-        return Decode.Erreur;
-
     const Choix_Conversion &Choix = Lot_.Choix;
-    // The level-count radio resets the bands; the light and contrast presses then move them.
-    Bandes Bandes_;
-    Reinitialiser(Bandes_, Choix.Nombre_Couleur);
-    Appuyer(Bandes_, Choix.Nombre_Couleur, Choix.Lumiere, &Lumiere_Plus, &Lumiere_Moins);
-    Appuyer(Bandes_, Choix.Nombre_Couleur, Choix.Contraste, &Contraste_Plus, &Contraste_Moins);
+    Document.Choisir_Nombre(Choix.Nombre_Couleur, false);
+    Appuyer(Document, Choix.Lumiere, Action_Bandes::Lumiere_Plus, Action_Bandes::Lumiere_Moins);
+    Appuyer(Document, Choix.Contraste, Action_Bandes::Contraste_Plus,
+            Action_Bandes::Contraste_Moins);
+    Options_Conversion Options = Document.Conversion;
+    Options.Adapter = Choix.Adapter;
+    Document.Choisir_Conversion(Options, false);
 
-    Largeur = static_cast<std::uint8_t>(Choix.Largeur);
-    Hauteur = static_cast<std::uint8_t>(Choix.Hauteur);
-    Nombre_Couleur = Choix.Nombre_Couleur;
-    const Image_Source Source{std::move(Decode.Image), Choix.Largeur, Choix.Hauteur};
-    Convertir_Image(Plan_Image, Source, Choix.Largeur, Choix.Hauteur, Choix.Adapter,
-                    Choix.Nombre_Couleur, Bandes_);
-    return {};
-}
-
-QString Echec_Enregistrement(const QString &Chemin, const Plug_Info &Slot, const QString &Titre)
-{
-    return QStringLiteral("Impossible d'enregistrer « %1 » avec %2 : %3")
-        .arg(Chemin,
-             QFileInfo(QFile::decodeName(QByteArray::fromStdString(Slot.Fichier))).fileName(),
-             Titre);
+    const Lecteur &Lecteur_ = Lecteur_Du_Fichier(Travail_.Entree);
+    const Resultat_Ouverture Ouverture =
+        Document.Ouvrir(Travail_.Entree, Lecteur_.Genre, Choix.Largeur, Choix.Hauteur);
+    switch (Ouverture.Etat)
+    {
+    case Etat_Ouverture::Ok:
+        return {};
+    case Etat_Ouverture::Non_Ouvert:
+        // The windows would go on with a white picture; here that would hide the failure.
+        return Ouverture.Message;
+    case Etat_Ouverture::Refuse:
+        break;
+    }
+    if (Lecteur_.Genre == Genre_Fichier::Sauvegarde)
+        return QStringLiteral("« %1 » : %2").arg(Travail_.Entree, Ouverture.Message);
+    return Ouverture.Message;
 }
 } // namespace
-
-bool Est_Sauvegarde(const QString &Chemin)
-{
-    return QFileInfo(Chemin).suffix().compare(QLatin1String("cvl"), Qt::CaseInsensitive) == 0;
-}
 
 QString Identifiant_C(const QString &Base)
 {
@@ -109,28 +75,23 @@ QString Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
 {
     if (!Travail_.Erreur.isEmpty())
         return Travail_.Erreur;
-    Plan Plan_Image{};
-    std::uint8_t Largeur = 0;
-    std::uint8_t Hauteur = 0;
-    std::uint8_t Nombre_Couleur = 0;
-    const QString Erreur =
-        Lire_Entree(Lot_, Travail_, Plan_Image, Largeur, Hauteur, Nombre_Couleur);
+    Document_Image Document;
+    const QString Erreur = Lire_Entree(Lot_, Travail_, Document);
     if (!Erreur.isEmpty())
         return Erreur;
 
-    const QString Titre = Enregistrer_Image(Lot_.Plug_Image, Travail_.Chemin_Image, Travail_.Nom,
-                                            Nombre_Couleur, Plan_Image, Hauteur, Largeur);
-    if (!Titre.isEmpty())
-        return Echec_Enregistrement(Travail_.Chemin_Image, Lot_.Plug_Image, Titre);
+    const Resultat_Enregistrement Image =
+        Document.Enregistrer_Image(Lot_.Plug_Image, Travail_.Chemin_Image, Travail_.Nom);
+    if (!Image.Reussi())
+        return Message_Enregistrement(Image);
 
     if (Lot_.Plug_Mask)
     {
-        Plan Plan_Mask{};
-        Creer_Mask_Auto(Plan_Mask, Plan_Image, Largeur, Hauteur, Lot_.Fond);
-        const QString Titre_Mask = Enregistrer_Mask(*Lot_.Plug_Mask, Travail_.Chemin_Mask,
-                                                    Travail_.Nom, Plan_Mask, Hauteur, Largeur);
-        if (!Titre_Mask.isEmpty())
-            return Echec_Enregistrement(Travail_.Chemin_Mask, *Lot_.Plug_Mask, Titre_Mask);
+        Document.Creer_Mask_Auto(Lot_.Fond);
+        const Resultat_Enregistrement Mask =
+            Document.Enregistrer_Mask(*Lot_.Plug_Mask, Travail_.Chemin_Mask, Travail_.Nom);
+        if (!Mask.Reussi())
+            return Message_Enregistrement(Mask);
     }
     return {};
 }

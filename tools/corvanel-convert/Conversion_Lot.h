@@ -43,9 +43,6 @@ struct Lot
     int Taches = 1;
 };
 
-// A save file is read as it stands; any other input is decoded and converted.
-bool Est_Sauvegarde(const QString &Chemin);
-
 // The input's base name as a C identifier: other characters become '_', a leading digit gets
 // a '_' in front, and an empty name gives "Image", the windows' default.
 QString Identifiant_C(const QString &Base);

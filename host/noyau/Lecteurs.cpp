@@ -1,0 +1,126 @@
+#include "Lecteurs.h"
+
+#include "Decodage_Image.h"
+#include "Document_Image.h"
+#include "Lecture_Sauvegarde.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace Corvanel
+{
+namespace
+{
+Resultat_Ouverture Lire_Image(Document_Image &Document, const QString &Chemin, bool Bitmap_Seul)
+{
+    Resultat_Decodage Decode = Decoder_Image(Chemin, Bitmap_Seul);
+    Resultat_Ouverture Resultat;
+    if (Decode.Image.isNull())
+    {
+        // The pages stay as the open made them, but the edit window is not brought up.
+        Resultat.Etat = Etat_Ouverture::Refuse;
+        Resultat.Message = Decode.Erreur;
+        Resultat.Montrer_Edition = false;
+        return Resultat;
+    }
+    Document.Prendre_Source(std::move(Decode.Image), Document.Largeur_Image,
+                            Document.Hauteur_Image);
+    return Resultat;
+}
+
+Resultat_Ouverture Lire_Bitmap(Document_Image &Document, const QString &Chemin)
+{
+    return Lire_Image(Document, Chemin, true);
+}
+
+Resultat_Ouverture Lire_Autre_Image(Document_Image &Document, const QString &Chemin)
+{
+    return Lire_Image(Document, Chemin, false);
+}
+
+Resultat_Ouverture Lire_Fichier_Sauvegarde(Document_Image &Document, const QString &Chemin)
+{
+    Resultat_Ouverture Resultat;
+    // A save file holds codes, not colours: there is nothing to convert again.
+    Resultat.Page_Lumiere = false;
+    Plan Lu{};
+    const Resultat_Lecture Lecture = Lire_Sauvegarde(Chemin, Lu);
+    if (Lecture.Etat == Etat_Lecture::Invalide)
+    {
+        Resultat.Etat = Etat_Ouverture::Refuse;
+        Resultat.Message = Lecture.Message;
+        return Resultat;
+    }
+    if (Lecture.Etat != Etat_Lecture::Ok)
+    {
+        const QFileInfo Info(Chemin);
+        Resultat.Etat = Etat_Ouverture::Non_Ouvert;
+        Resultat.Message =
+            QStringLiteral("Impossible d'ouvrir le fichier de sauvegarde « %1 » : %2")
+                .arg(Chemin, !Info.exists() ? QStringLiteral("fichier introuvable")
+                             : Info.isDir() ? QStringLiteral("c'est un dossier")
+                                            : QStringLiteral("lecture impossible"));
+        return Resultat;
+    }
+    Document.Largeur_Image = Lecture.Largeur;
+    Document.Hauteur_Image = Lecture.Hauteur;
+    // As a click on the count's radio would; any other count is kept as stored and shown in
+    // the fallback colour.
+    if (Lecture.Nombre_Couleur == 2 || Lecture.Nombre_Couleur == 4 || Lecture.Nombre_Couleur == 8)
+        Document.Choisir_Nombre(static_cast<std::uint8_t>(Lecture.Nombre_Couleur), false);
+    Document.Nombre_Couleur = static_cast<std::uint8_t>(Lecture.Nombre_Couleur);
+    Document.Plan_Image = Lu;
+    return Resultat;
+}
+
+constexpr Lecteur Table_Lecteurs[] = {
+    {Genre_Fichier::Bitmap, "Image Bitmap (*.bmp)", "*.bmp", &Lire_Bitmap},
+    {Genre_Fichier::Sauvegarde, "Sauvegarde (*.cvl)", "*.cvl", &Lire_Fichier_Sauvegarde},
+    {Genre_Fichier::Autres_Images, "Autres images (*.png *.gif *.jpg *.jpeg)",
+     "*.png;*.gif;*.jpg;*.jpeg", &Lire_Autre_Image},
+};
+} // namespace
+
+std::span<const Lecteur> Lecteurs()
+{
+    return Table_Lecteurs;
+}
+
+QString Filtre_Ouverture()
+{
+    QStringList Parties;
+    for (const Lecteur &L : Table_Lecteurs)
+        Parties << QString::fromUtf8(L.Description) << QString::fromUtf8(L.Motifs);
+    return Parties.join(QLatin1Char('|'));
+}
+
+const Lecteur &Lecteur_Du_Genre(Genre_Fichier Genre)
+{
+    for (const Lecteur &L : Table_Lecteurs)
+        if (L.Genre == Genre)
+            return L;
+    return Lecteur_Du_Genre(Genre_Fichier::Autres_Images);
+}
+
+const Lecteur &Lecteur_Du_Type(int Type)
+{
+    if (Type >= 1 && Type <= static_cast<int>(std::size(Table_Lecteurs)))
+        return Table_Lecteurs[Type - 1];
+    return Lecteur_Du_Genre(Genre_Fichier::Autres_Images);
+}
+
+const Lecteur &Lecteur_Du_Fichier(const QString &Chemin)
+{
+    const QString Suffixe = QStringLiteral("*.") + QFileInfo(Chemin).suffix();
+    for (const Lecteur &L : Table_Lecteurs)
+    {
+        // Pictures by content: a .png that holds a JPEG still opens.
+        if (L.Genre == Genre_Fichier::Autres_Images)
+            continue;
+        for (const QString &Motif : QString::fromUtf8(L.Motifs).split(QLatin1Char(';')))
+            if (Suffixe.compare(Motif, Qt::CaseInsensitive) == 0)
+                return L;
+    }
+    return Lecteur_Du_Genre(Genre_Fichier::Autres_Images);
+}
+} // namespace Corvanel
