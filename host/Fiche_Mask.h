@@ -1,7 +1,10 @@
-// The mask editor window: owns the mask plane, the mask tool and the mask zoom.
+// The mask editor window: shows the document's mask over its picture and edits it; it keeps
+// the mask tool and the mask zoom.
 #ifndef CORVANEL_FICHE_MASK_H
 #define CORVANEL_FICHE_MASK_H
 
+#include "Couleurs.h"
+#include "Document_Image.h"
 #include "Plan.h"
 
 #include <QPoint>
@@ -17,10 +20,13 @@ class TFMask : public QWidget
 {
     Q_OBJECT
 public:
-    TFMask();
+    explicit TFMask(Document_Image &document);
 
+    Document_Image &Document;
     Surface_Dessin *Ecran_MASK;
-    Plan Plan_Mask{};
+    Plan &Plan_Mask;
+    // The grey mode chosen on the main window, pushed here when it changes.
+    Mode_Gris Mode = Mode_Gris::TI;
     std::uint8_t Outil_Mask = 1;
     std::uint8_t Zoom_Mask = 1;
     bool Crayon_Mask = false;

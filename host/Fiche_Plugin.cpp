@@ -1,11 +1,7 @@
 #include "Fiche_Plugin.h"
 
 #include "Bibliotheque.h"
-#include "Demarrage.h"
 #include "Explorateur.h"
-#include "Fiche_Ecran.h"
-#include "Fiche_Main.h"
-#include "Fiche_Mask.h"
 
 #include <QFile>
 #include <QFrame>
@@ -16,8 +12,9 @@
 
 namespace Corvanel
 {
-TFPlugin::TFPlugin(TFMain *principal)
-    : QDialog(principal, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+TFPlugin::TFPlugin(QWidget *principal, Resultat_Scan &Plugins, Document_Image &Document)
+    : QDialog(principal, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      Document_(Document)
 {
     setObjectName(QStringLiteral("FPlugin"));
     setWindowTitle(QStringLiteral("Explorateur de Plug-in"));
@@ -52,10 +49,9 @@ TFPlugin::TFPlugin(TFMain *principal)
     connect(ListePlug, &QListWidget::itemClicked, this, &TFPlugin::ListePlugClick);
 
     // The scan runs once, here: the main window already exists and receives the tables.
-    principal->Plugins = Scanner_Plugins();
-    ListePlug->addItems(
-        QStringList(principal->Plugins.ListePlug.begin(), principal->Plugins.ListePlug.end()));
-    Table_Plug = principal->Plugins.Table_Plug;
+    Plugins = Scanner_Plugins();
+    ListePlug->addItems(QStringList(Plugins.ListePlug.begin(), Plugins.ListePlug.end()));
+    Table_Plug = Plugins.Table_Plug;
 }
 
 void TFPlugin::ListePlugClick()
@@ -74,18 +70,13 @@ void TFPlugin::Demarrer()
     const int ligne = ListePlug->currentRow();
     if (ligne < 0 || ligne >= static_cast<int>(Table_Plug.size()))
         return;
-    TFEcran &ecran = *FEcran;
+    Document_Image &document = Document_;
     const Resultat_Demarrage resultat =
-        Demarrer_Plugin(Table_Plug[ligne], ecran.Nombre_Couleur, ecran.Plan_Image,
-                        ecran.Hauteur_Image, ecran.Largeur_Image);
+        Demarrer_Plugin(Table_Plug[ligne], document.Nombre_Couleur, document.Plan_Image,
+                        document.Hauteur_Image, document.Largeur_Image);
     if (!resultat.Message.isEmpty())
         setWindowTitle(resultat.Message);
     if (resultat.Lance)
-    {
-        // An application plug-in may have changed the picture.
-        ecran.Peindre_Image();
-        if (FMask->isVisible())
-            FMask->Afficher_Mask();
-    }
+        emit Image_Modifiee();
 }
 } // namespace Corvanel

@@ -39,7 +39,7 @@ int main(int argc, char **argv)
 {
     Application application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanel"));
-    QApplication::setApplicationVersion(QStringLiteral("3.3"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVANEL_VERSION));
     Corvanel::Dialogues_Qt dialogues;
     try
     {

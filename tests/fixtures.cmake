@@ -7,7 +7,7 @@ function(corvanel_fixture name)
     target_compile_definitions(${name} PRIVATE ESSAI_ID="${name}" ${ARGN})
     set_target_properties(${name} PROPERTIES
         PREFIX ""
-        LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures
+        LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/fixtures
         CXX_VISIBILITY_PRESET hidden
         VISIBILITY_INLINES_HIDDEN ON
         AUTOMOC OFF)
