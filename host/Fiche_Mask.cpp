@@ -123,7 +123,7 @@ QPoint TFMask::Accrocher(const QPoint &position) const
 
 void TFMask::Souris_Appui(QMouseEvent *evenement)
 {
-    if (evenement->button() == Qt::LeftButton && Outil_Mask == 1)
+    if (evenement->button() == Qt::LeftButton && Outil_Mask == Outil_Masque::Crayon)
         Crayon_Mask = true;
 }
 
@@ -139,7 +139,7 @@ void TFMask::Souris_Relache(QMouseEvent *evenement)
 {
     Crayon_Mask = false;
     const QPoint point = Accrocher(evenement->position().toPoint());
-    if (Outil_Mask == 1)
+    if (Outil_Mask == Outil_Masque::Crayon)
     {
         if (evenement->button() != Qt::LeftButton)
             return;
@@ -166,7 +166,7 @@ void TFMask::Souris_Relache(QMouseEvent *evenement)
         if (haut_gauche.x() == bas_droite.x() || haut_gauche.y() == bas_droite.y())
             // A flat box has no inside and the library strokes nothing: only the pen shows.
             peintre.drawLine(QLineF(haut_gauche, bas_droite));
-        else if (Outil_Mask == 2)
+        else if (Outil_Mask == Outil_Masque::Rectangle)
             peintre.drawRect(QRectF(haut_gauche, bas_droite));
         else
             peintre.drawEllipse(QRectF(haut_gauche, bas_droite));

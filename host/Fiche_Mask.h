@@ -16,6 +16,14 @@ namespace Corvanel
 {
 class Surface_Dessin;
 
+// The mask tools of the page "Mask", by their button's number.
+namespace Outil_Masque
+{
+inline constexpr std::uint8_t Crayon = 1;
+inline constexpr std::uint8_t Rectangle = 2;
+inline constexpr std::uint8_t Ellipse = 3;
+} // namespace Outil_Masque
+
 class TFMask : public QWidget
 {
     Q_OBJECT
@@ -27,7 +35,7 @@ public:
     Plan &Plan_Mask;
     // The grey mode chosen on the main window, pushed here when it changes.
     Mode_Gris Mode = Mode_Gris::TI;
-    std::uint8_t Outil_Mask = 1;
+    std::uint8_t Outil_Mask = Outil_Masque::Crayon;
     std::uint8_t Zoom_Mask = 1;
     bool Crayon_Mask = false;
     QPoint Point_Mask;

@@ -2,6 +2,7 @@
 #include "Demarrage.h"
 #include "Dialogues_Factices.h"
 #include "Fiche_Main.h"
+#include "Outils_Essai.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,10 +17,7 @@ using namespace Corvanel;
 
 namespace
 {
-QString Dossier_Build()
-{
-    return qEnvironmentVariable("CORVANEL_BUILD_DIR", QCoreApplication::applicationDirPath());
-}
+using Essai::Dossier_Build;
 
 struct Issue
 {

@@ -6,6 +6,7 @@
 #include "Enregistrement.h"
 #include "Explorateur.h"
 #include "Lecture_Sauvegarde.h"
+#include "Outils_Essai.h"
 #include "Registre.h"
 
 #include <QDir>
@@ -18,26 +19,10 @@ using namespace Corvanel;
 
 namespace
 {
-// The test runs from the build folder when started by hand.
-QString Dossier_Build()
-{
-    return qEnvironmentVariable("CORVANEL_BUILD_DIR", QCoreApplication::applicationDirPath());
-}
-
-QString Fixture(const QString &Nom)
-{
-    return Dossier_Build() + QStringLiteral("/fixtures/") + Nom + QLatin1String(Suffixe_Plugin);
-}
-
-QString Plugin_Livre(const QString &Nom)
-{
-    return Dossier_Build() + QStringLiteral("/Plugin/") + Nom + QLatin1String(Suffixe_Plugin);
-}
-
-QString So(const QString &Nom)
-{
-    return Nom + QLatin1String(Suffixe_Plugin);
-}
+using Essai::Dossier_Build;
+using Essai::Fixture;
+using Essai::Plugin_Livre;
+using Essai::So;
 
 QByteArray Lire(const QString &Chemin)
 {

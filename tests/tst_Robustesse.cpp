@@ -10,6 +10,7 @@
 #include "Fiche_Mask.h"
 #include "Fiche_Plugin.h"
 #include "Lecture_Sauvegarde.h"
+#include "Outils_Essai.h"
 #include "Plug_Contrat.h"
 #include "Surface_Dessin.h"
 
@@ -40,22 +41,10 @@ using namespace Corvanel;
 
 namespace
 {
-const QString Titre_Principal = QStringLiteral("Corvanel 3.3");
-
-QString Dossier_Build()
-{
-    return qEnvironmentVariable("CORVANEL_BUILD_DIR");
-}
-
-QString Fixture(const QString &Nom)
-{
-    return Dossier_Build() + QStringLiteral("/fixtures/") + Nom + QLatin1String(Suffixe_Plugin);
-}
-
-QString Plugin_Livre(const QString &Nom)
-{
-    return Dossier_Build() + QStringLiteral("/Plugin/") + Nom + QLatin1String(Suffixe_Plugin);
-}
+using Essai::Dossier_Build;
+using Essai::Fixture;
+using Essai::Plugin_Livre;
+using Essai::Titre_Principal;
 
 void Ecrire(const QString &Chemin, const QByteArray &Octets)
 {

@@ -1,6 +1,7 @@
 #include "Ligne_Commande.h"
 
 #include "Bibliotheque.h"
+#include "Choix_Image.h"
 #include "Cp1252.h"
 #include "Enregistrement.h"
 #include "Plan.h"
@@ -277,25 +278,36 @@ void Refuser_Conflits(std::vector<Travail> &Travaux)
     }
 }
 
-struct Taille_Nommee
+// A size or a background as the command line spells it: lower case, no blanks, "x" for the
+// multiplication sign.
+QString Forme_Option(const QString &Nom)
 {
-    const char *Nom;
-    int Largeur;
-    int Hauteur;
-};
-constexpr Taille_Nommee Tailles[] = {
-    {"ti89", 160, 100}, {"ti92", 240, 128}, {"32x32", 32, 32}, {"16x16", 16, 16}, {"8x8", 8, 8},
-};
+    QString Forme = Nom.trimmed().toLower();
+    Forme.remove(QRegularExpression(QStringLiteral("\\s")));
+    Forme.replace(QChar(0x00D7), QLatin1Char('x'));
+    return Forme;
+}
 
-struct Fond_Nomme
+const Taille_Predefinie *Trouver_Taille(const QString &Nom)
 {
-    const char *Nom;
-    std::uint8_t Niveau;
-};
-constexpr Fond_Nomme Fonds[] = {
-    {"blanc", 0},      {"0", 0}, {"gris-clair", 1}, {"1", 1}, {"gris-fonce", 2},
-    {"gris-foncé", 2}, {"2", 2}, {"noir", 3},       {"3", 3},
-};
+    for (const Taille_Predefinie &T : Tailles_Image)
+        if (!T.Libre && Forme_Option(QString::fromUtf8(T.Nom)) == Forme_Option(Nom))
+            return &T;
+    return nullptr;
+}
+
+// By the option's name, the list's own name with dashes for blanks, or the level's digit.
+const Fond_Mask *Trouver_Fond(const QString &Nom)
+{
+    const QString Cherche = Nom.trimmed().toLower();
+    for (const Fond_Mask &F : Fonds_Mask)
+        if (Cherche == QLatin1String(F.Option) ||
+            Cherche ==
+                QString::fromUtf8(F.Nom).toLower().replace(QLatin1Char(' '), QLatin1Char('-')) ||
+            Cherche == QString::number(F.Niveau))
+            return &F;
+    return nullptr;
+}
 } // namespace
 
 Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Programme)
@@ -332,13 +344,7 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
         return Erreur_Usage(QStringLiteral("--largeur et --hauteur vont ensemble"));
     if (Option("taille"))
     {
-        QString Nom = Valeur("taille").toLower();
-        Nom.remove(QRegularExpression(QStringLiteral("\\s")));
-        Nom.replace(QChar(0x00D7), QLatin1Char('x'));
-        const Taille_Nommee *Trouvee = nullptr;
-        for (const Taille_Nommee &T : Tailles)
-            if (Nom == QLatin1String(T.Nom))
-                Trouvee = &T;
+        const Taille_Predefinie *Trouvee = Trouver_Taille(Valeur("taille"));
         if (!Trouvee)
             return Erreur_Usage(QStringLiteral("taille inconnue « %1 » (TI 89, TI 92, 32x32, "
                                                "16x16 ou 8x8)")
@@ -375,15 +381,10 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
                                     .arg(QLatin1String(Nom), Valeur(Nom)));
     if (Option("fond"))
     {
-        const QString Nom = Valeur("fond").trimmed().toLower();
-        bool Trouve = false;
-        for (const Fond_Nomme &F : Fonds)
-            if (Nom == QString::fromUtf8(F.Nom))
-            {
-                Lot_.Fond = F.Niveau;
-                Trouve = true;
-            }
-        if (!Trouve)
+        const Fond_Mask *Trouve = Trouver_Fond(Valeur("fond"));
+        if (Trouve)
+            Lot_.Fond = Trouve->Niveau;
+        else
             return Erreur_Usage(QStringLiteral("fond inconnu « %1 » (blanc, gris-clair, "
                                                "gris-fonce, noir, ou 0 à 3)")
                                     .arg(Valeur("fond")));
@@ -478,9 +479,10 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
             T.Chemin_Image =
                 Joindre(Dossier_Sortie, Appliquer_Extention(Identifiant, Lot_.Plug_Image));
             if (Lot_.Plug_Mask)
-                T.Chemin_Mask = Joindre(
-                    Dossier_Sortie,
-                    Appliquer_Extention(QStringLiteral("Mask_") + Identifiant, *Lot_.Plug_Mask));
+                T.Chemin_Mask =
+                    Joindre(Dossier_Sortie,
+                            Appliquer_Extention(QString::fromUtf8(Prefixe_Mask) + Identifiant,
+                                                *Lot_.Plug_Mask));
         }
         else
         {
@@ -490,8 +492,9 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
             {
                 const QFileInfo Info(Sortie);
                 const QString Tete = Sortie.left(Sortie.size() - Info.fileName().size());
-                T.Chemin_Mask = Appliquer_Extention(
-                    Tete + QStringLiteral("Mask_") + Info.completeBaseName(), *Lot_.Plug_Mask);
+                T.Chemin_Mask = Appliquer_Extention(Tete + QString::fromUtf8(Prefixe_Mask) +
+                                                        Info.completeBaseName(),
+                                                    *Lot_.Plug_Mask);
             }
         }
         Lot_.Travaux.push_back(std::move(T));
