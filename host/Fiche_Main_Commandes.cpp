@@ -248,6 +248,8 @@ bool TFMain::Ouvrir_Image(const QString &chemin, int type)
     Selectionner_Nombre(Document.Nombre_Choisi);
     if (!resultat.Page_Lumiere)
         Onglets->setTabVisible(2, false);
+    if (resultat.Nom_Image)
+        Enregistrement_Nom_Image->setText(*resultat.Nom_Image);
     Ecran->Peindre_Image();
     if (resultat.Etat == Etat_Ouverture::Refuse)
         Dialogues_.Erreur(this, QString::fromUtf8(Titre_Message), resultat.Message);
