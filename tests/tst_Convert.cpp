@@ -49,11 +49,16 @@ QByteArray Lire(const QString &Chemin)
 }
 
 const QStringList Liste_Attendue = {
+    QStringLiteral("Garsel.so\timage\tasm\tSprite + mask entrelacés (language ASM)"),
     QStringLiteral("Mervil.so\tmask\tasm\tMask (language ASM)"),
+    QStringLiteral("Ombrin.so\timage\tc\tSprite + mask entrelacés (language C)"),
     QStringLiteral("Pelkor.so\timage\tc\tGenLib (language C)"),
+    QStringLiteral("Pirnel.so\tmask\tc\tMask ET (language C)"),
     QStringLiteral("Quenda.so\tmask\tc\tMask (language C)"),
     QStringLiteral("Roskel.so\timage\tasm\tSprite (language ASM)"),
     QStringLiteral("Sauvegarde.so\timage\tcvl\tSauvegarde d'image Corvanel 3.0"),
+    QStringLiteral("Sudrak.so\tmask\tasm\tMask ET (language ASM)"),
+    QStringLiteral("Talvek.so\timage\tasm\tSprite entrelacé (language ASM)"),
     QStringLiteral("Tavisk.so\timage\tc\tSprite (language C)"),
 };
 } // namespace
@@ -127,7 +132,7 @@ private slots:
         QVERIFY(QDir::setCurrent(Dossier.path()));
         QFile::link(Dossier_Build() + QStringLiteral("/Plugin"), Chemin(QStringLiteral("Plugin")));
         Creer_Fenetres(Faux);
-        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{4});
+        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{7});
     }
     void cleanup()
     {
@@ -309,6 +314,10 @@ private slots:
         QTest::newRow("sauvegarde trop large")
             << "large.cvl" << QByteArray::fromHex("f100010004000000") << "largeur 241";
         QTest::newRow("sauvegarde absente") << "absente.cvl" << QByteArray() << "introuvable";
+        QTest::newRow("source qui ne va pas à la taille")
+            << "courte.h" << QByteArray("unsigned char S_C0[] = {0x01};")
+            << "« S_C0 » a 1 nombres de 8 bits";
+        QTest::newRow("source absente") << "absente.asm" << QByteArray() << "introuvable";
     }
     void Entree_Mauvaise()
     {
@@ -337,6 +346,39 @@ private slots:
         QCOMPARE(QDir(Chemin(QStringLiteral("cli"))).entryList(QDir::Files, QDir::Name),
                  QStringList({"bon1.c", "bon2.c"}));
         QDir(Chemin(Nom)).removeRecursively();
+    }
+
+    // A source keeps its levels; its name is the default of --nom, and its mask is saved
+    // rather than the automatic one (which here would cover every grey cell).
+    void Source_Relue_data()
+    {
+        QTest::addColumn<QStringList>("Options");
+        QTest::addColumn<QString>("Nom");
+        QTest::newRow("nom et mask de la source") << QStringList{"-n", "2"} << "Nef";
+        QTest::newRow("--nom") << QStringList{"--nom", "Autre"} << "Autre";
+    }
+    void Source_Relue()
+    {
+        QFETCH(QStringList, Options);
+        QFETCH(QString, Nom);
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
+        QFile Fichier(Chemin(QStringLiteral("entree.c")));
+        QVERIFY(Fichier.open(QIODevice::WriteOnly));
+        Fichier.write("#define Nef_HAUTEUR 2\n#define Nef_LARGEUR 3\n"
+                      "unsigned char Nef_Entrelace_Mask[] = {0x7F,0xA0,0xE0, 0xDF,0x40,0x00};\n");
+        Fichier.close();
+        const Issue Resultat =
+            Lancer(QStringList{"-p", "Tavisk", "-m", "Quenda", "-o", "cli", "entree.c"} + Options,
+                   Dossier.path());
+        QCOMPARE(Resultat.Erreur, QString());
+        QCOMPARE(Resultat.Statut, 0);
+        QCOMPARE(Lire(Chemin(QStringLiteral("cli/entree.c"))),
+                 QStringLiteral("\r\n\r\nunsigned char %1_C0[] = {0xA0,0x40};\r\n\r\n"
+                                "\r\n\r\nunsigned char %1_C1[] = {0xE0,0x00};\r\n\r\n")
+                     .arg(Nom)
+                     .toUtf8());
+        QCOMPARE(Lire(Chemin(QStringLiteral("cli/Mask_entree.c"))),
+                 QStringLiteral("unsigned char %1_Mask[] = {0x80,0x20};\r\n").arg(Nom).toUtf8());
     }
 
     void Sortie_Impossible_data()

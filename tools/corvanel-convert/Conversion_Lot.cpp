@@ -25,7 +25,8 @@ void Appuyer(Document_Image &Document, int Appuis, Action_Bandes Plus, Action_Ba
 
 // The input read into the document as the windows would: the choices made on the option and
 // light pages first, so that the picture is converted once, with them.
-QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Document)
+QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Document,
+                    Resultat_Ouverture &Ouverture)
 {
     const Choix_Conversion &Choix = Lot_.Choix;
     Document.Choisir_Nombre(Choix.Nombre_Couleur, false);
@@ -37,8 +38,7 @@ QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Do
     Document.Choisir_Conversion(Options, false);
 
     const Lecteur &Lecteur_ = Lecteur_Du_Fichier(Travail_.Entree);
-    const Resultat_Ouverture Ouverture =
-        Document.Ouvrir(Travail_.Entree, Lecteur_.Genre, Choix.Largeur, Choix.Hauteur);
+    Ouverture = Document.Ouvrir(Travail_.Entree, Lecteur_.Genre, Choix.Largeur, Choix.Hauteur);
     switch (Ouverture.Etat)
     {
     case Etat_Ouverture::Ok:
@@ -49,7 +49,8 @@ QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Do
     case Etat_Ouverture::Refuse:
         break;
     }
-    if (Lecteur_.Genre == Genre_Fichier::Sauvegarde)
+    if (Lecteur_.Genre == Genre_Fichier::Sauvegarde ||
+        Lecteur_.Genre == Genre_Fichier::Source_Sprite)
         return QStringLiteral("« %1 » : %2").arg(Travail_.Entree, Ouverture.Message);
     return Ouverture.Message;
 }
@@ -76,20 +77,25 @@ QString Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
     if (!Travail_.Erreur.isEmpty())
         return Travail_.Erreur;
     Document_Image Document;
-    const QString Erreur = Lire_Entree(Lot_, Travail_, Document);
+    Resultat_Ouverture Ouverture;
+    const QString Erreur = Lire_Entree(Lot_, Travail_, Document, Ouverture);
     if (!Erreur.isEmpty())
         return Erreur;
+    // Only the name in the code follows the input: the file names are already chosen.
+    const QString Nom =
+        !Travail_.Nom_Donne && Ouverture.Nom_Image ? *Ouverture.Nom_Image : Travail_.Nom;
 
     const Resultat_Enregistrement Image =
-        Document.Enregistrer_Image(Lot_.Plug_Image, Travail_.Chemin_Image, Travail_.Nom);
+        Document.Enregistrer_Image(Lot_.Plug_Image, Travail_.Chemin_Image, Nom);
     if (!Image.Reussi())
         return Message_Enregistrement(Image);
 
     if (Lot_.Plug_Mask)
     {
-        Document.Creer_Mask_Auto(Lot_.Fond);
+        if (!Ouverture.Mask_Lu)
+            Document.Creer_Mask_Auto(Lot_.Fond);
         const Resultat_Enregistrement Mask =
-            Document.Enregistrer_Mask(*Lot_.Plug_Mask, Travail_.Chemin_Mask, Travail_.Nom);
+            Document.Enregistrer_Mask(*Lot_.Plug_Mask, Travail_.Chemin_Mask, Nom);
         if (!Mask.Reussi())
             return Message_Enregistrement(Mask);
     }

@@ -44,9 +44,11 @@ const Definition Definitions[] = {
     {"", "lumiere", "N", "appuis sur Lumière : N fois + si N > 0, -N fois - si N < 0"},
     {"", "contraste", "N", "appuis sur Contraste, de même, après ceux de Lumière"},
     {"", "nom", "NOM",
-     "nom de l'image dans le code écrit (par défaut : le nom de l'entrée fait identifiant C)"},
+     "nom de l'image dans le code écrit (par défaut : celui que porte une source de sprite, "
+     "sinon le nom de l'entrée fait identifiant C)"},
     {"m", "mask-plugin", "NOM",
-     "écrit aussi le mask automatique avec ce plug-in, dans Mask_<nom> à côté de l'image"},
+     "écrit aussi le mask automatique (ou celui d'une source de sprite) avec ce plug-in, dans "
+     "Mask_<nom> à côté de l'image"},
     {"f", "fond", "FOND",
      "couleur de fond du mask : blanc (par défaut), gris-clair, gris-fonce, noir, ou 0 à 3"},
     {"d", "dossier-plugins", "DOSSIER",
@@ -101,7 +103,8 @@ QString Texte_Aide()
         "\nChaque entrée donne une sortie, nommée d'après l'entrée dans le dossier de sortie ;\n"
         "l'extension du plug-in est ajoutée quand le chemin ne contient aucun point, comme\n"
         "dans la fenêtre d'enregistrement. Les options des niveaux, de la lumière et du\n"
-        "contraste ne touchent pas les sauvegardes, qui gardent leurs niveaux.\n\n"
+        "contraste ne touchent pas les sauvegardes ni les sources de sprite (.c, .h, .asm),\n"
+        "qui gardent leurs niveaux.\n\n"
         "Code de sortie : 0 si toutes les entrées sont converties, 1 si l'une a échoué (les\n"
         "autres sont converties quand même), 2 pour une erreur d'utilisation.\n");
     return Texte;
@@ -470,7 +473,8 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
         Travail T;
         T.Entree = Entree;
         const QString Identifiant = Identifiant_C(QFileInfo(Entree).completeBaseName());
-        T.Nom = Option("nom") ? Valeur("nom") : Identifiant;
+        T.Nom_Donne = Option("nom");
+        T.Nom = T.Nom_Donne ? Valeur("nom") : Identifiant;
         if (Vers_Dossier)
         {
             // A name made here has no dot, so it always gets the plug-in's extension, whatever
