@@ -316,7 +316,7 @@ private slots:
         QTest::newRow("sauvegarde absente") << "absente.cvl" << QByteArray() << "introuvable";
         QTest::newRow("source qui ne va pas à la taille")
             << "courte.h" << QByteArray("unsigned char S_C0[] = {0x01};")
-            << "« S_C0 » a 1 nombres de 8 bits";
+            << "« S_C0 » a 1 nombre de 8 bits";
         QTest::newRow("source absente") << "absente.asm" << QByteArray() << "introuvable";
     }
     void Entree_Mauvaise()

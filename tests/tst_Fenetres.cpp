@@ -389,6 +389,7 @@ private slots:
             QCOMPARE(FMask->Plan_Mask[Indice(i % 3, i / 3)], mask[i]);
         }
         QCOMPARE(FMain->Enregistrement_Nom_Image->text(), QStringLiteral("Nef"));
+        QVERIFY(FMain->Button11->isEnabled());
         QCOMPARE(Onglets_Visibles(), (QList<int>{1, 2, 4, 5, 6, 7, 8}));
         QVERIFY(FEcran->isVisible());
         // Arrays that do not fit the size: a message, and the name stays.
@@ -402,6 +403,7 @@ private slots:
                      QStringLiteral("« Autre_C0 » a 2 nombres de 8 bits, il en faut 2000")),
                  qPrintable(Faux.Demandes.last().Texte));
         QCOMPARE(FMain->Enregistrement_Nom_Image->text(), QStringLiteral("Nef"));
+        QVERIFY(!FMain->Button11->isEnabled());
     }
 
     void Zoom_Borne()

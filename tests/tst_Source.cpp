@@ -144,11 +144,11 @@ private slots:
             << "« S_C0 » : accolade fermante manquante";
         QTest::newRow("trop peu de nombres")
             << Tete + "0x01};"
-            << "« S_C0 » a 1 nombres de 8 bits, il en faut 2 pour 8 x 2 "
+            << "« S_C0 » a 1 nombre de 8 bits, il en faut 2 pour 8 x 2 "
                "(taille choisie)";
         QTest::newRow("taille des constantes")
             << QByteArray("S_LARGEUR equ 16\nS_HAUTEUR equ 1\n\teven\nS_Entrelace\n\tdc.b $01\n")
-            << "« S_Entrelace » a 1 nombres de 8 bits, il en faut 4 ou 2 pour 16 x 1 (S_LARGEUR, "
+            << "« S_Entrelace » a 1 nombre de 8 bits, il en faut 4 ou 2 pour 16 x 1 (S_LARGEUR, "
                "S_HAUTEUR)";
         QTest::newRow("largeur hors limites")
             << QByteArray("#define S_LARGEUR 300\n") + Tete + "0};"

@@ -607,9 +607,10 @@ int Couches(const Tableau &T, const Cadre &C, std::initializer_list<int> Choix, 
             return N;
         Attendus << QString::number(Base * N);
     }
-    Erreur = QStringLiteral("%1 a %2 nombres de %3 bits, il en faut %4 pour %5 x %6 (%7)")
+    Erreur = QStringLiteral("%1 a %2 %3 de %4 bits, il en faut %5 pour %6 x %7 (%8)")
                  .arg(Cite(T.Nom))
                  .arg(T.Valeurs.size())
+                 .arg(T.Valeurs.size() > 1 ? QStringLiteral("nombres") : QStringLiteral("nombre"))
                  .arg(T.Bits)
                  .arg(Attendus.join(QStringLiteral(" ou ")))
                  .arg(C.Largeur)
