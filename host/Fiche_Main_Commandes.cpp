@@ -3,6 +3,7 @@
 #include "Fiche_Main.h"
 
 #include "Choix_Image.h"
+#include "Decoupage.h"
 #include "Dialogues.h"
 #include "Document_Image.h"
 #include "Fiche_Ecran.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -271,8 +273,12 @@ void TFMain::Enregistrer_Image()
         return;
     Type_Image_Enregistrement = choix->Type;
     const Plug_Info &slot = Slot_Image(Plugins, choix->Type);
-    const QString message = Titre_Enregistrement(
-        Document.Enregistrer_Image(slot, Appliquer_Extention(choix->Chemin, slot), nom));
+    const QString chemin = Appliquer_Extention(choix->Chemin, slot);
+    const QString message =
+        Decouper_Sprites->isChecked()
+            ? Titre_Planche(Enregistrer_Planche(Document, Grille(), slot,
+                                                Genre_Enregistrement::Image, chemin, nom))
+            : Titre_Enregistrement(Document.Enregistrer_Image(slot, chemin, nom));
     if (!message.isEmpty())
         setWindowTitle(message);
 }
@@ -287,9 +293,18 @@ void TFMain::Enregistrer_Mask()
         return;
     Type_Mask_Enregistrement = choix->Type;
     const Plug_Info &slot = Slot_Mask(Plugins, choix->Type);
-    const QString message = Titre_Enregistrement(
-        Document.Enregistrer_Mask(slot, Appliquer_Extention(choix->Chemin, slot), nom));
+    const QString chemin = Appliquer_Extention(choix->Chemin, slot);
+    const QString message =
+        Decouper_Sprites->isChecked()
+            ? Titre_Planche(Enregistrer_Planche(Document, Grille(), slot,
+                                                Genre_Enregistrement::Mask, chemin, nom))
+            : Titre_Enregistrement(Document.Enregistrer_Mask(slot, chemin, nom));
     if (!message.isEmpty())
         setWindowTitle(message);
+}
+
+Grille_Sprites TFMain::Grille() const
+{
+    return {Largeur_Sprite->value(), Hauteur_Sprite->value(), Ignorer_Vides->isChecked()};
 }
 } // namespace Corvanel

@@ -39,7 +39,13 @@ const Definition Definitions[] = {
      "\"TI 89\" (160 x 100, par défaut), \"TI 92\" (240 x 128), 32x32, 16x16 ou 8x8"},
     {"", "largeur", "N", "largeur personnalisée, de 1 à 240 (avec --hauteur)"},
     {"", "hauteur", "N", "hauteur personnalisée, de 1 à 128 (avec --largeur)"},
-    {"c", "couper", "", "couper l'image en haut à gauche au lieu de l'adapter à la taille"},
+    {"c", "couper", "",
+     "couper l'image en haut à gauche au lieu de l'adapter à la taille ; avec --grille, "
+     "découper la source elle-même, un pixel par point"},
+    {"g", "grille", "LxH",
+     "planche de sprites : découpe l'image en cases de L x H (1-240 x 1-128), écrites l'une "
+     "après l'autre dans la sortie, suivies de leurs tables"},
+    {"", "ignorer-vides", "", "avec --grille, n'écrit pas les cases vides"},
     {"n", "niveaux", "N", "niveaux de gris : 2, 4 (par défaut) ou 8"},
     {"", "lumiere", "N", "appuis sur Lumière : N fois + si N > 0, -N fois - si N < 0"},
     {"", "contraste", "N", "appuis sur Contraste, de même, après ceux de Lumière"},
@@ -365,6 +371,27 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
         Choix.Hauteur = Hauteur;
     }
     Choix.Adapter = !Option("couper");
+    if (Option("ignorer-vides") && !Option("grille"))
+        return Erreur_Usage(QStringLiteral("--ignorer-vides ne sert qu'avec --grille"));
+    if (Option("grille"))
+    {
+        static const QRegularExpression Forme(
+            QStringLiteral("^\\s*(\\d+)\\s*[xX\u00D7]\\s*(\\d+)\\s*$"));
+        const auto Trouve = Forme.match(Valeur("grille"));
+        int Largeur = 0;
+        int Hauteur = 0;
+        if (!Trouve.hasMatch() || !Lire_Entier(Trouve.captured(1), Largeur) ||
+            !Lire_Entier(Trouve.captured(2), Hauteur) || !Grille_Valide(Largeur, Hauteur))
+            return Erreur_Usage(QStringLiteral("grille refusée « %1 » : LxH, la largeur de 1 à "
+                                               "240 pixels et la hauteur de 1 à 128")
+                                    .arg(Valeur("grille")));
+        if (Option("couper") && (Option("taille") || Option("largeur") || Option("hauteur")))
+            return Erreur_Usage(QStringLiteral("avec --grille et --couper, la source est découpée "
+                                               "telle quelle : --taille, --largeur et --hauteur "
+                                               "n'y ont pas de sens"));
+        Lot_.Grille = Grille_Sprites{Largeur, Hauteur, Option("ignorer-vides")};
+        Lot_.Decouper_Source = Option("couper");
+    }
     if (Option("niveaux"))
     {
         int Niveaux = 0;
