@@ -1,5 +1,6 @@
 #include "Demarrage.h"
 #include "Dialogues.h"
+#include "Traductions.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -40,6 +41,8 @@ int main(int argc, char **argv)
     Application application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanel"));
     QApplication::setApplicationVersion(QStringLiteral("3.3"));
+    // Missing, Qt's dialogs stay in English: nothing else depends on it.
+    Corvanel::Charger_Traductions(application);
     Corvanel::Dialogues_Qt dialogues;
     try
     {

@@ -2,7 +2,8 @@
 # Installs what building, running and testing Corvanel need on Debian or Ubuntu; only the
 # packages that are missing are installed.
 set -euo pipefail
-paquets=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation)
+paquets=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
+    fonts-liberation)
 if [ "${1:-}" = "--tests" ]; then
     paquets+=(gcc-m68k-linux-gnu binutils-m68k-linux-gnu)
 fi
