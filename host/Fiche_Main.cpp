@@ -2,6 +2,7 @@
 
 #include "Demarrage.h"
 #include "Dialogues.h"
+#include "Emplacements.h"
 #include "Enregistrement.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Mask.h"
@@ -522,7 +523,8 @@ void TFMain::Creer_Page_A_Propos()
     Label14 = lien("Label14", Adresse_Site, 82);
     Button7 = Bouton(page, "Button7", QStringLiteral("Ouvrir l'aide"), QRect(320, 40, 130, 30));
     connect(Button7, &QPushButton::clicked, this,
-            [this] { Dialogues_.Ouvrir_Document(QStringLiteral("Documentation/index.htm")); });
+            [this]
+            { Dialogues_.Ouvrir_Document(Page_Aide(QCoreApplication::applicationDirPath())); });
 }
 
 bool TFMain::eventFilter(QObject *objet, QEvent *evenement)

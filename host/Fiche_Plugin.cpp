@@ -2,11 +2,13 @@
 
 #include "Bibliotheque.h"
 #include "Demarrage.h"
+#include "Emplacements.h"
 #include "Explorateur.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
 #include "Fiche_Mask.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFrame>
 #include <QListWidget>
@@ -52,7 +54,9 @@ TFPlugin::TFPlugin(TFMain *principal)
     connect(ListePlug, &QListWidget::itemClicked, this, &TFPlugin::ListePlugClick);
 
     // The scan runs once, here: the main window already exists and receives the tables.
-    principal->Plugins = Scanner_Plugins();
+    Dossier_Scanne = Dossier_Plugins(QCoreApplication::applicationDirPath());
+    principal->Plugins = Scanner_Dossier_Plugins(Dossier_Scanne);
+    Description->setPlainText(Texte_Dossier_Plugins(Dossier_Scanne));
     ListePlug->addItems(
         QStringList(principal->Plugins.ListePlug.begin(), principal->Plugins.ListePlug.end()));
     Table_Plug = principal->Plugins.Table_Plug;
@@ -64,7 +68,7 @@ void TFPlugin::ListePlugClick()
     Description->clear();
     if (ligne < 0 || ligne >= static_cast<int>(Table_Plug.size()))
         return;
-    const std::string chemin = Chemin_Plugin(ListePlug->item(ligne)->text());
+    const std::string chemin = Chemin_Bibliotheque(ListePlug->item(ligne)->text(), Dossier_Scanne);
     Description->setPlainText(Details_Plugin(chemin).join(QLatin1Char('\n')));
     Button2->setEnabled(Demarrer_Possible(Table_Plug[ligne].Fonction));
 }
