@@ -1,6 +1,8 @@
 #include "Demarrage.h"
 #include "Dialogues.h"
+#include "Options_Programme.h"
 #include "Traductions.h"
+#include "corvanel_version.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -38,9 +40,11 @@ public:
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> statut = Corvanel::Repondre_Options(argc, argv))
+        return *statut;
     Application application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanel"));
-    QApplication::setApplicationVersion(QStringLiteral("3.3"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVANEL_VERSION));
     // Missing, Qt's dialogs stay in English: nothing else depends on it.
     Corvanel::Charger_Traductions(application);
     Corvanel::Dialogues_Qt dialogues;
