@@ -1,7 +1,9 @@
 #include "Demarrage.h"
 #include "Dialogues.h"
+#include "Icone_Programme.h"
 #include "Options_Programme.h"
 #include "Traductions.h"
+#include "corvanel_installation.h"
 #include "corvanel_version.h"
 
 #include <QApplication>
@@ -45,6 +47,8 @@ int main(int argc, char **argv)
     Application application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanel"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANEL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(CORVANEL_ID));
+    QApplication::setWindowIcon(Corvanel::Icone_Programme());
     // Missing, Qt's dialogs stay in English: nothing else depends on it.
     Corvanel::Charger_Traductions(application);
     Corvanel::Dialogues_Qt dialogues;
