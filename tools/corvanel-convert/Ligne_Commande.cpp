@@ -6,7 +6,6 @@
 #include "Enregistrement.h"
 #include "Liste_Plugins.h"
 #include "Plan.h"
-#include "Plug_Contrat.h"
 
 #include <QCommandLineParser>
 #include <QFile>
