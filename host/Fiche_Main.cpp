@@ -3,6 +3,7 @@
 #include "Choix_Image.h"
 #include "Dialogues.h"
 #include "Document_Image.h"
+#include "Emplacements.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Mask.h"
 #include "Fiche_Plugin.h"
@@ -422,7 +423,8 @@ void TFMain::Creer_Page_A_Propos()
     Label14 = lien("Label14", Adresse_Site, 82);
     Button7 = Bouton(page, "Button7", QStringLiteral("Ouvrir l'aide"), QRect(320, 40, 130, 30));
     connect(Button7, &QPushButton::clicked, this,
-            [this] { Dialogues_.Ouvrir_Document(QStringLiteral("Documentation/index.htm")); });
+            [this]
+            { Dialogues_.Ouvrir_Document(Page_Aide(QCoreApplication::applicationDirPath())); });
 }
 
 bool TFMain::eventFilter(QObject *objet, QEvent *evenement)

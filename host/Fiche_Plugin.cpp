@@ -1,8 +1,10 @@
 #include "Fiche_Plugin.h"
 
 #include "Bibliotheque.h"
+#include "Emplacements.h"
 #include "Explorateur.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFrame>
 #include <QListWidget>
@@ -49,7 +51,9 @@ TFPlugin::TFPlugin(QWidget *principal, Resultat_Scan &Plugins, Document_Image &D
     connect(ListePlug, &QListWidget::itemClicked, this, &TFPlugin::ListePlugClick);
 
     // The scan runs once, here: the main window already exists and receives the tables.
-    Plugins = Scanner_Plugins();
+    Dossier_Scanne = Dossier_Plugins(QCoreApplication::applicationDirPath());
+    Plugins = Scanner_Dossier_Plugins(Dossier_Scanne);
+    Description->setPlainText(Texte_Dossier_Plugins(Dossier_Scanne));
     ListePlug->addItems(QStringList(Plugins.ListePlug.begin(), Plugins.ListePlug.end()));
     Table_Plug = Plugins.Table_Plug;
 }
@@ -60,7 +64,7 @@ void TFPlugin::ListePlugClick()
     Description->clear();
     if (ligne < 0 || ligne >= static_cast<int>(Table_Plug.size()))
         return;
-    const std::string chemin = Chemin_Plugin(ListePlug->item(ligne)->text());
+    const std::string chemin = Chemin_Bibliotheque(ListePlug->item(ligne)->text(), Dossier_Scanne);
     Description->setPlainText(Details_Plugin(chemin).join(QLatin1Char('\n')));
     Button2->setEnabled(Demarrer_Possible(Table_Plug[ligne].Fonction));
 }

@@ -26,6 +26,7 @@ public:
     QListWidget *ListePlug;
     QPlainTextEdit *Description;
     std::array<Entree_Plug, Capacite_Liste_Plug> Table_Plug{};
+    QString Dossier_Scanne; // the folder whose libraries are listed
 
     void ListePlugClick();
     void Demarrer();

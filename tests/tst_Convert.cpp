@@ -439,23 +439,30 @@ private slots:
         QTest::addColumn<QStringList>("Arguments");
         QTest::addColumn<QString>("Dossier_Courant"); // relative to the test folder
         QTest::addColumn<QStringList>("Lignes");      // empty: checked below by their start
+        QTest::addColumn<QString>("Dossier_Liste");   // the folder a list names first
+        const QString Ici = QFileInfo(Dossier.path()).canonicalFilePath(); // as getcwd gives it
         QTest::newRow("--version")
-            << QStringList{"--version"} << "." << QStringList{"corvanel-convert 3.3"};
-        QTest::newRow("--help") << QStringList{"--help"} << "." << QStringList();
-        QTest::newRow("-h") << QStringList{"-h", "-p", "Nul"} << "." << QStringList();
-        QTest::newRow("plug-ins du dossier courant") << QStringList{"-L"} << "." << Liste_Attendue;
+            << QStringList{"--version"} << "." << QStringList{"corvanel-convert 3.3"} << QString();
+        QTest::newRow("--help") << QStringList{"--help"} << "." << QStringList() << QString();
+        QTest::newRow("-h") << QStringList{"-h", "-p", "Nul"} << "." << QStringList() << QString();
+        QTest::newRow("plug-ins du dossier courant")
+            << QStringList{"-L"} << "." << Liste_Attendue << Ici + QStringLiteral("/Plugin");
         // The list asks each library its kind: a relative folder not called Plugin must load.
         QTest::newRow("plug-ins d'un dossier donné")
             << QStringList{"--lister-plugins", "--dossier-plugins=../autres"} << "vide"
-            << Liste_Attendue;
+            << Liste_Attendue << Ici + QStringLiteral("/autres");
         QTest::newRow("plug-ins à côté du programme")
-            << QStringList{"-L"} << "vide" << Liste_Attendue;
+            << QStringList{"-L"} << "vide" << Liste_Attendue
+            << QFileInfo(Dossier_Build()).canonicalFilePath() + QStringLiteral("/Plugin");
     }
     void Aide_Version_Liste()
     {
         QFETCH(QStringList, Arguments);
         QFETCH(QString, Dossier_Courant);
         QFETCH(QStringList, Lignes);
+        QFETCH(QString, Dossier_Liste);
+        if (!Dossier_Liste.isEmpty())
+            Lignes.prepend(QStringLiteral("Dossier des plug-ins : ") + Dossier_Liste);
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("vide")));
         QFile::link(Dossier_Build() + QStringLiteral("/Plugin"), Chemin(QStringLiteral("autres")));
         const Issue Resultat = Lancer(Arguments, Chemin(Dossier_Courant));

@@ -242,6 +242,9 @@ private slots:
         Demarrer({QStringLiteral("Sauvegarde")},
                  {QStringLiteral("Essai_App"), QStringLiteral("Essai_32")});
         QCOMPARE(FPlugin->ListePlug->count(), 3);
+        QCOMPARE(FPlugin->Description->toPlainText(),
+                 QStringLiteral("Dossier des plug-ins : ") +
+                     QDir::current().absoluteFilePath(QStringLiteral("Plugin")));
         const auto choisir = [](int ligne)
         {
             FPlugin->ListePlug->setCurrentRow(ligne);

@@ -3,6 +3,7 @@
 // from a real Plugin folder.
 #include "Bibliotheque.h"
 #include "Cp1252.h"
+#include "Emplacements.h"
 #include "Enregistrement.h"
 #include "Explorateur.h"
 #include "Lecture_Sauvegarde.h"
@@ -98,6 +99,8 @@ private slots:
     void Scan_Sixieme_Mask();
     void Scan_Nom_De_Fichier_data();
     void Scan_Nom_De_Fichier();
+    void Emplacements_data();
+    void Emplacements();
 
     void Details_data();
     void Details();
@@ -139,6 +142,46 @@ void Tst_Registre::cleanup()
 }
 
 // ---- The scan
+
+// The current folder's Plugin and help page win; the installed ones, found from the program's
+// folder, only stand in for missing ones.
+void Tst_Registre::Emplacements_data()
+{
+    QTest::addColumn<bool>("Local");
+    QTest::addColumn<bool>("Installe");
+    QTest::newRow("dossier courant seul") << true << false;
+    QTest::newRow("dossier courant et installation") << true << true;
+    QTest::newRow("installation seule") << false << true;
+    QTest::newRow("ni l'un ni l'autre") << false << false;
+}
+
+void Tst_Registre::Emplacements()
+{
+    QFETCH(bool, Local);
+    QFETCH(bool, Installe);
+    const QString Programme = Temporaire->filePath(QStringLiteral("prefixe/bin"));
+    QVERIFY(QDir().mkpath(Programme));
+    const QString Plugins_Installes = Dossier_Plugins_Installe(Programme);
+    const QString Aide_Installee = Page_Aide_Installee(Programme);
+    QVERIFY(Plugins_Installes.startsWith(Temporaire->filePath(QStringLiteral("prefixe/"))));
+    if (Installe)
+    {
+        QVERIFY(QDir().mkpath(Plugins_Installes));
+        QVERIFY(QDir().mkpath(QFileInfo(Aide_Installee).path()));
+        Ecrire(Aide_Installee, "aide");
+    }
+    if (Local)
+    {
+        QVERIFY(QDir().mkpath(QStringLiteral("Documentation")));
+        Ecrire(QStringLiteral("Documentation/index.htm"), "aide");
+    }
+    else
+        QVERIFY(QDir().rmdir(QStringLiteral("Plugin")));
+    const bool Repli = !Local && Installe;
+    QCOMPARE(Dossier_Plugins(Programme), Repli ? Plugins_Installes : QStringLiteral("Plugin"));
+    QCOMPARE(Page_Aide(Programme),
+             Repli ? Aide_Installee : QStringLiteral("Documentation/index.htm"));
+}
 
 void Tst_Registre::Scan_Sans_Plugin_data()
 {

@@ -3,9 +3,10 @@
 #include "Bibliotheque.h"
 #include "Choix_Image.h"
 #include "Cp1252.h"
+#include "Emplacements.h"
 #include "Enregistrement.h"
+#include "Liste_Plugins.h"
 #include "Plan.h"
-#include "Plug_Contrat.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -57,8 +58,9 @@ const Definition Definitions[] = {
      "couleur de fond du mask : blanc (par défaut), gris-clair, gris-fonce, noir, ou 0 à 3"},
     {"d", "dossier-plugins", "DOSSIER",
      "dossier des plug-ins ; par défaut Plugin dans le dossier courant, sinon Plugin à côté "
-     "du programme"},
-    {"L", "lister-plugins", "", "affiche les plug-ins trouvés, leur genre et leur extension"},
+     "du programme, sinon celui de l'installation"},
+    {"L", "lister-plugins", "",
+     "affiche le dossier des plug-ins, puis les plug-ins trouvés, leur genre et leur extension"},
     {"j", "taches", "N", "conversions menées en même temps (par défaut : une par cœur)"},
     {"h", "help", "", "affiche cette aide et termine"},
     {"", "version", "", "affiche la version et termine"},
@@ -199,47 +201,6 @@ QString Noms_Offerts(const std::array<Plug_Info, Capacite> &Liste, std::uint8_t 
         Noms << QStringLiteral("%1 (%2)").arg(Nom_Bibliotheque(Liste[i]),
                                               Depuis_Cp1252(Liste[i].Nom));
     return Noms.join(QStringLiteral(", "));
-}
-
-QString Texte_Genre(std::int32_t Genre)
-{
-    const bool Image = (Genre & Plug::Genre_Image) != 0;
-    const bool Mask = (Genre & Plug::Genre_Mask) != 0;
-    if (Image && Mask)
-        return QStringLiteral("image+mask");
-    if (Image)
-        return QStringLiteral("image");
-    if (Mask)
-        return QStringLiteral("mask");
-    if (Genre == Plug::Genre_Application)
-        return QStringLiteral("application");
-    if (Genre == 0)
-        return QStringLiteral("aucun");
-    return QStringLiteral("genre %1").arg(Genre);
-}
-
-// One line per library: file, kind, extension and the name shown in the save dialogs.
-QString Lister_Plugins(const Resultat_Scan &Scan, const QString &Dossier)
-{
-    QString Texte;
-    for (std::size_t i = 0; i < Scan.ListePlug.size(); ++i)
-    {
-        const Entree_Plug &Entree = Scan.Table_Plug[i];
-        const Plug_Info *Slot = nullptr;
-        for (std::uint8_t k = 0; k < Scan.Nombre_Plug_Image && !Slot; ++k)
-            if (Scan.Liste_Plug_Image[k].Fichier == Entree.Fichier)
-                Slot = &Scan.Liste_Plug_Image[k];
-        for (std::uint8_t k = 0; k < Scan.Nombre_Plug_Mask && !Slot; ++k)
-            if (Scan.Liste_Plug_Mask[k].Fichier == Entree.Fichier)
-                Slot = &Scan.Liste_Plug_Mask[k];
-        Texte += QStringLiteral("%1\t%2\t%3\t%4\n")
-                     .arg(Scan.ListePlug[i], Texte_Genre(Entree.Fonction),
-                          Slot ? Depuis_Cp1252(Slot->Extention) : QStringLiteral("-"),
-                          Slot ? Depuis_Cp1252(Slot->Nom) : QString());
-    }
-    if (Scan.ListePlug.empty())
-        Texte = QStringLiteral("Aucun plug-in dans « %1 ».\n").arg(Dossier);
-    return Texte;
 }
 
 QString Joindre(const QString &Dossier, const QString &Nom)
@@ -432,8 +393,10 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
     }
     else if (QFileInfo(QLatin1String(Dossier_Plugin)).isDir())
         Dossier = QLatin1String(Dossier_Plugin);
-    else
+    else if (QFileInfo(Joindre(Dossier_Programme, QLatin1String(Dossier_Plugin))).isDir())
         Dossier = Joindre(Dossier_Programme, QLatin1String(Dossier_Plugin));
+    else
+        Dossier = Dossier_Plugins_Installe(Dossier_Programme);
     const Resultat_Scan Scan = Scanner_Dossier_Plugins(Dossier);
 
     const QStringList Entrees = Parseur.positionalArguments();
