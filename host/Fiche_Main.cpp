@@ -38,6 +38,7 @@ const QString Filtre_Ouvrir =
                    "Autres images (*.png *.gif *.jpg *.jpeg)|*.png;*.gif;*.jpg;*.jpeg");
 const QString Adresse_Mail = QStringLiteral("corvanel@example.org");
 const QString Adresse_Site = QStringLiteral("https://corvanel.example.org");
+const QString Texte_Attente = QStringLiteral("Le plug-in enregistre le fichier…");
 
 template <typename T> T *Nommer(T *objet, const char *nom)
 {
@@ -665,9 +666,9 @@ void TFMain::Enregistrer_Image()
     Type_Image_Enregistrement = choix->Type;
     const Plug_Info &slot = Slot_Image(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
-    const QString message = Titre_Enregistrement(
-        Corvanel::Enregistrer_Image(slot, chemin, nom, FEcran->Nombre_Couleur, FEcran->Plan_Image,
-                                    FEcran->Hauteur_Image, FEcran->Largeur_Image));
+    const QString message = Titre_Enregistrement(Corvanel::Enregistrer_Image(
+        slot, chemin, nom, FEcran->Nombre_Couleur, FEcran->Plan_Image, FEcran->Hauteur_Image,
+        FEcran->Largeur_Image, Options_Fenetre(Dialogues_, this, Texte_Attente)));
     if (!message.isEmpty())
         setWindowTitle(message);
 }
@@ -684,7 +685,8 @@ void TFMain::Enregistrer_Mask()
     const Plug_Info &slot = Slot_Mask(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
     const QString message = Titre_Enregistrement(Corvanel::Enregistrer_Mask(
-        slot, chemin, nom, FMask->Plan_Mask, FEcran->Hauteur_Image, FEcran->Largeur_Image));
+        slot, chemin, nom, FMask->Plan_Mask, FEcran->Hauteur_Image, FEcran->Largeur_Image,
+        Options_Fenetre(Dialogues_, this, Texte_Attente)));
     if (!message.isEmpty())
         setWindowTitle(message);
 }

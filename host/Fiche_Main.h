@@ -107,6 +107,7 @@ public:
     void Enregistrer_Image();
     void Enregistrer_Mask();
     void Choisir_Outil(int numero);
+    Dialogues &Dialogues_Fenetres() { return Dialogues_; }
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;

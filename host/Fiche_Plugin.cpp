@@ -2,6 +2,7 @@
 
 #include "Bibliotheque.h"
 #include "Demarrage.h"
+#include "Dialogues.h"
 #include "Explorateur.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
@@ -65,7 +66,7 @@ void TFPlugin::ListePlugClick()
     if (ligne < 0 || ligne >= static_cast<int>(Table_Plug.size()))
         return;
     const std::string chemin = Chemin_Plugin(ListePlug->item(ligne)->text());
-    Description->setPlainText(Details_Plugin(chemin).join(QLatin1Char('\n')));
+    Description->setPlainText(Details_Plugin(Table_Plug[ligne], chemin).join(QLatin1Char('\n')));
     Button2->setEnabled(Demarrer_Possible(Table_Plug[ligne].Fonction));
 }
 
@@ -77,7 +78,9 @@ void TFPlugin::Demarrer()
     TFEcran &ecran = *FEcran;
     const Resultat_Demarrage resultat =
         Demarrer_Plugin(Table_Plug[ligne], ecran.Nombre_Couleur, ecran.Plan_Image,
-                        ecran.Hauteur_Image, ecran.Largeur_Image);
+                        ecran.Hauteur_Image, ecran.Largeur_Image,
+                        Options_Fenetre(FMain->Dialogues_Fenetres(), this,
+                                        QStringLiteral("Le plug-in travaille…")));
     if (!resultat.Message.isEmpty())
         setWindowTitle(resultat.Message);
     if (resultat.Lance)
