@@ -80,8 +80,9 @@ QString Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
     if (!Erreur.isEmpty())
         return Erreur;
 
+    const Options_Appel Options{Lot_.Delai_Plugin, {}};
     const Resultat_Enregistrement Image =
-        Document.Enregistrer_Image(Lot_.Plug_Image, Travail_.Chemin_Image, Travail_.Nom);
+        Document.Enregistrer_Image(Lot_.Plug_Image, Travail_.Chemin_Image, Travail_.Nom, Options);
     if (!Image.Reussi())
         return Message_Enregistrement(Image);
 
@@ -89,7 +90,7 @@ QString Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
     {
         Document.Creer_Mask_Auto(Lot_.Fond);
         const Resultat_Enregistrement Mask =
-            Document.Enregistrer_Mask(*Lot_.Plug_Mask, Travail_.Chemin_Mask, Travail_.Nom);
+            Document.Enregistrer_Mask(*Lot_.Plug_Mask, Travail_.Chemin_Mask, Travail_.Nom, Options);
         if (!Mask.Reussi())
             return Message_Enregistrement(Mask);
     }
