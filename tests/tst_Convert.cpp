@@ -500,9 +500,8 @@ private slots:
         QTest::newRow("enregistrement qui plante")
             << QStringList{"-p", "Essai_Go_Plante"} << 1
             << QStringList{"« cli/a.gp » avec Essai_Go_Plante.so : Problème d'enregistrement. (le "
-                           "plug-in a " +
-                               Plante,
-                           "« cli/Bloque.gp »"}
+                           "plug-in ",
+                           Plante, "« cli/Bloque.gp »"}
             << QStringList{"a.gp"} << 20000;
         QTest::newRow("enregistrement qui ne finit pas")
             << QStringList{"-p", "Essai_Image", "--delai-plugin", "1"} << 1
@@ -511,7 +510,7 @@ private slots:
             << QStringList{"a.c", "a.gp"} << 20000;
         QTest::newRow("examen qui plante")
             << QStringList{"-p", "Essai_Nom_Plante"} << 1
-            << QStringList{"« Essai_Nom_Plante » est inutilisable : le plug-in a " + Plante}
+            << QStringList{"« Essai_Nom_Plante » est inutilisable : le plug-in ", Plante}
             << QStringList{"a.gp"} << 20000;
         QTest::newRow("liste") << QStringList{"-L"} << 0
                                << QStringList{"Essai_Fonction_Abort.so\tarrêté\t-\tle plug-in "

@@ -9,6 +9,8 @@ namespace
 {
 constexpr std::uint32_t Sans_Compression = 0;
 constexpr std::uint32_t Champs_De_Bits = 3;
+// Beyond this the decoder refuses the picture anyway; within it the sizes below cannot overflow.
+constexpr std::int64_t Cote_Calculable = 1 << 20;
 
 std::uint32_t Mot(const QByteArray &Octets, int Position, int Taille)
 {
@@ -86,7 +88,8 @@ Entete_Bitmap Lire_Entete_Bitmap(const QByteArray &Debut)
                                    Entete.Bits == 24 || Seize_Ou_32;
     if ((Entete.Compression == Sans_Compression ||
          (Entete.Compression == Champs_De_Bits && Seize_Ou_32)) &&
-        Profondeur_Connue && Entete.Largeur > 0 && Entete.Hauteur > 0)
+        Profondeur_Connue && Entete.Largeur > 0 && Entete.Hauteur > 0 &&
+        Entete.Largeur <= Cote_Calculable && Entete.Hauteur <= Cote_Calculable)
     {
         // Rows are padded to 4 bytes; a last row without its padding is still whole.
         const std::uint64_t Bits_Ligne =
