@@ -85,6 +85,18 @@ struct Bitmap
     }
 };
 
+// The bytes as a file of a folder of their own, decoded as a bitmap.
+Resultat_Decodage Decoder_Octets(const QByteArray &octets)
+{
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("image.bmp"));
+    QFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size())
+        return {};
+    f.close();
+    return Decoder_Image(chemin, true);
+}
+
 QByteArray Lignes_Remplies(const QList<QByteArray> &lignes)
 {
     QByteArray tout;
@@ -436,13 +448,7 @@ void Tst_Image::Bitmaps_data()
 void Tst_Image::Bitmaps()
 {
     QFETCH(QByteArray, fichier);
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(QStringLiteral("image.bmp"));
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(fichier);
-    f.close();
-    const Resultat_Decodage decode = Decoder_Image(chemin, true);
+    const Resultat_Decodage decode = Decoder_Octets(fichier);
     QVERIFY2(!decode.Image.isNull(), qPrintable(decode.Erreur));
     QCOMPARE(decode.Image.size(), QSize(4, 2));
     Plan plan{};
@@ -471,55 +477,37 @@ void Tst_Image::Canaux_Exacts_data()
                 pixels.append(char(v >> (8 * i)));
         return Lignes_Remplies({pixels});
     };
+    // Bit fields unless the masks are empty; info 108 or 124 puts them in the header.
+    const auto bmp =
+        [&](int bits, const QList<quint32> &valeurs, const QList<quint32> &masques, int info = 40)
+    {
+        return Bitmap{4,       1,   bits, masques.isEmpty() ? 0 : 3, {}, ligne(bits / 8, valeurs),
+                      masques, info}
+            .Octets();
+    };
     const QList<QRgb> en_5 = {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(132, 132, 132),
                               qRgb(8, 8, 8)};
     const QList<quint32> p555 = {0x7FFF, 0, 0x4210, 0x0421};
-    QTest::newRow("5-5-5 sans champs")
-        << Bitmap{4, 1, 16, 0, {}, ligne(2, p555), {}}.Octets() << en_5;
-    QTest::newRow("5-5-5 champs")
-        << Bitmap{4, 1, 16, 3, {}, ligne(2, p555), {0x7C00, 0x03E0, 0x001F}}.Octets() << en_5;
+    QTest::newRow("5-5-5 sans champs") << bmp(16, p555, {}) << en_5;
+    QTest::newRow("5-5-5 champs") << bmp(16, p555, {0x7C00, 0x03E0, 0x001F}) << en_5;
     const QList<quint32> p565 = {0xFFFF, 0, 0x8410, 0x0821};
+    const QList<quint32> m565 = {0xF800, 0x07E0, 0x001F};
     const QList<QRgb> en_565 = {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(132, 130, 132),
                                 qRgb(8, 4, 8)};
-    QTest::newRow("5-6-5 champs")
-        << Bitmap{4, 1, 16, 3, {}, ligne(2, p565), {0xF800, 0x07E0, 0x001F}}.Octets() << en_565;
-    QTest::newRow("5-6-5 en-tete V4")
-        << Bitmap{4, 1, 16, 3, {}, ligne(2, p565), {0xF800, 0x07E0, 0x001F, 0}, 108}.Octets()
-        << en_565;
+    QTest::newRow("5-6-5 champs") << bmp(16, p565, m565) << en_565;
+    QTest::newRow("5-6-5 en-tete V4") << bmp(16, p565, m565 + QList<quint32>{0}, 108) << en_565;
     QTest::newRow("4-4-4-4 alpha en-tete V5")
-        << Bitmap{4,
-                  1,
-                  16,
-                  3,
-                  {},
-                  ligne(2, {0xFFFF, 0xF000, 0x8888, 0x1111}),
-                  {0x0F00, 0x00F0, 0x000F, 0xF000},
-                  124}
-               .Octets()
+        << bmp(16, {0xFFFF, 0xF000, 0x8888, 0x1111}, {0x0F00, 0x00F0, 0x000F, 0xF000}, 124)
         << QList<QRgb>{qRgba(255, 255, 255, 255), qRgba(0, 0, 0, 255), qRgba(136, 136, 136, 136),
                        qRgba(17, 17, 17, 17)};
     QTest::newRow("6-6-6 sur 32 bits")
-        << Bitmap{4,
-                  1,
-                  32,
-                  3,
-                  {},
-                  ligne(4, {0x3FFFF, 0, 0x20820, 0x01041}),
-                  {0x3F000, 0x00FC0, 0x0003F}}
-               .Octets()
+        << bmp(32, {0x3FFFF, 0, 0x20820, 0x01041}, {0x3F000, 0x00FC0, 0x0003F})
         << QList<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(130, 130, 130), qRgb(4, 4, 4)};
-    QTest::newRow("1-1-1") << Bitmap{4, 1, 16, 3, {}, ligne(2, {7, 0, 5, 2}), {4, 2, 1}}.Octets()
+    QTest::newRow("1-1-1") << bmp(16, {7, 0, 5, 2}, {4, 2, 1})
                            << QList<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 0, 255),
                                           qRgb(0, 255, 0)};
     QTest::newRow("8-8-8 sur 32 bits")
-        << Bitmap{4,
-                  1,
-                  32,
-                  3,
-                  {},
-                  ligne(4, {0xFFFFFF, 0, 0x808080, 0x010101}),
-                  {0xFF0000, 0x00FF00, 0x0000FF}}
-               .Octets()
+        << bmp(32, {0xFFFFFF, 0, 0x808080, 0x010101}, {0xFF0000, 0x00FF00, 0x0000FF})
         << QList<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(128, 128, 128), qRgb(1, 1, 1)};
 }
 
@@ -527,13 +515,7 @@ void Tst_Image::Canaux_Exacts()
 {
     QFETCH(QByteArray, fichier);
     QFETCH(QList<QRgb>, attendu);
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(QStringLiteral("image.bmp"));
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(fichier);
-    f.close();
-    const Resultat_Decodage decode = Decoder_Image(chemin, true);
+    const Resultat_Decodage decode = Decoder_Octets(fichier);
     QVERIFY2(!decode.Image.isNull(), qPrintable(decode.Erreur));
     QList<QRgb> lu;
     for (int x = 0; x < 4; ++x)

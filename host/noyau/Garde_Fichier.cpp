@@ -186,6 +186,13 @@ bool Garde_Fichier::Copier()
     return Copie_Fd >= 0;
 }
 
+void Garde_Fichier::Oublier_Copie()
+{
+    close(Copie_Fd);
+    Copie_Fd = -1;
+    unlink(Cache.c_str());
+}
+
 void Garde_Fichier::Valider()
 {
     switch (Mode_)
@@ -205,9 +212,7 @@ void Garde_Fichier::Valider()
         break;
     }
     case Mode::Copie:
-        close(Copie_Fd);
-        Copie_Fd = -1;
-        unlink(Cache.c_str());
+        Oublier_Copie();
         break;
     case Mode::Rien:
     case Mode::Absent:
@@ -263,9 +268,7 @@ bool Garde_Fichier::Retablir()
         struct stat Apres;
         if (stat(Cible.c_str(), &Apres) == 0 && Meme_Fichier_Inchange(Avant_, Apres))
         {
-            close(Copie_Fd);
-            Copie_Fd = -1;
-            unlink(Cache.c_str());
+            Oublier_Copie();
             break;
         }
         const int Fd =
@@ -282,9 +285,7 @@ bool Garde_Fichier::Retablir()
             Rendu = false;
             break;
         }
-        close(Copie_Fd);
-        Copie_Fd = -1;
-        unlink(Cache.c_str());
+        Oublier_Copie();
         break;
     }
     case Mode::Rien:

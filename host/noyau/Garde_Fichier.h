@@ -47,6 +47,7 @@ private:
         Regle,       // settled
     };
     bool Copier();
+    void Oublier_Copie();
     void Supprimer_Cree();
 
     std::string Chemin_;

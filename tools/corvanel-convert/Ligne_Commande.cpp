@@ -199,6 +199,17 @@ QString Noms_Offerts(const std::array<Plug_Info, Capacite> &Liste, std::uint8_t 
     return Noms.join(QStringLiteral(", "));
 }
 
+template <std::size_t Capacite>
+Analyse Introuvable(const char *Genre, const QString &Nom, const QString &Dossier,
+                    const std::array<Plug_Info, Capacite> &Liste, std::uint8_t Nombre)
+{
+    return Erreur_Usage(
+        QStringLiteral("plug-in %1 introuvable « %2 » dans « %3 »%4")
+            .arg(QString::fromUtf8(Genre), Nom, Dossier,
+                 Nombre == 0 ? QString()
+                             : QStringLiteral(" ; offerts : ") + Noms_Offerts(Liste, Nombre)));
+}
+
 QString Texte_Genre(const Entree_Plug &Entree)
 {
     switch (Entree.Echec)
@@ -521,13 +532,8 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
             return Erreur_Usage(QStringLiteral("« %1 » enregistre des masks : il va avec "
                                                "--mask-plugin")
                                     .arg(Valeur("plugin")));
-        return Erreur_Usage(QStringLiteral("plug-in d'image introuvable « %1 » dans « %2 »%3")
-                                .arg(Valeur("plugin"), Dossier,
-                                     Pour_Image.Nombre_Plug_Image == 0
-                                         ? QString()
-                                         : QStringLiteral(" ; offerts : ") +
-                                               Noms_Offerts(Pour_Image.Liste_Plug_Image,
-                                                            Pour_Image.Nombre_Plug_Image)));
+        return Introuvable("d'image", Valeur("plugin"), Dossier, Pour_Image.Liste_Plug_Image,
+                           Pour_Image.Nombre_Plug_Image);
     }
     Lot_.Plug_Image = *Image;
     if (Option("mask-plugin"))
@@ -535,13 +541,8 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
         const Plug_Info *Mask = Choisir(Pour_Mask.Liste_Plug_Mask, Pour_Mask.Nombre_Plug_Mask,
                                         Valeur("mask-plugin"), !Fichier_Mask.isEmpty());
         if (!Mask)
-            return Erreur_Usage(QStringLiteral("plug-in de mask introuvable « %1 » dans « %2 »%3")
-                                    .arg(Valeur("mask-plugin"), Dossier,
-                                         Pour_Mask.Nombre_Plug_Mask == 0
-                                             ? QString()
-                                             : QStringLiteral(" ; offerts : ") +
-                                                   Noms_Offerts(Pour_Mask.Liste_Plug_Mask,
-                                                                Pour_Mask.Nombre_Plug_Mask)));
+            return Introuvable("de mask", Valeur("mask-plugin"), Dossier, Pour_Mask.Liste_Plug_Mask,
+                               Pour_Mask.Nombre_Plug_Mask);
         Lot_.Plug_Mask = *Mask;
     }
 
