@@ -11,6 +11,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sys/socket.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -73,6 +74,21 @@ std::string Secondes(milliseconds Duree)
 bool Attendre_Fin(pid_t Pid, int &Statut, milliseconds Limite)
 {
     const auto Fin = Horloge::now() + Limite;
+#if defined(SYS_pidfd_open)
+    // Woken the moment it ends, where the system can tell; otherwise by looking again and again.
+    const int Fd_Processus = static_cast<int>(syscall(SYS_pidfd_open, Pid, 0));
+    if (Fd_Processus >= 0)
+    {
+        pollfd Attendu{Fd_Processus, POLLIN, 0};
+        int Prets;
+        do
+            Prets = poll(&Attendu, 1, static_cast<int>(Limite.count()));
+        while (Prets < 0 && errno == EINTR);
+        close(Fd_Processus);
+        if (Prets == 0)
+            return false;
+    }
+#endif
     auto Pause = std::chrono::microseconds(20);
     for (;;)
     {
