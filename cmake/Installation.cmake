@@ -19,16 +19,16 @@ if(CMAKE_STRIP)
 endif()
 install(TARGETS corvanel-convert RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-install(FILES ${CMAKE_SOURCE_DIR}/Documentation/index.htm DESTINATION ${CORVANEL_INSTALL_HELPDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/Documentation/index.htm DESTINATION ${CORVANEL_INSTALL_HELPDIR})
 
-set(corvanel_installation ${CMAKE_SOURCE_DIR}/installation)
+set(corvanel_installation ${PROJECT_SOURCE_DIR}/installation)
 install(FILES ${corvanel_installation}/${CORVANEL_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${corvanel_installation}/${CORVANEL_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(DIRECTORY ${CMAKE_BINARY_DIR}/icones/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(DIRECTORY ${PROJECT_BINARY_DIR}/icones/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 foreach(page corvanel.1 corvanel-convert.1)
-    configure_file(${corvanel_installation}/${page}.in ${CMAKE_BINARY_DIR}/installation/${page}
+    configure_file(${corvanel_installation}/${page}.in ${PROJECT_BINARY_DIR}/installation/${page}
                    @ONLY)
-    install(FILES ${CMAKE_BINARY_DIR}/installation/${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${PROJECT_BINARY_DIR}/installation/${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()

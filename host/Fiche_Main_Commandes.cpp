@@ -27,6 +27,8 @@ namespace Corvanel
 {
 namespace
 {
+const QString Texte_Attente = QStringLiteral("Le plug-in enregistre le fichier…");
+
 long Lire_Entier(const QString &texte)
 {
     return static_cast<long>(Lire_Decimal(texte).Valeur);
@@ -274,11 +276,12 @@ void TFMain::Enregistrer_Image()
     Type_Image_Enregistrement = choix->Type;
     const Plug_Info &slot = Slot_Image(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
+    const Options_Appel attente = Options_Fenetre(Dialogues_, this, Texte_Attente);
     const QString message =
         Decouper_Sprites->isChecked()
             ? Titre_Planche(Enregistrer_Planche(Document, Grille(), slot,
-                                                Genre_Enregistrement::Image, chemin, nom))
-            : Titre_Enregistrement(Document.Enregistrer_Image(slot, chemin, nom));
+                                                Genre_Enregistrement::Image, chemin, nom, attente))
+            : Titre_Enregistrement(Document.Enregistrer_Image(slot, chemin, nom, attente));
     if (!message.isEmpty())
         setWindowTitle(message);
 }
@@ -294,11 +297,12 @@ void TFMain::Enregistrer_Mask()
     Type_Mask_Enregistrement = choix->Type;
     const Plug_Info &slot = Slot_Mask(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
+    const Options_Appel attente = Options_Fenetre(Dialogues_, this, Texte_Attente);
     const QString message =
         Decouper_Sprites->isChecked()
             ? Titre_Planche(Enregistrer_Planche(Document, Grille(), slot,
-                                                Genre_Enregistrement::Mask, chemin, nom))
-            : Titre_Enregistrement(Document.Enregistrer_Mask(slot, chemin, nom));
+                                                Genre_Enregistrement::Mask, chemin, nom, attente))
+            : Titre_Enregistrement(Document.Enregistrer_Mask(slot, chemin, nom, attente));
     if (!message.isEmpty())
         setWindowTitle(message);
 }

@@ -1,6 +1,7 @@
 #include "Fiche_Plugin.h"
 
 #include "Bibliotheque.h"
+#include "Dialogues.h"
 #include "Emplacements.h"
 #include "Explorateur.h"
 
@@ -14,9 +15,10 @@
 
 namespace Corvanel
 {
-TFPlugin::TFPlugin(QWidget *principal, Resultat_Scan &Plugins, Document_Image &Document)
+TFPlugin::TFPlugin(QWidget *principal, Dialogues &Dialogues_Fenetre, Resultat_Scan &Plugins,
+                   Document_Image &Document)
     : QDialog(principal, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      Document_(Document)
+      Dialogues_(Dialogues_Fenetre), Document_(Document)
 {
     setObjectName(QStringLiteral("FPlugin"));
     setWindowTitle(QStringLiteral("Explorateur de Plug-in"));
@@ -65,7 +67,7 @@ void TFPlugin::ListePlugClick()
     if (ligne < 0 || ligne >= static_cast<int>(Table_Plug.size()))
         return;
     const std::string chemin = Chemin_Bibliotheque(ListePlug->item(ligne)->text(), Dossier_Scanne);
-    Description->setPlainText(Details_Plugin(chemin).join(QLatin1Char('\n')));
+    Description->setPlainText(Details_Plugin(Table_Plug[ligne], chemin).join(QLatin1Char('\n')));
     Button2->setEnabled(Demarrer_Possible(Table_Plug[ligne].Fonction));
 }
 
@@ -77,7 +79,8 @@ void TFPlugin::Demarrer()
     Document_Image &document = Document_;
     const Resultat_Demarrage resultat =
         Demarrer_Plugin(Table_Plug[ligne], document.Nombre_Couleur, document.Plan_Image,
-                        document.Hauteur_Image, document.Largeur_Image);
+                        document.Hauteur_Image, document.Largeur_Image,
+                        Options_Fenetre(Dialogues_, this, QStringLiteral("Le plug-in travaille…")));
     if (!resultat.Message.isEmpty())
         setWindowTitle(resultat.Message);
     if (resultat.Lance)

@@ -204,10 +204,11 @@ namespace
 {
 Resultat_Enregistrement Enregistrer_Cellule(const Document_Image &Cellule, const Plug_Info &Slot,
                                             Genre_Enregistrement Genre, const QString &Chemin,
-                                            const QString &Nom)
+                                            const QString &Nom, const Options_Appel &Options)
 {
-    return Genre == Genre_Enregistrement::Mask ? Cellule.Enregistrer_Mask(Slot, Chemin, Nom)
-                                               : Cellule.Enregistrer_Image(Slot, Chemin, Nom);
+    return Genre == Genre_Enregistrement::Mask
+               ? Cellule.Enregistrer_Mask(Slot, Chemin, Nom, Options)
+               : Cellule.Enregistrer_Image(Slot, Chemin, Nom, Options);
 }
 
 Resultat_Enregistrement Echec_Fichier(const Plug_Info &Slot, Genre_Enregistrement Genre,
@@ -225,7 +226,8 @@ Resultat_Enregistrement Echec_Fichier(const Plug_Info &Slot, Genre_Enregistremen
 
 Resultat_Planche Enregistrer_Planche(int Nombre, const std::function<Document_Image(int)> &Case,
                                      const Plug_Info &Slot, Genre_Enregistrement Genre,
-                                     const QString &Chemin, const QString &Nom, bool Ignorer_Vides)
+                                     const QString &Chemin, const QString &Nom, bool Ignorer_Vides,
+                                     const Options_Appel &Options)
 {
     Resultat_Planche Resultat;
     Resultat.Enregistrement.Genre = Genre;
@@ -257,8 +259,8 @@ Resultat_Planche Enregistrer_Planche(int Nombre, const std::function<Document_Im
         const QString Nom_Cellule = Nom_Case(Nom, i);
         if (Langage == Langage_Source::Aucun)
         {
-            const Resultat_Enregistrement Un =
-                Enregistrer_Cellule(Cellule, Slot, Genre, Chemin_Case(Chemin, i), Nom_Cellule);
+            const Resultat_Enregistrement Un = Enregistrer_Cellule(
+                Cellule, Slot, Genre, Chemin_Case(Chemin, i), Nom_Cellule, Options);
             if (!Un.Reussi())
             {
                 Resultat.Enregistrement = Un;
@@ -270,7 +272,7 @@ Resultat_Planche Enregistrer_Planche(int Nombre, const std::function<Document_Im
         const QString Fichier =
             Brouillon.filePath(QStringLiteral("case.") + QString::fromStdString(Slot.Extention));
         Resultat_Enregistrement Un =
-            Enregistrer_Cellule(Cellule, Slot, Genre, Fichier, Nom_Cellule);
+            Enregistrer_Cellule(Cellule, Slot, Genre, Fichier, Nom_Cellule, Options);
         QFile Lu(Fichier);
         if (Un.Reussi() && !Lu.open(QIODevice::ReadOnly))
             Un = Echec_Fichier(Slot, Genre, Chemin, Lu.errorString());
@@ -301,13 +303,14 @@ Resultat_Planche Enregistrer_Planche(int Nombre, const std::function<Document_Im
 
 Resultat_Planche Enregistrer_Planche(const Document_Image &Document, const Grille_Sprites &Grille,
                                      const Plug_Info &Slot, Genre_Enregistrement Genre,
-                                     const QString &Chemin, const QString &Nom)
+                                     const QString &Chemin, const QString &Nom,
+                                     const Options_Appel &Options)
 {
     const std::vector<Case_Sprite> Cases =
         Cases_Grille(Document.Largeur_Image, Document.Hauteur_Image, Grille);
     return Enregistrer_Planche(
         static_cast<int>(Cases.size()),
         [&](int i) { return Extraire_Case(Document, Cases[static_cast<std::size_t>(i)], Grille); },
-        Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides);
+        Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides, Options);
 }
 } // namespace Corvanel

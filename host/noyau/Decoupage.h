@@ -82,11 +82,13 @@ QString Titre_Planche(const Resultat_Planche &Resultat);
 // the masks are saved. A failed sheet leaves the file that was there as it was.
 Resultat_Planche Enregistrer_Planche(int Nombre, const std::function<Document_Image(int)> &Case,
                                      const Plug_Info &Slot, Genre_Enregistrement Genre,
-                                     const QString &Chemin, const QString &Nom, bool Ignorer_Vides);
+                                     const QString &Chemin, const QString &Nom, bool Ignorer_Vides,
+                                     const Options_Appel &Options = {});
 // The document's own cells.
 Resultat_Planche Enregistrer_Planche(const Document_Image &Document, const Grille_Sprites &Grille,
                                      const Plug_Info &Slot, Genre_Enregistrement Genre,
-                                     const QString &Chemin, const QString &Nom);
+                                     const QString &Chemin, const QString &Nom,
+                                     const Options_Appel &Options = {});
 } // namespace Corvanel
 
 #endif

@@ -8,8 +8,22 @@ namespace Corvanel
 {
 namespace
 {
-QString Texte_Genre(std::int32_t Genre)
+QString Texte_Genre(const Entree_Plug &Entree)
 {
+    switch (Entree.Echec)
+    {
+    case Echec_Examen::Aucun:
+        break;
+    case Echec_Examen::Plantage:
+        return QStringLiteral("planté");
+    case Echec_Examen::Arret:
+        return QStringLiteral("arrêté");
+    case Echec_Examen::Delai:
+        return QStringLiteral("sans réponse");
+    case Echec_Examen::Sans_Hote:
+        return QStringLiteral("non examiné");
+    }
+    const std::int32_t Genre = Entree.Fonction;
     const bool Image = (Genre & Plug::Genre_Image) != 0;
     const bool Mask = (Genre & Plug::Genre_Mask) != 0;
     if (Image && Mask)
@@ -39,10 +53,11 @@ QString Lister_Plugins(const Resultat_Scan &Scan, const QString &Dossier)
         for (std::uint8_t k = 0; k < Scan.Nombre_Plug_Mask && !Slot; ++k)
             if (Scan.Liste_Plug_Mask[k].Fichier == Entree.Fichier)
                 Slot = &Scan.Liste_Plug_Mask[k];
+        // A library that failed its examination says why where the name would be.
         Texte += QStringLiteral("%1\t%2\t%3\t%4\n")
-                     .arg(Scan.ListePlug[i], Texte_Genre(Entree.Fonction),
+                     .arg(Scan.ListePlug[i], Texte_Genre(Entree),
                           Slot ? Depuis_Cp1252(Slot->Extention) : QStringLiteral("-"),
-                          Slot ? Depuis_Cp1252(Slot->Nom) : QString());
+                          Slot ? Depuis_Cp1252(Slot->Nom) : QString::fromStdString(Entree.Detail));
     }
     if (Scan.ListePlug.empty())
         Texte += QStringLiteral("Aucun plug-in.\n");

@@ -79,8 +79,9 @@ Resultat_Planche Ecrire_Planche(const Lot &Lot_, const Document_Image &Document,
                                 const QString &Chemin, const QString &Nom)
 {
     const Grille_Sprites &Grille = *Lot_.Grille;
+    const Options_Appel Options{Lot_.Delai_Plugin, {}};
     if (!Lot_.Decouper_Source || !Document.Source_Valide)
-        return Enregistrer_Planche(Document, Grille, Slot, Genre, Chemin, Nom);
+        return Enregistrer_Planche(Document, Grille, Slot, Genre, Chemin, Nom, Options);
     const QImage &Source = Document.Image_Couleur.Image;
     const std::vector<Case_Sprite> Cases = Cases_Grille(Source.width(), Source.height(), Grille);
     const std::optional<std::uint8_t> Fond =
@@ -95,7 +96,7 @@ Resultat_Planche Ecrire_Planche(const Lot &Lot_, const Document_Image &Document,
                 Cellule.Creer_Mask_Auto(*Fond);
             return Cellule;
         },
-        Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides);
+        Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides, Options);
 }
 
 QString Bilan_Planche(const QString &Chemin, const Resultat_Planche &Planche)
@@ -140,15 +141,16 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
         return Bilan;
     }
 
+    const Options_Appel Options{Lot_.Delai_Plugin, {}};
     const Resultat_Enregistrement Image =
-        Document.Enregistrer_Image(Lot_.Plug_Image, Travail_.Chemin_Image, Travail_.Nom);
+        Document.Enregistrer_Image(Lot_.Plug_Image, Travail_.Chemin_Image, Travail_.Nom, Options);
     if (!Image.Reussi())
         return {Message_Enregistrement(Image), {}};
 
     if (Lot_.Plug_Mask)
     {
         const Resultat_Enregistrement Mask =
-            Document.Enregistrer_Mask(*Lot_.Plug_Mask, Travail_.Chemin_Mask, Travail_.Nom);
+            Document.Enregistrer_Mask(*Lot_.Plug_Mask, Travail_.Chemin_Mask, Travail_.Nom, Options);
         if (!Mask.Reussi())
             return {Message_Enregistrement(Mask), {}};
     }

@@ -7,12 +7,15 @@
 
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 namespace Corvanel
 {
+inline constexpr std::chrono::milliseconds Delai_Plugin_Defaut{60'000};
+
 // The choices of the windows' pages, for a picture read from a file.
 struct Choix_Conversion
 {
@@ -40,6 +43,8 @@ struct Lot
     Plug_Info Plug_Image;
     std::optional<Plug_Info> Plug_Mask;
     std::uint8_t Fond = 0; // the background level of the automatic mask
+    // A save that takes longer is stopped and its input fails: no honest save comes near.
+    std::chrono::milliseconds Delai_Plugin{Delai_Plugin_Defaut};
     std::vector<Travail> Travaux;
     int Taches = 1;
     // A sprite sheet: the converted picture cut into cells, or with Decouper_Source the source

@@ -14,6 +14,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <thread>
+#include <tuple>
 
 namespace Corvanel
 {
@@ -31,8 +32,9 @@ struct Definition
 
 const Definition Definitions[] = {
     {"p", "plugin", "NOM",
-     "plug-in d'image qui écrit les sorties : nom de bibliothèque (Tavisk) ou nom affiché "
-     "(\"Sprite (language C)\")"},
+     "plug-in d'image qui écrit les sorties : nom de bibliothèque (Tavisk), fichier de "
+     "bibliothèque, ou nom affiché (\"Sprite (language C)\") ; une bibliothèque nommée est "
+     "seule examinée"},
     {"o", "sortie", "CHEMIN",
      "fichier de sortie (une seule entrée) ou dossier existant ; par défaut, le dossier de "
      "chaque entrée"},
@@ -61,6 +63,9 @@ const Definition Definitions[] = {
      "du programme, sinon celui de l'installation"},
     {"L", "lister-plugins", "",
      "affiche le dossier des plug-ins, puis les plug-ins trouvés, leur genre et leur extension"},
+    {"", "delai-plugin", "SECONDES",
+     "temps laissé à un plug-in pour chaque enregistrement (60 par défaut) ; au-delà il est "
+     "arrêté et l'entrée échoue"},
     {"j", "taches", "N", "conversions menées en même temps (par défaut : une par cœur)"},
     {"h", "help", "", "affiche cette aide et termine"},
     {"", "version", "", "affiche la version et termine"},
@@ -203,9 +208,43 @@ QString Noms_Offerts(const std::array<Plug_Info, Capacite> &Liste, std::uint8_t 
     return Noms.join(QStringLiteral(", "));
 }
 
+template <std::size_t Capacite>
+Analyse Introuvable(const char *Genre, const QString &Nom, const QString &Dossier,
+                    const std::array<Plug_Info, Capacite> &Liste, std::uint8_t Nombre)
+{
+    return Erreur_Usage(
+        QStringLiteral("plug-in %1 introuvable « %2 » dans « %3 »%4")
+            .arg(QString::fromUtf8(Genre), Nom, Dossier,
+                 Nombre == 0 ? QString()
+                             : QStringLiteral(" ; offerts : ") + Noms_Offerts(Liste, Nombre)));
+}
+
 QString Joindre(const QString &Dossier, const QString &Nom)
 {
     return Dossier.endsWith(QLatin1Char('/')) ? Dossier + Nom : Dossier + QLatin1Char('/') + Nom;
+}
+
+// The library file an option names: a path to a file, or a file of the plug-in folder with or
+// without its suffix; empty when it names none, as a name shown in the save dialogs does.
+QString Fichier_Nomme(const QString &Valeur, const QString &Dossier)
+{
+    if (Valeur.contains(QLatin1Char('/')) && QFileInfo(Valeur).isFile())
+        return Valeur;
+    for (const QString &Nom : {Valeur, Valeur + QLatin1String(Suffixe_Plugin)})
+    {
+        const QString Chemin = Joindre(Dossier, Nom);
+        if (!Valeur.isEmpty() && !Valeur.contains(QLatin1Char('/')) && QFileInfo(Chemin).isFile())
+            return Chemin;
+    }
+    return {};
+}
+
+Analyse Echec(const QString &Message)
+{
+    Analyse Resultat;
+    Resultat.Statut = Statut_Echec;
+    Resultat.Erreur = Programme + QStringLiteral(": ") + Message + QLatin1Char('\n');
+    return Resultat;
 }
 
 QString Chemin_Reel(const QString &Chemin)
@@ -397,7 +436,30 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
         Dossier = Joindre(Dossier_Programme, QLatin1String(Dossier_Plugin));
     else
         Dossier = Dossier_Plugins_Installe(Dossier_Programme);
-    const Resultat_Scan Scan = Scanner_Dossier_Plugins(Dossier);
+    if (Option("delai-plugin"))
+    {
+        bool Ok = false;
+        const double Secondes = Valeur("delai-plugin")
+                                    .trimmed()
+                                    .replace(QLatin1Char(','), QLatin1Char('.'))
+                                    .toDouble(&Ok);
+        if (!Ok || !(Secondes > 0) || Secondes > 86400)
+            return Erreur_Usage(QStringLiteral("délai refusé « %1 » : un nombre de secondes "
+                                               "positif")
+                                    .arg(Valeur("delai-plugin")));
+        Lot_.Delai_Plugin =
+            std::max(std::chrono::milliseconds(1),
+                     std::chrono::milliseconds(static_cast<long long>(Secondes * 1000 + 0.5)));
+    }
+
+    // A library named by its file is examined alone: the others cannot slow or spoil the run.
+    const QString Fichier_Image =
+        Option("plugin") ? Fichier_Nomme(Valeur("plugin"), Dossier) : QString();
+    const QString Fichier_Mask =
+        Option("mask-plugin") ? Fichier_Nomme(Valeur("mask-plugin"), Dossier) : QString();
+    const bool Tout = Option("lister-plugins") || (Option("plugin") && Fichier_Image.isEmpty()) ||
+                      (Option("mask-plugin") && Fichier_Mask.isEmpty());
+    const Resultat_Scan Scan = Tout ? Scanner_Dossier_Plugins(Dossier) : Resultat_Scan();
 
     const QStringList Entrees = Parseur.positionalArguments();
     if (Option("lister-plugins"))
@@ -412,35 +474,51 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
         return Erreur_Usage(QStringLiteral("choisissez le plug-in d'image avec --plugin "
                                            "(--lister-plugins les montre)"));
 
-    const Plug_Info *Image =
-        Trouver_Plugin(Scan.Liste_Plug_Image, Scan.Nombre_Plug_Image, Valeur("plugin"));
+    // Each option's library is looked up in its own file's examination, or in the folder's.
+    const Resultat_Scan Seul_Image =
+        Fichier_Image.isEmpty() ? Resultat_Scan() : Scanner_Fichiers_Plugins({Fichier_Image});
+    const Resultat_Scan Seul_Mask =
+        Fichier_Mask.isEmpty() ? Resultat_Scan() : Scanner_Fichiers_Plugins({Fichier_Mask});
+    for (const auto &[Fichier, Seul, Nom] : {std::tuple{&Fichier_Image, &Seul_Image, "plugin"},
+                                             std::tuple{&Fichier_Mask, &Seul_Mask, "mask-plugin"}})
+    {
+        // A library that crashed or hung is no usage error.
+        const Entree_Plug &Entree = Seul->Table_Plug[0];
+        if (!Fichier->isEmpty() && Entree.Echec != Echec_Examen::Aucun)
+            return Echec(QStringLiteral("« %1 » est inutilisable : %2")
+                             .arg(Valeur(Nom), QString::fromStdString(Entree.Detail)));
+    }
+    const Resultat_Scan &Pour_Image = Fichier_Image.isEmpty() ? Scan : Seul_Image;
+    const Resultat_Scan &Pour_Mask = Fichier_Mask.isEmpty() ? Scan : Seul_Mask;
+    // A library named by its file is whatever that file offers.
+    const auto Choisir = [](const auto &Liste, std::uint8_t Nombre, const QString &Nom,
+                            bool Par_Fichier) -> const Plug_Info *
+    {
+        if (Par_Fichier)
+            return Nombre > 0 ? &Liste[0] : nullptr;
+        return Trouver_Plugin(Liste, Nombre, Nom);
+    };
+
+    const Plug_Info *Image = Choisir(Pour_Image.Liste_Plug_Image, Pour_Image.Nombre_Plug_Image,
+                                     Valeur("plugin"), !Fichier_Image.isEmpty());
     if (!Image)
     {
-        if (Trouver_Plugin(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask, Valeur("plugin")))
+        if (Choisir(Pour_Image.Liste_Plug_Mask, Pour_Image.Nombre_Plug_Mask, Valeur("plugin"),
+                    !Fichier_Image.isEmpty()))
             return Erreur_Usage(QStringLiteral("« %1 » enregistre des masks : il va avec "
                                                "--mask-plugin")
                                     .arg(Valeur("plugin")));
-        return Erreur_Usage(
-            QStringLiteral("plug-in d'image introuvable « %1 » dans « %2 »%3")
-                .arg(Valeur("plugin"), Dossier,
-                     Scan.Nombre_Plug_Image == 0
-                         ? QString()
-                         : QStringLiteral(" ; offerts : ") +
-                               Noms_Offerts(Scan.Liste_Plug_Image, Scan.Nombre_Plug_Image)));
+        return Introuvable("d'image", Valeur("plugin"), Dossier, Pour_Image.Liste_Plug_Image,
+                           Pour_Image.Nombre_Plug_Image);
     }
     Lot_.Plug_Image = *Image;
     if (Option("mask-plugin"))
     {
-        const Plug_Info *Mask =
-            Trouver_Plugin(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask, Valeur("mask-plugin"));
+        const Plug_Info *Mask = Choisir(Pour_Mask.Liste_Plug_Mask, Pour_Mask.Nombre_Plug_Mask,
+                                        Valeur("mask-plugin"), !Fichier_Mask.isEmpty());
         if (!Mask)
-            return Erreur_Usage(
-                QStringLiteral("plug-in de mask introuvable « %1 » dans « %2 »%3")
-                    .arg(Valeur("mask-plugin"), Dossier,
-                         Scan.Nombre_Plug_Mask == 0
-                             ? QString()
-                             : QStringLiteral(" ; offerts : ") +
-                                   Noms_Offerts(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask)));
+            return Introuvable("de mask", Valeur("mask-plugin"), Dossier, Pour_Mask.Liste_Plug_Mask,
+                               Pour_Mask.Nombre_Plug_Mask);
         Lot_.Plug_Mask = *Mask;
     }
 
