@@ -26,7 +26,7 @@ void Creer_Fenetres(Dialogues &dialogues)
     FMain = new TFMain(dialogues, *Document);
     FEcran = new TFEcran(*Document);
     FMask = new TFMask(*Document);
-    FPlugin = new TFPlugin(FMain, FMain->Plugins, *Document);
+    FPlugin = new TFPlugin(FMain, dialogues, FMain->Plugins, *Document);
     FMain->Relier(FEcran, FMask, FPlugin);
     FMain->show();
 }

@@ -3,6 +3,7 @@
 #include "Choix_Image.h"
 #include "Dialogues.h"
 #include "Document_Image.h"
+#include "Emplacements.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Mask.h"
 #include "Fiche_Plugin.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -161,6 +163,25 @@ void TFMain::Creer_Page_Enregistrer()
     Enregistrement_Nom_Image->setGeometry(10, 34, 250, 24);
     Button2 = Bouton(page, "Button2", QStringLiteral("Enregistrer"), QRect(280, 30, 110, 30));
     connect(Button2, &QPushButton::clicked, this, &TFMain::Enregistrer_Image);
+
+    // A sheet of sprites: every save cuts the picture (or the mask) into cells of that size.
+    Decouper_Sprites =
+        Nommer(new QCheckBox(QStringLiteral("Découper en sprites de"), page), "Decouper_Sprites");
+    Decouper_Sprites->setGeometry(10, 70, 170, 24);
+    const auto champ = [page](const char *nom, int maximum, int x)
+    {
+        auto *boite = Nommer(new QSpinBox(page), nom);
+        boite->setRange(1, maximum);
+        boite->setValue(16);
+        boite->setGeometry(x, 70, 56, 24);
+        return boite;
+    };
+    Largeur_Sprite = champ("Largeur_Sprite", Colonnes_Plan, 182);
+    Etiquette(page, QStringLiteral("x"), 243, 74);
+    Hauteur_Sprite = champ("Hauteur_Sprite", Lignes_Plan, 256);
+    Ignorer_Vides =
+        Nommer(new QCheckBox(QStringLiteral("Ignorer les cases vides"), page), "Ignorer_Vides");
+    Ignorer_Vides->setGeometry(324, 70, 190, 24);
 }
 
 void TFMain::Creer_Page_Lumiere()
@@ -402,7 +423,8 @@ void TFMain::Creer_Page_A_Propos()
     Label14 = lien("Label14", Adresse_Site, 82);
     Button7 = Bouton(page, "Button7", QStringLiteral("Ouvrir l'aide"), QRect(320, 40, 130, 30));
     connect(Button7, &QPushButton::clicked, this,
-            [this] { Dialogues_.Ouvrir_Document(QStringLiteral("Documentation/index.htm")); });
+            [this]
+            { Dialogues_.Ouvrir_Document(Page_Aide(QCoreApplication::applicationDirPath())); });
 }
 
 bool TFMain::eventFilter(QObject *objet, QEvent *evenement)

@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTabWidget;
 class QToolButton;
 
@@ -31,6 +32,7 @@ class TFEcran;
 class TFMask;
 class TFPlugin;
 enum class Action_Bandes;
+struct Grille_Sprites;
 
 // The title of the program's message boxes.
 inline constexpr const char *Titre_Message = "Message de Corvanel";
@@ -64,6 +66,10 @@ public:
     // "Enregistrer"
     QLineEdit *Enregistrement_Nom_Image;
     QPushButton *Button2;
+    QCheckBox *Decouper_Sprites;
+    QSpinBox *Largeur_Sprite;
+    QSpinBox *Hauteur_Sprite;
+    QCheckBox *Ignorer_Vides;
     // "Lumière"
     QPushButton *Button3;
     QPushButton *Button4;
@@ -146,6 +152,7 @@ private:
     void Decaler(int dx, int dy);
     void Pousser_Couleurs();
     void Rafraichir_Mask();
+    Grille_Sprites Grille() const;
 
     Dialogues &Dialogues_;
     Document_Image &Document;

@@ -3,6 +3,7 @@
 #include "Fiche_Main.h"
 
 #include "Choix_Image.h"
+#include "Decoupage.h"
 #include "Dialogues.h"
 #include "Document_Image.h"
 #include "Fiche_Ecran.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -25,6 +27,8 @@ namespace Corvanel
 {
 namespace
 {
+const QString Texte_Attente = QStringLiteral("Le plug-in enregistre le fichier…");
+
 long Lire_Entier(const QString &texte)
 {
     return static_cast<long>(Lire_Decimal(texte).Valeur);
@@ -276,8 +280,13 @@ void TFMain::Enregistrer_Image()
         return;
     Type_Image_Enregistrement = choix->Type;
     const Plug_Info &slot = Slot_Image(Plugins, choix->Type);
-    const QString message = Titre_Enregistrement(
-        Document.Enregistrer_Image(slot, Appliquer_Extention(choix->Chemin, slot), nom));
+    const QString chemin = Appliquer_Extention(choix->Chemin, slot);
+    const Options_Appel attente = Options_Fenetre(Dialogues_, this, Texte_Attente);
+    const QString message =
+        Decouper_Sprites->isChecked()
+            ? Titre_Planche(Enregistrer_Planche(Document, Grille(), slot,
+                                                Genre_Enregistrement::Image, chemin, nom, attente))
+            : Titre_Enregistrement(Document.Enregistrer_Image(slot, chemin, nom, attente));
     if (!message.isEmpty())
         setWindowTitle(message);
 }
@@ -292,9 +301,19 @@ void TFMain::Enregistrer_Mask()
         return;
     Type_Mask_Enregistrement = choix->Type;
     const Plug_Info &slot = Slot_Mask(Plugins, choix->Type);
-    const QString message = Titre_Enregistrement(
-        Document.Enregistrer_Mask(slot, Appliquer_Extention(choix->Chemin, slot), nom));
+    const QString chemin = Appliquer_Extention(choix->Chemin, slot);
+    const Options_Appel attente = Options_Fenetre(Dialogues_, this, Texte_Attente);
+    const QString message =
+        Decouper_Sprites->isChecked()
+            ? Titre_Planche(Enregistrer_Planche(Document, Grille(), slot,
+                                                Genre_Enregistrement::Mask, chemin, nom, attente))
+            : Titre_Enregistrement(Document.Enregistrer_Mask(slot, chemin, nom, attente));
     if (!message.isEmpty())
         setWindowTitle(message);
+}
+
+Grille_Sprites TFMain::Grille() const
+{
+    return {Largeur_Sprite->value(), Hauteur_Sprite->value(), Ignorer_Vides->isChecked()};
 }
 } // namespace Corvanel

@@ -1,8 +1,11 @@
 #include "Fiche_Plugin.h"
 
 #include "Bibliotheque.h"
+#include "Dialogues.h"
+#include "Emplacements.h"
 #include "Explorateur.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFrame>
 #include <QListWidget>
@@ -12,9 +15,10 @@
 
 namespace Corvanel
 {
-TFPlugin::TFPlugin(QWidget *principal, Resultat_Scan &Plugins, Document_Image &Document)
+TFPlugin::TFPlugin(QWidget *principal, Dialogues &Dialogues_Fenetre, Resultat_Scan &Plugins,
+                   Document_Image &Document)
     : QDialog(principal, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      Document_(Document)
+      Dialogues_(Dialogues_Fenetre), Document_(Document)
 {
     setObjectName(QStringLiteral("FPlugin"));
     setWindowTitle(QStringLiteral("Explorateur de Plug-in"));
@@ -49,7 +53,9 @@ TFPlugin::TFPlugin(QWidget *principal, Resultat_Scan &Plugins, Document_Image &D
     connect(ListePlug, &QListWidget::itemClicked, this, &TFPlugin::ListePlugClick);
 
     // The scan runs once, here: the main window already exists and receives the tables.
-    Plugins = Scanner_Plugins();
+    Dossier_Scanne = Dossier_Plugins(QCoreApplication::applicationDirPath());
+    Plugins = Scanner_Dossier_Plugins(Dossier_Scanne);
+    Description->setPlainText(Texte_Dossier_Plugins(Dossier_Scanne));
     ListePlug->addItems(QStringList(Plugins.ListePlug.begin(), Plugins.ListePlug.end()));
     Table_Plug = Plugins.Table_Plug;
 }
@@ -60,8 +66,8 @@ void TFPlugin::ListePlugClick()
     Description->clear();
     if (ligne < 0 || ligne >= static_cast<int>(Table_Plug.size()))
         return;
-    const std::string chemin = Chemin_Plugin(ListePlug->item(ligne)->text());
-    Description->setPlainText(Details_Plugin(chemin).join(QLatin1Char('\n')));
+    const std::string chemin = Chemin_Bibliotheque(ListePlug->item(ligne)->text(), Dossier_Scanne);
+    Description->setPlainText(Details_Plugin(Table_Plug[ligne], chemin).join(QLatin1Char('\n')));
     Button2->setEnabled(Demarrer_Possible(Table_Plug[ligne].Fonction));
 }
 
@@ -73,7 +79,8 @@ void TFPlugin::Demarrer()
     Document_Image &document = Document_;
     const Resultat_Demarrage resultat =
         Demarrer_Plugin(Table_Plug[ligne], document.Nombre_Couleur, document.Plan_Image,
-                        document.Hauteur_Image, document.Largeur_Image);
+                        document.Hauteur_Image, document.Largeur_Image,
+                        Options_Fenetre(Dialogues_, this, QStringLiteral("Le plug-in travaille…")));
     if (!resultat.Message.isEmpty())
         setWindowTitle(resultat.Message);
     if (resultat.Lance)

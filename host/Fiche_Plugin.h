@@ -14,18 +14,25 @@ class QPushButton;
 
 namespace Corvanel
 {
+class Dialogues;
+}
+
+namespace Corvanel
+{
 class TFPlugin : public QDialog
 {
     Q_OBJECT
 public:
     // Plugins receives the scan's tables; the main window owns them.
-    TFPlugin(QWidget *principal, Resultat_Scan &Plugins, Document_Image &Document);
+    TFPlugin(QWidget *principal, Dialogues &Dialogues_Fenetre, Resultat_Scan &Plugins,
+             Document_Image &Document);
 
     QPushButton *Button1;
     QPushButton *Button2;
     QListWidget *ListePlug;
     QPlainTextEdit *Description;
     std::array<Entree_Plug, Capacite_Liste_Plug> Table_Plug{};
+    QString Dossier_Scanne; // the folder whose libraries are listed
 
     void ListePlugClick();
     void Demarrer();
@@ -35,6 +42,7 @@ signals:
     void Image_Modifiee();
 
 private:
+    Dialogues &Dialogues_;
     Document_Image &Document_;
 };
 } // namespace Corvanel
