@@ -74,6 +74,12 @@ QString Identifiant_C(const QString &Base)
 
 namespace
 {
+// The mask is written by the mask plug-in, or with the picture by a picture-and-mask one.
+bool Besoin_Mask(const Lot &Lot_)
+{
+    return Lot_.Plug_Mask || Prend_Mask(Lot_.Plug_Image);
+}
+
 // The sheet of one input: the picture's cells, or the source's.
 Resultat_Planche Ecrire_Planche(const Lot &Lot_, const Document_Image &Document,
                                 const Plug_Info &Slot, Genre_Enregistrement Genre,
@@ -86,7 +92,7 @@ Resultat_Planche Ecrire_Planche(const Lot &Lot_, const Document_Image &Document,
     const QImage &Source = Document.Image_Couleur.Image;
     const std::vector<Case_Sprite> Cases = Cases_Grille(Source.width(), Source.height(), Grille);
     const std::optional<std::uint8_t> Fond =
-        Lot_.Plug_Mask ? std::optional<std::uint8_t>(Lot_.Fond) : std::nullopt;
+        Besoin_Mask(Lot_) ? std::optional<std::uint8_t>(Lot_.Fond) : std::nullopt;
     return Enregistrer_Planche(
         static_cast<int>(Cases.size()),
         [&](int i)
@@ -123,7 +129,7 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
         !Travail_.Nom_Donne && Ouverture.Nom_Image ? *Ouverture.Nom_Image : Travail_.Nom;
     // The automatic mask is made before the sheet is cut, so that empty cells can be told; a
     // mask read from the input takes its place.
-    if (Lot_.Plug_Mask && !Ouverture.Mask_Lu)
+    if (Besoin_Mask(Lot_) && !Ouverture.Mask_Lu)
         Document.Creer_Mask_Auto(Lot_.Fond);
 
     if (Lot_.Grille)

@@ -34,7 +34,8 @@ const Definition Definitions[] = {
     {"p", "plugin", "NOM",
      "plug-in d'image qui écrit les sorties : nom de bibliothèque (Tavisk), fichier de "
      "bibliothèque, ou nom affiché (\"Sprite (language C)\") ; une bibliothèque nommée est "
-     "seule examinée"},
+     "seule examinée ; un plug-in d'image et de mask reçoit aussi le mask automatique (ou "
+     "celui d'une source de sprite)"},
     {"o", "sortie", "CHEMIN",
      "fichier de sortie (une seule entrée) ou dossier existant ; par défaut, le dossier de "
      "chaque entrée"},
@@ -59,7 +60,8 @@ const Definition Definitions[] = {
      "écrit aussi le mask automatique (ou celui d'une source de sprite) avec ce plug-in, dans "
      "Mask_<nom> à côté de l'image"},
     {"f", "fond", "FOND",
-     "couleur de fond du mask : blanc (par défaut), gris-clair, gris-fonce, noir, ou 0 à 3"},
+     "couleur de fond du mask automatique : blanc (par défaut), gris-clair, gris-fonce, noir, "
+     "ou 0 à 3"},
     {"d", "dossier-plugins", "DOSSIER",
      "dossier des plug-ins ; par défaut Plugin dans le dossier courant, sinon Plugin à côté "
      "du programme, sinon celui de l'installation"},
@@ -418,8 +420,6 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
             return Erreur_Usage(QStringLiteral("fond inconnu « %1 » (blanc, gris-clair, "
                                                "gris-fonce, noir, ou 0 à 3)")
                                     .arg(Valeur("fond")));
-        if (!Option("mask-plugin"))
-            return Erreur_Usage(QStringLiteral("--fond ne sert qu'avec --mask-plugin"));
     }
     Lot_.Taches = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     if (Option("taches") && (!Lire_Entier(Valeur("taches"), Lot_.Taches) || Lot_.Taches < 1))
@@ -524,6 +524,10 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
                                Pour_Mask.Nombre_Plug_Mask);
         Lot_.Plug_Mask = *Mask;
     }
+    // Known only now: whether the picture plug-in takes the mask too.
+    if (Option("fond") && !Lot_.Plug_Mask && !Prend_Mask(Lot_.Plug_Image))
+        return Erreur_Usage(QStringLiteral("--fond ne sert qu'avec --mask-plugin ou un plug-in "
+                                           "d'image et de mask"));
 
     const bool Sortie_Donnee = Option("sortie");
     const QString Sortie = Valeur("sortie");
