@@ -27,7 +27,9 @@ inline constexpr std::uint8_t Genre_Image = 1; // picture save (bit)
 // the others, so a library that sets bits 1 and 2 and exports both functions works with every
 // host: an older one calls Plug_Enregistrement_Go with the picture alone, and the library
 // decides what that writes (the shipped ones write the sprite with every cell covered). A
-// library with bit 2 but not bit 1 is not offered by an older host at all.
+// library with bit 2 but not bit 1 is not offered by an older host at all. A host that knows
+// the bit lists such a library once and calls Plug_Enregistrement_Go_Mask; it falls back to
+// Plug_Enregistrement_Go only when bit 1 is set too and the mask export is missing.
 inline constexpr std::uint8_t Genre_Image_Mask = 2;
 inline constexpr std::uint8_t Genre_Mask = 4;         // mask save (bit)
 inline constexpr std::uint8_t Genre_Application = 16; // exactly 16: Plug_App_Go
