@@ -1,6 +1,5 @@
 #include "Document_Image.h"
 
-#include "Plug_Contrat.h"
 #include "Transformations.h"
 
 #include <algorithm>
@@ -132,13 +131,7 @@ Resultat_Enregistrement Document_Image::Enregistrer_Image(const Plug_Info &Slot,
                                                           const Options_Appel &Options) const
 {
     if (Prend_Mask(Slot))
-    {
-        Resultat_Enregistrement Resultat = Enregistrer_Image_Mask(Slot, Chemin, Nom, Options);
-        // A library that also says "picture" but lacks the mask export still saves the picture.
-        if (Resultat.Echec != Echec_Enregistrement::Fonction_Absente ||
-            (Slot.Fonction & Plug::Genre_Image) == 0)
-            return Resultat;
-    }
+        return Enregistrer_Image_Mask(Slot, Chemin, Nom, Options);
     return Corvanel::Enregistrer_Image(Slot, Chemin, Nom, Nombre_Couleur, Plan_Image, Hauteur_Image,
                                        Largeur_Image, Options);
 }
