@@ -419,6 +419,13 @@ private slots:
         QTest::newRow("dossier de plug-ins absent")
             << P + QStringList{"-d", "nulle-part", "a.bmp"} << "« nulle-part »";
         QTest::newRow("liste et fichiers") << QStringList{"-L", "a.bmp"} << "ne prend pas";
+        QTest::newRow("grille 0") << P + QStringList{"-g", "0x8", "a.bmp"} << "grille refusée";
+        QTest::newRow("grille 241")
+            << P + QStringList{"--grille", "241x8", "a.bmp"} << "grille refusée";
+        QTest::newRow("grille coupée et taille")
+            << P + QStringList{"-g", "8x8", "-c", "-t", "8x8", "a.bmp"} << "--couper";
+        QTest::newRow("vides sans grille")
+            << P + QStringList{"--ignorer-vides", "a.bmp"} << "--ignorer-vides";
     }
     void Usage()
     {
@@ -650,6 +657,37 @@ private slots:
         QCOMPARE(QDir(Chemin(QStringLiteral("cli"))).entryList(QDir::Files), QStringList{Fichier});
         QVERIFY(Lire(Chemin(QStringLiteral("cli/") + Fichier))
                     .contains(QStringLiteral("unsigned long %1_C0[]").arg(Nom).toUtf8()));
+    }
+
+    // A sheet in one call: the converted picture or the source itself in whole cells, the
+    // count said on the standard output.
+    void Planche_data()
+    {
+        QTest::addColumn<QStringList>("Options");
+        QTest::addColumn<QString>("Bilan");
+        QTest::addColumn<QString>("Derniere");
+        // 40 x 20 fitted onto 32 x 32: two by two cells of 16.
+        QTest::newRow("image") << QStringList{"-t", "32x32", "-g", "16x16"}
+                               << "« p.c » : 4 sprite(s) écrit(s), 0 ignoré(s)\n"
+                               << "p_3_C0";
+        // The source itself: five by two cells of 8, its 4-pixel strip left out.
+        QTest::newRow("source") << QStringList{"-g", "8x8", "--couper"}
+                                << "« p.c » : 10 sprite(s) écrit(s), 0 ignoré(s)\n"
+                                << "p_9_C0";
+    }
+    void Planche()
+    {
+        QFETCH(QStringList, Options);
+        QFETCH(QString, Bilan);
+        QFETCH(QString, Derniere);
+        Ecrire_Source(QStringLiteral("p.bmp"), QSize(40, 20));
+        const Issue Resultat =
+            Lancer(QStringList{"-p", "Tavisk", "-o", "p.c", "p.bmp"} + Options, Dossier.path());
+        QCOMPARE(Resultat.Statut, 0);
+        QCOMPARE(Resultat.Sortie, Bilan);
+        const QByteArray Texte = Lire(Chemin(QStringLiteral("p.c")));
+        QVERIFY(Texte.contains(Derniere.toUtf8() + "[]"));
+        QVERIFY(Texte.contains("void *p_Table_C0[]"));
     }
 };
 
