@@ -1,6 +1,7 @@
 #include "Conversion.h"
 
 #include "Couleurs.h"
+#include "Echantillonnage_Zone.h"
 
 #include <QRgb>
 #include <algorithm>
@@ -57,10 +58,12 @@ void Quantification_Bandes::Quantifier(const Tons &tons, std::uint8_t nombre_cou
     }
 }
 
-const Reechantillonnage &Etape_Reechantillonnage(Mode_Echantillonnage)
+const Reechantillonnage &Etape_Reechantillonnage(Mode_Echantillonnage mode)
 {
     static const Reechantillonnage_Point point;
-    return point;
+    static const Reechantillonnage_Zone zone;
+    return mode == Mode_Echantillonnage::Moyenne_Zone ? static_cast<const Reechantillonnage &>(zone)
+                                                      : point;
 }
 
 const Teinte &Etape_Teinte(Mode_Teinte)

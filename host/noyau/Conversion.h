@@ -103,6 +103,7 @@ public:
 enum class Mode_Echantillonnage
 {
     Point,
+    Moyenne_Zone,
 };
 enum class Mode_Teinte
 {
