@@ -2,6 +2,7 @@
 
 #include "Couleurs.h"
 #include "Echantillonnage_Zone.h"
+#include "Luminance.h"
 
 #include <QRgb>
 #include <algorithm>
@@ -66,10 +67,11 @@ const Reechantillonnage &Etape_Reechantillonnage(Mode_Echantillonnage mode)
                                                       : point;
 }
 
-const Teinte &Etape_Teinte(Mode_Teinte)
+const Teinte &Etape_Teinte(Mode_Teinte mode)
 {
     static const Teinte_Valeur_Couleur valeur;
-    return valeur;
+    static const Teinte_Luminance luminance;
+    return mode == Mode_Teinte::Luminance ? static_cast<const Teinte &>(luminance) : valeur;
 }
 
 const Quantification &Etape_Quantification(Mode_Tramage)

@@ -108,6 +108,7 @@ enum class Mode_Echantillonnage
 enum class Mode_Teinte
 {
     Valeur_Couleur,
+    Luminance,
 };
 enum class Mode_Tramage
 {
