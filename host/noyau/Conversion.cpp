@@ -3,6 +3,7 @@
 #include "Couleurs.h"
 #include "Echantillonnage_Zone.h"
 #include "Luminance.h"
+#include "Tramage.h"
 
 #include <QRgb>
 #include <algorithm>
@@ -74,9 +75,26 @@ const Teinte &Etape_Teinte(Mode_Teinte mode)
     return mode == Mode_Teinte::Luminance ? static_cast<const Teinte &>(luminance) : valeur;
 }
 
-const Quantification &Etape_Quantification(Mode_Tramage)
+const Quantification &Etape_Quantification(Mode_Tramage mode)
 {
     static const Quantification_Bandes bandes;
+    static const Quantification_Diffusion floyd_steinberg(Noyau_Floyd_Steinberg);
+    static const Quantification_Diffusion atkinson(Noyau_Atkinson);
+    static const Quantification_Ordonnee ordonne_4(4);
+    static const Quantification_Ordonnee ordonne_8(8);
+    switch (mode)
+    {
+    case Mode_Tramage::Aucun:
+        break;
+    case Mode_Tramage::Floyd_Steinberg:
+        return floyd_steinberg;
+    case Mode_Tramage::Atkinson:
+        return atkinson;
+    case Mode_Tramage::Ordonne_4:
+        return ordonne_4;
+    case Mode_Tramage::Ordonne_8:
+        return ordonne_8;
+    }
     return bandes;
 }
 

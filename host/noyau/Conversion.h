@@ -113,6 +113,10 @@ enum class Mode_Teinte
 enum class Mode_Tramage
 {
     Aucun,
+    Floyd_Steinberg,
+    Atkinson,
+    Ordonne_4,
+    Ordonne_8,
 };
 
 struct Options_Conversion
