@@ -6,6 +6,10 @@ paquets=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-li
 if [ "${1:-}" = "--tests" ]; then
     paquets+=(gcc-m68k-linux-gnu binutils-m68k-linux-gnu)
 fi
+# The benchmark's reference converter and its sample photos.
+if [ "${1:-}" = "--bench" ]; then
+    paquets+=(imagemagick python3-skimage)
+fi
 if [ "${1:-}" = "--fuzz" ]; then
     paquets+=(clang libclang-rt-dev)
 fi
