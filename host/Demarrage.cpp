@@ -1,12 +1,12 @@
 #include "Demarrage.h"
 
+#include "Document_Image.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
 #include "Fiche_Mask.h"
 #include "Fiche_Plugin.h"
 
-#include <QCheckBox>
-#include <QRadioButton>
+#include <memory>
 
 namespace Corvanel
 {
@@ -15,12 +15,19 @@ TFEcran *FEcran = nullptr;
 TFMask *FMask = nullptr;
 TFPlugin *FPlugin = nullptr;
 
+namespace
+{
+std::unique_ptr<Document_Image> Document;
+}
+
 void Creer_Fenetres(Dialogues &dialogues)
 {
-    FMain = new TFMain(dialogues);
-    FEcran = new TFEcran(dialogues);
-    FMask = new TFMask();
-    FPlugin = new TFPlugin(FMain);
+    Document = std::make_unique<Document_Image>();
+    FMain = new TFMain(dialogues, *Document);
+    FEcran = new TFEcran(*Document);
+    FMask = new TFMask(*Document);
+    FPlugin = new TFPlugin(FMain, dialogues, FMain->Plugins, *Document);
+    FMain->Relier(FEcran, FMask, FPlugin);
     FMain->show();
 }
 
@@ -34,15 +41,6 @@ void Detruire_Fenetres()
     FEcran = nullptr;
     delete FMain;
     FMain = nullptr;
-}
-
-Mode_Gris Mode_Courant()
-{
-    return FMain && FMain->Choix_Couleur_WIN->isChecked() ? Mode_Gris::Windows : Mode_Gris::TI;
-}
-
-bool Adapter_Image()
-{
-    return !FMain || FMain->Adaptation_Image->isChecked();
+    Document.reset();
 }
 } // namespace Corvanel

@@ -1,12 +1,11 @@
-// Start-up: the four windows and their single instances.
+// Start-up: the picture document, the four windows and their single instances.
 #ifndef CORVANEL_DEMARRAGE_H
 #define CORVANEL_DEMARRAGE_H
-
-#include "Couleurs.h"
 
 namespace Corvanel
 {
 class Dialogues;
+class Document_Image;
 class TFMain;
 class TFEcran;
 class TFMask;
@@ -17,14 +16,11 @@ extern TFEcran *FEcran;
 extern TFMask *FMask;
 extern TFPlugin *FPlugin;
 
-// Creates the main window, the edit window, the mask window and the plug-in explorer, in
-// that order (the explorer's scan fills the main window's tables), and shows the main window.
+// Creates the document the windows share, then the main window, the edit window, the mask
+// window and the plug-in explorer, in that order (the explorer's scan fills the main window's
+// tables), wires them together and shows the main window.
 void Creer_Fenetres(Dialogues &dialogues);
 void Detruire_Fenetres();
-
-// The grey mode and the fit option chosen on the main window.
-Mode_Gris Mode_Courant();
-bool Adapter_Image();
 } // namespace Corvanel
 
 #endif

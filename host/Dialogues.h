@@ -2,8 +2,11 @@
 #ifndef CORVANEL_DIALOGUES_H
 #define CORVANEL_DIALOGUES_H
 
+#include "Hote_Plugin.h"
+
 #include <QFont>
 #include <QString>
+#include <memory>
 #include <optional>
 
 class QWidget;
@@ -14,6 +17,15 @@ struct Choix_Fichier
 {
     QString Chemin;
     int Type = 1; // 1-based index of the chosen file type
+};
+
+// The wait dialog of a plug-in call that takes long, shown while the object lives.
+class Attente_Plugin
+{
+public:
+    virtual ~Attente_Plugin() = default;
+    // Lets the dialog answer the user; true once the user asked to stop the call.
+    virtual bool Arret_Demande() = 0;
 };
 
 class Dialogues
@@ -35,7 +47,19 @@ public:
     virtual void Erreur(QWidget *parent, const QString &titre, const QString &texte) = 0;
     // The shell's "open" on a document or a link; the result is not examined.
     virtual void Ouvrir_Document(const QString &cible) = 0;
+    // The wait dialog with its button to stop the call. Without one (the default), the call
+    // runs to its end.
+    virtual std::unique_ptr<Attente_Plugin> Montrer_Attente(QWidget *parent, const QString &texte)
+    {
+        Q_UNUSED(parent);
+        Q_UNUSED(texte);
+        return nullptr;
+    }
 };
+
+// The options of a plug-in call made from a window: once the call has taken Delai_Attente, the
+// wait dialog shows texte, and its button stops the call. The dialog goes with the options.
+Options_Appel Options_Fenetre(Dialogues &dialogues, QWidget *parent, const QString &texte);
 
 // The real dialogs of the platform.
 class Dialogues_Qt final : public Dialogues
@@ -52,6 +76,7 @@ public:
     void Information(QWidget *parent, const QString &titre, const QString &texte) override;
     void Erreur(QWidget *parent, const QString &titre, const QString &texte) override;
     void Ouvrir_Document(const QString &cible) override;
+    std::unique_ptr<Attente_Plugin> Montrer_Attente(QWidget *parent, const QString &texte) override;
 };
 
 // "Desc|*.a;*.b|Desc2|*.c" as Qt's name filters, one per file type.

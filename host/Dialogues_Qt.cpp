@@ -1,11 +1,13 @@
 #include "Dialogues.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QUrl>
 
 namespace Corvanel
@@ -31,6 +33,30 @@ QStringList Filtres_Qt(const QString &filtre)
 
 namespace
 {
+class Attente_Qt final : public Attente_Plugin
+{
+public:
+    Attente_Qt(QWidget *parent, const QString &texte)
+        : Dialogue(texte, QStringLiteral("Arrêter"), 0, 0, parent)
+    {
+        Dialogue.setWindowTitle(QStringLiteral("Corvanel"));
+        // The picture must not change under the plug-in's feet while it works.
+        Dialogue.setWindowModality(Qt::ApplicationModal);
+        Dialogue.setMinimumDuration(0);
+        Dialogue.setAutoClose(false);
+        Dialogue.setAutoReset(false);
+        Dialogue.show();
+    }
+    bool Arret_Demande() override
+    {
+        QCoreApplication::processEvents();
+        return Dialogue.wasCanceled();
+    }
+
+private:
+    QProgressDialog Dialogue;
+};
+
 std::optional<Choix_Fichier> Executer(QFileDialog &dialogue, const QStringList &filtres)
 {
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
@@ -97,5 +123,32 @@ void Dialogues_Qt::Ouvrir_Document(const QString &cible)
                          ? QUrl(cible)
                          : QUrl::fromLocalFile(QFileInfo(cible).absoluteFilePath());
     QDesktopServices::openUrl(url);
+}
+std::unique_ptr<Attente_Plugin> Dialogues_Qt::Montrer_Attente(QWidget *parent, const QString &texte)
+{
+    return std::make_unique<Attente_Qt>(parent, texte);
+}
+
+Options_Appel Options_Fenetre(Dialogues &dialogues, QWidget *parent, const QString &texte)
+{
+    struct Etat
+    {
+        bool Demande = false;
+        std::unique_ptr<Attente_Plugin> Attente;
+    };
+    auto etat = std::make_shared<Etat>();
+    Options_Appel options;
+    options.Arreter = [&dialogues, parent, texte, etat](std::chrono::milliseconds ecoule)
+    {
+        if (ecoule < Delai_Attente)
+            return false;
+        if (!etat->Demande)
+        {
+            etat->Demande = true;
+            etat->Attente = dialogues.Montrer_Attente(parent, texte);
+        }
+        return etat->Attente && etat->Attente->Arret_Demande();
+    };
+    return options;
 }
 } // namespace Corvanel

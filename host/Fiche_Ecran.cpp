@@ -1,7 +1,5 @@
 #include "Fiche_Ecran.h"
 
-#include "Demarrage.h"
-#include "Fiche_Main.h"
 #include "Surface_Dessin.h"
 
 #include <QVBoxLayout>
@@ -9,10 +7,14 @@
 
 namespace Corvanel
 {
-TFEcran::TFEcran(Dialogues &dialogues)
+TFEcran::TFEcran(Document_Image &document)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      Dialogues_(dialogues)
+      Document(document), Image_Couleur(document.Image_Couleur),
+      Source_Valide(document.Source_Valide), Plan_Image(document.Plan_Image),
+      Image_Annulation(document.Image_Annulation), Largeur_Image(document.Largeur_Image),
+      Hauteur_Image(document.Hauteur_Image), Nombre_Couleur(document.Nombre_Couleur),
+      Bandes_Lum(document.Bandes_Lum)
 {
     setObjectName(QStringLiteral("FEcran"));
     setWindowTitle(QStringLiteral("Edition de l'Image"));
@@ -39,7 +41,7 @@ TFEcran::TFEcran(Dialogues &dialogues)
 
 std::uint32_t TFEcran::Couleur_Affichage(std::uint8_t code) const
 {
-    return Corvanel::Couleur_Affichage(code, Nombre_Couleur, Mode_Courant());
+    return Corvanel::Couleur_Affichage(code, Nombre_Couleur, Mode);
 }
 
 void TFEcran::Dessiner_Case(int x, int y, std::uint32_t couleur)
@@ -52,7 +54,7 @@ void TFEcran::Peindre_Image()
     const int z = Zoom_Ecran;
     Ecran_TI->Redimensionner(Largeur_Image * z, Hauteur_Image * z, Blanc_TI);
     QImage &image = Ecran_TI->Image();
-    const Mode_Gris mode = Mode_Courant();
+    const Mode_Gris mode = Mode;
     // Row by row, block by block, in the exact display colour of each code.
     for (int y = 0; y < Hauteur_Image; ++y)
     {
@@ -92,7 +94,7 @@ void TFEcran::Zoom_Moins()
 void TFEcran::Relire_Image()
 {
     const int z = Zoom_Ecran;
-    const Mode_Gris mode = Mode_Courant();
+    const Mode_Gris mode = Mode;
     for (int x = 0; x < Largeur_Image; ++x)
         for (int y = 0; y < Hauteur_Image; ++y)
             Plan_Image[Indice(x, y)] =
@@ -106,11 +108,5 @@ void TFEcran::Reinitialiser_Edition()
     Etape_Outil = 0;
     Crayon_Actif = false;
     Nombre_Points_Polyligne = 0;
-}
-
-void TFEcran::Convertir_Image()
-{
-    Corvanel::Convertir_Image(Plan_Image, Image_Couleur, Largeur_Image, Hauteur_Image,
-                              Adapter_Image(), Nombre_Couleur, Bandes_Lum);
 }
 } // namespace Corvanel

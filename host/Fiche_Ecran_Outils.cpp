@@ -3,19 +3,12 @@
 #include "Fiche_Ecran.h"
 
 #include "Cp1252.h"
-#include "Demarrage.h"
-#include "Fiche_Main.h"
-#include "Fiche_Mask.h"
 #include "Lecture_Decimale.h"
-#include "Palettes.h"
 #include "Surface_Dessin.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
-#include <QToolButton>
 #include <algorithm>
 #include <string>
 
@@ -69,20 +62,12 @@ public:
     }
 };
 
-std::uint32_t Couleur_Gauche()
+// The pen and brush colours of one stroke: the left and right tool colours.
+struct Couleurs_Outil
 {
-    return FMain->Couleur_Gauche->Couleur;
-}
-
-std::uint32_t Couleur_Droite()
-{
-    return FMain->Couleur_Droite->Couleur;
-}
-
-void Activer_Annulation()
-{
-    FMain->Outil[9]->setEnabled(true);
-}
+    std::uint32_t Gauche;
+    std::uint32_t Droite;
+};
 
 // The picture as Peindre_Image paints it, kept while a shape is traced: the plane does not
 // change between releases, so each move wipes the last preview with one copy instead of a
@@ -102,7 +87,7 @@ struct Fond_Trace
     {
         return !Image.isNull() && Largeur == ecran.Largeur_Image &&
                Hauteur == ecran.Hauteur_Image && Zoom == ecran.Zoom_Ecran &&
-               Nombre == ecran.Nombre_Couleur && Mode == Mode_Courant() &&
+               Nombre == ecran.Nombre_Couleur && Mode == ecran.Mode &&
                Plan_Image == ecran.Plan_Image;
     }
 };
@@ -114,28 +99,28 @@ Fond_Trace &Fond_Courant()
 }
 
 // The shapes, in snapped display coordinates.
-void Tracer_Ligne(QImage &image, const QPoint &a, const QPoint &b, int zoom)
+void Tracer_Ligne(QImage &image, Couleurs_Outil c, const QPoint &a, const QPoint &b, int zoom)
 {
     Peintre_Surface peintre(image);
-    peintre.Stylo(Couleur_Gauche(), zoom);
+    peintre.Stylo(c.Gauche, zoom);
     peintre.drawLine(Milieu(a, zoom), Milieu(b, zoom));
 }
 
-void Tracer_Rectangle(QImage &image, const QPoint &a, const QPoint &b, int zoom)
+void Tracer_Rectangle(QImage &image, Couleurs_Outil c, const QPoint &a, const QPoint &b, int zoom)
 {
     // The border lies inside the cells of the two corners: one cell wide, as wide as the pen.
     const QRect boite = Boite_Cases(a, b, zoom);
     Peintre_Surface peintre(image);
-    peintre.fillRect(boite, Couleur_Qt(Couleur_Droite()));
+    peintre.fillRect(boite, Couleur_Qt(c.Droite));
     const QRect dedans = boite.adjusted(zoom, zoom, -zoom, -zoom);
     if (dedans.isValid())
-        peintre.fillRect(dedans, Couleur_Qt(Couleur_Gauche()));
+        peintre.fillRect(dedans, Couleur_Qt(c.Gauche));
 }
 
-void Tracer_Cadre(QImage &image, const QPoint &a, const QPoint &b, int zoom)
+void Tracer_Cadre(QImage &image, Couleurs_Outil c, const QPoint &a, const QPoint &b, int zoom)
 {
     const QRect boite = Boite_Cases(a, b, zoom);
-    const QColor couleur = Couleur_Qt(Couleur_Gauche());
+    const QColor couleur = Couleur_Qt(c.Gauche);
     Peintre_Surface peintre(image);
     peintre.fillRect(QRect(boite.left(), boite.top(), boite.width(), 1), couleur);
     peintre.fillRect(QRect(boite.left(), boite.bottom(), boite.width(), 1), couleur);
@@ -143,24 +128,26 @@ void Tracer_Cadre(QImage &image, const QPoint &a, const QPoint &b, int zoom)
     peintre.fillRect(QRect(boite.right(), boite.top(), 1, boite.height()), couleur);
 }
 
-void Tracer_Ellipse(QImage &image, const QPoint &a, const QPoint &b, int zoom)
+void Tracer_Ellipse(QImage &image, Couleurs_Outil c, const QPoint &a, const QPoint &b, int zoom)
 {
     Peintre_Surface peintre(image);
-    peintre.Stylo(Couleur_Gauche(), zoom);
+    peintre.Stylo(c.Gauche, zoom);
     peintre.drawEllipse(QRectF(Milieu(a, zoom), Milieu(b, zoom)).normalized());
 }
 
-void Tracer_Triangle(QImage &image, const std::array<QPoint, 60> &points, int zoom)
+void Tracer_Triangle(QImage &image, Couleurs_Outil c, const std::array<QPoint, 60> &points,
+                     int zoom)
 {
     const QPointF sommets[] = {Milieu(points[0], zoom), Milieu(points[1], zoom),
                                Milieu(points[2], zoom)};
     Peintre_Surface peintre(image);
-    peintre.Stylo(Couleur_Droite(), zoom);
-    peintre.setBrush(Couleur_Qt(Couleur_Gauche()));
+    peintre.Stylo(c.Droite, zoom);
+    peintre.setBrush(Couleur_Qt(c.Gauche));
     peintre.drawPolygon(sommets, 3);
 }
 
-void Tracer_Polyligne(QImage &image, const std::array<QPoint, 60> &points, int nombre, int zoom)
+void Tracer_Polyligne(QImage &image, Couleurs_Outil c, const std::array<QPoint, 60> &points,
+                      int nombre, int zoom)
 {
     if (nombre < 2)
         return;
@@ -168,18 +155,18 @@ void Tracer_Polyligne(QImage &image, const std::array<QPoint, 60> &points, int n
     for (int i = 0; i < nombre; ++i)
         ligne << Milieu(points[static_cast<std::size_t>(i)], zoom);
     Peintre_Surface peintre(image);
-    peintre.Stylo(Couleur_Gauche(), zoom);
+    peintre.Stylo(c.Gauche, zoom);
     peintre.drawPolyline(ligne);
 }
 } // namespace
 
 void TFEcran::Souris_Appui(QMouseEvent *evenement)
 {
-    if (evenement->button() != Qt::LeftButton || Outil_Courant != 1)
+    if (evenement->button() != Qt::LeftButton || Outil_Courant != Outil::Crayon)
         return;
     Crayon_Actif = true;
-    Image_Annulation = Plan_Image;
-    Activer_Annulation();
+    Memoriser_Annulation();
+    emit Annulation_Disponible(true);
 }
 
 void TFEcran::Souris_Deplacement(QMouseEvent *evenement)
@@ -189,10 +176,10 @@ void TFEcran::Souris_Deplacement(QMouseEvent *evenement)
     if (Crayon_Actif)
     {
         // A fast drag leaves gaps: nothing joins the cells.
-        Dessiner_Case(position.x() / z, position.y() / z, Couleur_Gauche());
+        Dessiner_Case(position.x() / z, position.y() / z, Couleur_Gauche);
         return;
     }
-    if (Etape_Outil == 0 || !FMain->Active_Trace->isChecked())
+    if (Etape_Outil == 0 || !Trace_Active)
         return;
     Fond_Trace &fond = Fond_Courant();
     QImage &image = Ecran_TI->Image();
@@ -202,32 +189,33 @@ void TFEcran::Souris_Deplacement(QMouseEvent *evenement)
     {
         Peindre_Image();
         fond = {image.copy(), Plan_Image,     Largeur_Image, Hauteur_Image,
-                Zoom_Ecran,   Nombre_Couleur, Mode_Courant()};
+                Zoom_Ecran,   Nombre_Couleur, Mode};
     }
     if (image.isNull())
         return;
     const QPoint point = Accrocher(position, z);
+    const Couleurs_Outil couleurs{Couleur_Gauche, Couleur_Droite};
     switch (Outil_Courant)
     {
-    case 2:
-        Tracer_Ligne(image, Points_Outil[0], point, z);
+    case Outil::Ligne:
+        Tracer_Ligne(image, couleurs, Points_Outil[0], point, z);
         break;
-    case 3:
-        Tracer_Cadre(image, Points_Outil[0], point, z);
+    case Outil::Rectangle:
+        Tracer_Cadre(image, couleurs, Points_Outil[0], point, z);
         break;
-    case 4:
-        Tracer_Ellipse(image, Points_Outil[0], point, z);
+    case Outil::Ellipse:
+        Tracer_Ellipse(image, couleurs, Points_Outil[0], point, z);
         break;
-    case 5:
+    case Outil::Triangle:
         if (Etape_Outil == 1)
-            Tracer_Ligne(image, Points_Outil[0], point, z);
+            Tracer_Ligne(image, couleurs, Points_Outil[0], point, z);
         else if (Etape_Outil == 2)
         {
             Points_Outil[2] = point;
-            Tracer_Triangle(image, Points_Outil, z);
+            Tracer_Triangle(image, couleurs, Points_Outil, z);
         }
         break;
-    case 6:
+    case Outil::Polyligne:
     {
         // With every vertex taken there is no room for the moving end: the shape as it stands.
         int nombre = Etape_Outil;
@@ -237,7 +225,7 @@ void TFEcran::Souris_Deplacement(QMouseEvent *evenement)
             ++nombre;
         }
         Nombre_Points_Polyligne = static_cast<std::uint8_t>(nombre);
-        Tracer_Polyligne(image, Points_Outil, nombre, z);
+        Tracer_Polyligne(image, couleurs, Points_Outil, nombre, z);
         break;
     }
     default:
@@ -254,36 +242,37 @@ void TFEcran::Souris_Relache(QMouseEvent *evenement)
     const bool gauche = evenement->button() == Qt::LeftButton;
     QImage &image = Ecran_TI->Image();
     const bool surface = !image.isNull();
+    const Couleurs_Outil couleurs{Couleur_Gauche, Couleur_Droite};
     switch (Outil_Courant)
     {
-    case 1:
-        Image_Annulation = Plan_Image;
-        Activer_Annulation();
-        Dessiner_Case(point.x() / z, point.y() / z, gauche ? Couleur_Gauche() : Couleur_Droite());
+    case Outil::Crayon:
+        Memoriser_Annulation();
+        emit Annulation_Disponible(true);
+        Dessiner_Case(point.x() / z, point.y() / z, gauche ? Couleur_Gauche : Couleur_Droite);
         break;
-    case 2:
-    case 3:
-    case 4:
+    case Outil::Ligne:
+    case Outil::Rectangle:
+    case Outil::Ellipse:
         if (Etape_Outil == 0)
         {
-            Image_Annulation = Plan_Image;
+            Memoriser_Annulation();
             Points_Outil[0] = point;
             Etape_Outil = 1;
             break;
         }
-        Activer_Annulation();
-        if (surface && Outil_Courant == 2)
-            Tracer_Ligne(image, Points_Outil[0], point, z);
-        else if (surface && Outil_Courant == 3)
-            Tracer_Rectangle(image, Points_Outil[0], point, z);
+        emit Annulation_Disponible(true);
+        if (surface && Outil_Courant == Outil::Ligne)
+            Tracer_Ligne(image, couleurs, Points_Outil[0], point, z);
+        else if (surface && Outil_Courant == Outil::Rectangle)
+            Tracer_Rectangle(image, couleurs, Points_Outil[0], point, z);
         else if (surface)
-            Tracer_Ellipse(image, Points_Outil[0], point, z);
+            Tracer_Ellipse(image, couleurs, Points_Outil[0], point, z);
         Etape_Outil = 0;
         break;
-    case 5:
+    case Outil::Triangle:
         if (Etape_Outil == 0)
         {
-            Image_Annulation = Plan_Image;
+            Memoriser_Annulation();
             Points_Outil[0] = point;
             Etape_Outil = 1;
         }
@@ -294,38 +283,38 @@ void TFEcran::Souris_Relache(QMouseEvent *evenement)
         }
         else if (Etape_Outil == 2)
         {
-            Activer_Annulation();
+            emit Annulation_Disponible(true);
             Points_Outil[2] = point;
             if (surface)
-                Tracer_Triangle(image, Points_Outil, z);
+                Tracer_Triangle(image, couleurs, Points_Outil, z);
             Etape_Outil = 0;
         }
         break;
-    case 6:
+    case Outil::Polyligne:
         if (gauche)
         {
             // The 61st vertex is refused: the shape keeps its 60 points.
             if (Etape_Outil >= Points_Outil.size())
                 break;
             if (Etape_Outil == 0)
-                Image_Annulation = Plan_Image;
+                Memoriser_Annulation();
             Points_Outil[Etape_Outil] = point;
             ++Etape_Outil;
             break;
         }
-        Activer_Annulation();
+        emit Annulation_Disponible(true);
         Nombre_Points_Polyligne = Etape_Outil;
         if (surface)
-            Tracer_Polyligne(image, Points_Outil, Etape_Outil, z);
+            Tracer_Polyligne(image, couleurs, Points_Outil, Etape_Outil, z);
         Etape_Outil = 0;
         break;
-    case 7:
-    case 8:
+    case Outil::Texte:
+    case Outil::Caractere:
     {
-        Image_Annulation = Plan_Image;
-        Activer_Annulation();
-        QString texte = FMain->Texte->text();
-        if (Outil_Courant == 8)
+        Memoriser_Annulation();
+        emit Annulation_Disponible(true);
+        QString texte = Texte_Outil;
+        if (Outil_Courant == Outil::Caractere)
         {
             Code_Caractere = Lire_Decimal(texte).Octet_Bas;
             texte = Code_Caractere == 0
@@ -343,7 +332,7 @@ void TFEcran::Souris_Relache(QMouseEvent *evenement)
             police.setStyleStrategy(QFont::NoAntialias);
             Peintre_Surface peintre(image);
             peintre.setFont(police);
-            peintre.setPen(Couleur_Qt(Couleur_Gauche()));
+            peintre.setPen(Couleur_Qt(Couleur_Gauche));
             peintre.setBackgroundMode(Qt::TransparentMode);
             peintre.drawText(QPoint(point.x(), point.y() + peintre.fontMetrics().ascent()), texte);
         }
@@ -354,13 +343,18 @@ void TFEcran::Souris_Relache(QMouseEvent *evenement)
     }
     Ecran_TI->update();
     Relire_Image();
-    FMask->Afficher_Mask();
+    emit Image_Modifiee();
 }
 
 void TFEcran::Annuler()
 {
-    Plan_Image = Image_Annulation;
+    Document.Annuler();
     Peindre_Image();
-    FMain->Outil[9]->setEnabled(false);
+    emit Annulation_Disponible(false);
+}
+
+void TFEcran::Memoriser_Annulation()
+{
+    Document.Memoriser_Annulation();
 }
 } // namespace Corvanel

@@ -1,17 +1,14 @@
 #include "Fiche_Main.h"
 
-#include "Demarrage.h"
+#include "Choix_Image.h"
 #include "Dialogues.h"
-#include "Enregistrement.h"
+#include "Document_Image.h"
+#include "Emplacements.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Mask.h"
 #include "Fiche_Plugin.h"
 #include "Icones.h"
-#include "Lecture_Decimale.h"
-#include "Lecture_Sauvegarde.h"
 #include "Palettes.h"
-#include "Surface_Dessin.h"
-#include "Transformations.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -31,11 +29,7 @@ namespace Corvanel
 {
 namespace
 {
-const QString Titre_Principal = QStringLiteral("Corvanel 3.3");
-const QString Titre_Message = QStringLiteral("Message de Corvanel");
-const QString Filtre_Ouvrir =
-    QStringLiteral("Image Bitmap (*.bmp)|*.bmp|Sauvegarde (*.cvl)|*.cvl|"
-                   "Autres images (*.png *.gif *.jpg *.jpeg)|*.png;*.gif;*.jpg;*.jpeg");
+const QString Titre_Principal = QStringLiteral("Corvanel " CORVANEL_VERSION);
 const QString Adresse_Mail = QStringLiteral("corvanel@example.org");
 const QString Adresse_Site = QStringLiteral("https://corvanel.example.org");
 
@@ -74,18 +68,13 @@ QLabel *Etiquette(QWidget *parent, const QString &texte, int x, int y, const cha
     etiquette->adjustSize();
     return etiquette;
 }
-
-long Lire_Entier(const QString &texte)
-{
-    return static_cast<long>(Lire_Decimal(texte).Valeur);
-}
 } // namespace
 
-TFMain::TFMain(Dialogues &dialogues)
+TFMain::TFMain(Dialogues &dialogues, Document_Image &document)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      Dialogues_(dialogues)
+      Dialogues_(dialogues), Document(document)
 {
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(Titre_Principal);
@@ -129,9 +118,8 @@ void TFMain::Creer_Page_Ouvrir()
     auto *groupe = new QGroupBox(QStringLiteral("Taille de l'image"), page);
     groupe->setGeometry(4, 2, 190, 104);
     Taille_Image = Nommer(new QComboBox(groupe), "Taille_Image");
-    Taille_Image->addItems({QStringLiteral("TI 89"), QStringLiteral("TI 92"),
-                            QStringLiteral("32 x 32"), QStringLiteral("16 x 16"),
-                            QStringLiteral("8 x 8"), QStringLiteral("Personnalisé")});
+    for (const Taille_Predefinie &taille : Tailles_Image)
+        Taille_Image->addItem(QString::fromUtf8(taille.Nom));
     Taille_Image->setGeometry(8, 20, 174, 24);
     TXT_Largeur = Etiquette(groupe, QStringLiteral("Largeur"), 8, 52, "TXT_Largeur");
     Largeur = Nommer(new QLineEdit(QStringLiteral("160"), groupe), "Largeur");
@@ -156,26 +144,14 @@ void TFMain::Creer_Page_Ouvrir()
                               "Adaptation_Image");
     Adaptation_Image->setGeometry(8, 72, 206, 22);
     Adaptation_Image->setChecked(true);
+    connect(Adaptation_Image, &QCheckBox::toggled, this,
+            [this](bool adapter) { Document.Conversion.Adapter = adapter; });
     connect(Ouvrir_Fichier, &QRadioButton::clicked, this,
             [this] { Adaptation_Image->setEnabled(true); });
     connect(RadioButton1, &QRadioButton::clicked, this,
             [this] { Adaptation_Image->setEnabled(false); });
     Button1 = Bouton(page, "Button1", QStringLiteral("Ouvrir"), QRect(428, 40, 86, 30));
     connect(Button1, &QPushButton::clicked, this, &TFMain::Ouvrir);
-}
-
-void TFMain::Choisir_Taille(int index)
-{
-    static const char *const tailles[][2] = {{"160", "100"}, {"240", "128"}, {"32", "32"},
-                                             {"16", "16"},   {"8", "8"},     {"32", "32"}};
-    if (index < 0 || index > 5)
-        return;
-    Largeur->setText(QLatin1String(tailles[index][0]));
-    Hauteur->setText(QLatin1String(tailles[index][1]));
-    const bool libre = index == 5;
-    for (QWidget *champ : {static_cast<QWidget *>(TXT_Largeur), static_cast<QWidget *>(Largeur),
-                           static_cast<QWidget *>(TXT_Hauteur), static_cast<QWidget *>(Hauteur)})
-        champ->setEnabled(libre);
 }
 
 void TFMain::Creer_Page_Enregistrer()
@@ -187,6 +163,25 @@ void TFMain::Creer_Page_Enregistrer()
     Enregistrement_Nom_Image->setGeometry(10, 34, 250, 24);
     Button2 = Bouton(page, "Button2", QStringLiteral("Enregistrer"), QRect(280, 30, 110, 30));
     connect(Button2, &QPushButton::clicked, this, &TFMain::Enregistrer_Image);
+
+    // A sheet of sprites: every save cuts the picture (or the mask) into cells of that size.
+    Decouper_Sprites =
+        Nommer(new QCheckBox(QStringLiteral("Découper en sprites de"), page), "Decouper_Sprites");
+    Decouper_Sprites->setGeometry(10, 70, 170, 24);
+    const auto champ = [page](const char *nom, int maximum, int x)
+    {
+        auto *boite = Nommer(new QSpinBox(page), nom);
+        boite->setRange(1, maximum);
+        boite->setValue(16);
+        boite->setGeometry(x, 70, 56, 24);
+        return boite;
+    };
+    Largeur_Sprite = champ("Largeur_Sprite", Colonnes_Plan, 182);
+    Etiquette(page, QStringLiteral("x"), 243, 74);
+    Hauteur_Sprite = champ("Hauteur_Sprite", Lignes_Plan, 256);
+    Ignorer_Vides =
+        Nommer(new QCheckBox(QStringLiteral("Ignorer les cases vides"), page), "Ignorer_Vides");
+    Ignorer_Vides->setGeometry(324, 70, 190, 24);
 }
 
 void TFMain::Creer_Page_Lumiere()
@@ -199,25 +194,16 @@ void TFMain::Creer_Page_Lumiere()
     Button5 = Bouton(page, "Button5", QStringLiteral("-"), QRect(250, 6, 30, 26));
     Button6 = Bouton(page, "Button6", QStringLiteral("+"), QRect(284, 6, 30, 26));
     Button9 = Bouton(page, "Button9", QStringLiteral("Réinitialisation"), QRect(340, 6, 130, 26));
-    Palette_Lum = new Palette_Lumiere(page);
+    Palette_Lum = new Palette_Lumiere(page, Document, Mode_Affichage);
     Palette_Lum->move(10, 50);
-    connect(Button4, &QPushButton::clicked, this, [this] { Changer_Bandes(&Lumiere_Plus, true); });
-    connect(Button3, &QPushButton::clicked, this, [this] { Changer_Bandes(&Lumiere_Moins, true); });
-    connect(Button6, &QPushButton::clicked, this,
-            [this] { Changer_Bandes(&Contraste_Plus, true); });
-    connect(Button5, &QPushButton::clicked, this,
-            [this] { Changer_Bandes(&Contraste_Moins, true); });
-    connect(Button9, &QPushButton::clicked, this,
-            [this] { Changer_Bandes(&Reinitialiser, false); });
-}
-
-void TFMain::Changer_Bandes(void (*action)(Bandes &, std::uint8_t), bool par_radio)
-{
-    action(FEcran->Bandes_Lum, par_radio ? Nombre_Radio() : FEcran->Nombre_Couleur);
-    Palette_Lum->Dessiner_Palette_Lum();
-    if (FEcran->Source_Valide)
-        FEcran->Convertir_Image();
-    FEcran->Peindre_Image();
+    const std::pair<QPushButton *, Action_Bandes> actions[] = {
+        {Button4, Action_Bandes::Lumiere_Plus},
+        {Button3, Action_Bandes::Lumiere_Moins},
+        {Button6, Action_Bandes::Contraste_Plus},
+        {Button5, Action_Bandes::Contraste_Moins},
+        {Button9, Action_Bandes::Reinitialisation}};
+    for (const auto &[bouton, action] : actions)
+        connect(bouton, &QPushButton::clicked, this, [this, action] { Changer_Bandes(action); });
 }
 
 void TFMain::Creer_Page_Retouche()
@@ -241,49 +227,37 @@ void TFMain::Creer_Page_Retouche()
     }
     Outil[1]->setChecked(true);
     Outil[9]->setEnabled(false);
-    connect(Outil[9], &QToolButton::clicked, this, [] { FEcran->Annuler(); });
+    connect(Outil[9], &QToolButton::clicked, this, [this] { Ecran->Annuler(); });
     SpeedButton16 =
         Bouton_Icone(page, QStringLiteral("SpeedButton16"), Icone::Loupe_Moins, 152, 41);
     SpeedButton17 = Bouton_Icone(page, QStringLiteral("SpeedButton17"), Icone::Loupe_Plus, 189, 41);
-    connect(SpeedButton16, &QToolButton::clicked, this, [] { FEcran->Zoom_Moins(); });
-    connect(SpeedButton17, &QToolButton::clicked, this, [] { FEcran->Zoom_Plus(); });
+    connect(SpeedButton16, &QToolButton::clicked, this, [this] { Ecran->Zoom_Moins(); });
+    connect(SpeedButton17, &QToolButton::clicked, this, [this] { Ecran->Zoom_Plus(); });
 
-    Couleur_Droite = Nommer(new Panneau_Couleur(page), "Couleur_Droite");
+    Couleur_Droite = Nommer(new Panneau_Couleur(page, Document, Mode_Affichage), "Couleur_Droite");
     Couleur_Droite->move(250 + 16, 4 + 10);
-    Couleur_Gauche = Nommer(new Panneau_Couleur(page), "Couleur_Gauche");
+    Couleur_Gauche = Nommer(new Panneau_Couleur(page, Document, Mode_Affichage), "Couleur_Gauche");
     Couleur_Gauche->move(250, 4);
     Couleur_Gauche->Definir(Code::Noir);
     Couleur_Droite->Definir(Code::Blanc);
-    Palette_Retouche_ = new Palette_Retouche(page, Couleur_Gauche, Couleur_Droite);
+    connect(Couleur_Gauche, &Panneau_Couleur::Couleur_Changee, this, &TFMain::Pousser_Couleurs);
+    connect(Couleur_Droite, &Panneau_Couleur::Couleur_Changee, this, &TFMain::Pousser_Couleurs);
+    Palette_Retouche_ =
+        new Palette_Retouche(page, Document, Mode_Affichage, Couleur_Gauche, Couleur_Droite);
     Palette_Retouche_->move(300, 10);
 
     TXT_Texte = Etiquette(page, QStringLiteral("Taper votre texte :"), 4, 82, "TXT_Texte");
     TXT_Texte->setFixedWidth(190);
     Texte = Nommer(new QLineEdit(page), "Texte");
     Texte->setGeometry(200, 78, 310, 24);
+    connect(Texte, &QLineEdit::textChanged, this,
+            [this](const QString &texte)
+            {
+                if (Ecran)
+                    Ecran->Texte_Outil = texte;
+            });
     TXT_Texte->hide();
     Texte->hide();
-}
-
-void TFMain::Choisir_Outil(int numero)
-{
-    FEcran->Outil_Courant = static_cast<std::uint8_t>(numero);
-    Outil[numero]->setChecked(true);
-    const bool texte = numero == 7 || numero == 8;
-    TXT_Texte->setVisible(texte);
-    Texte->setVisible(texte);
-    if (!texte)
-        return;
-    TXT_Texte->setText(numero == 7 ? QStringLiteral("Taper votre texte :")
-                                   : QStringLiteral("Taper le code du caractère :"));
-    // A cancelled dialog keeps the previous font.
-    if (const auto police = Dialogues_.Choisir_Police(this, FEcran->Police_Texte))
-    {
-        QFont choisie(police->family());
-        choisie.setPointSizeF(police->pointSizeF() > 0 ? police->pointSizeF() : 8);
-        choisie.setStyleStrategy(QFont::NoAntialias);
-        FEcran->Police_Texte = choisie;
-    }
 }
 
 void TFMain::Creer_Page_Transformation()
@@ -298,33 +272,21 @@ void TFMain::Creer_Page_Transformation()
     for (int n = 1; n <= 7; ++n)
         SpeedButton[n] = Bouton_Icone(page, QStringLiteral("SpeedButton%1").arg(n), icones[n - 1],
                                       places[n - 1].x(), places[n - 1].y());
-    const auto relier = [this](int n, void (*action)(TFEcran &)) {
+    connect(SpeedButton[1], &QToolButton::clicked, this,
+            [this] { Transformer(&Document_Image::Miroir_Horizontal); });
+    connect(SpeedButton[2], &QToolButton::clicked, this,
+            [this] { Transformer(&Document_Image::Miroir_Vertical); });
+    // The arrows, left, up, down and right, each shift the picture by one pixel.
+    const QPoint pas[] = {{-1, 0}, {0, -1}, {0, 1}, {1, 0}};
+    for (int n = 4; n <= 7; ++n)
         connect(SpeedButton[n], &QToolButton::clicked, this,
-                [this, action] { Transformer(action); });
-    };
-    relier(1,
-           [](TFEcran &e) { Miroir_Horizontal(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image); });
-    relier(2, [](TFEcran &e) { Miroir_Vertical(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image); });
-    relier(4, [](TFEcran &e)
-           { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, -1, 0); });
-    relier(5, [](TFEcran &e)
-           { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, 0, -1); });
-    relier(6,
-           [](TFEcran &e) { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, 0, 1); });
-    relier(7,
-           [](TFEcran &e) { Decaler_Image(e.Plan_Image, e.Largeur_Image, e.Hauteur_Image, 1, 0); });
+                [this, d = pas[n - 4]] { Decaler(d.x(), d.y()); });
     connect(SpeedButton[3], &QToolButton::clicked, this,
             [this]
             {
-                Dialogues_.Information(this, Titre_Message,
+                Dialogues_.Information(this, QString::fromUtf8(Titre_Message),
                                        QStringLiteral("Option non disponible pour l'instant."));
             });
-}
-
-void TFMain::Transformer(void (*action)(TFEcran &))
-{
-    action(*FEcran);
-    FEcran->Peindre_Image();
 }
 
 void TFMain::Creer_Page_Mask()
@@ -342,66 +304,34 @@ void TFMain::Creer_Page_Mask()
         {
             Groupe_Mask->addButton(Mask[n], n);
             connect(Mask[n], &QToolButton::clicked, this,
-                    [n] { FMask->Outil_Mask = static_cast<std::uint8_t>(n); });
+                    [this, n] { Masque->Outil_Mask = static_cast<std::uint8_t>(n); });
         }
     }
     Mask[1]->setChecked(true);
-    connect(Mask[4], &QToolButton::clicked, this,
-            []
-            {
-                Inverser_Mask(FMask->Plan_Mask, FEcran->Largeur_Image, FEcran->Hauteur_Image);
-                FMask->Afficher_Mask();
-            });
+    connect(Mask[4], &QToolButton::clicked, this, &TFMain::Inverser_Mask);
     MaskZoomM = Bouton_Icone(page, QStringLiteral("MaskZoomM"), Icone::Loupe_Moins, 4, 41);
     MaskZoomP = Bouton_Icone(page, QStringLiteral("MaskZoomP"), Icone::Loupe_Plus, 41, 41);
     MaskZoomM->setEnabled(false);
     MaskZoomP->setEnabled(false);
-    connect(MaskZoomM, &QToolButton::clicked, this, [] { FMask->Zoom_Moins(); });
-    connect(MaskZoomP, &QToolButton::clicked, this, [] { FMask->Zoom_Plus(); });
+    connect(MaskZoomM, &QToolButton::clicked, this, [this] { Masque->Zoom_Moins(); });
+    connect(MaskZoomP, &QToolButton::clicked, this, [this] { Masque->Zoom_Plus(); });
 
     auto *groupe = new QGroupBox(QStringLiteral("Créer un mask automatiquement"), page);
     groupe->setGeometry(160, 2, 220, 100);
     Etiquette(groupe, QStringLiteral("Couleur de Fond"), 8, 24);
     Choix_Fond = Nommer(new QComboBox(groupe), "Choix_Fond");
-    Choix_Fond->addItems({QStringLiteral("Blanc"), QStringLiteral("Gris Clair"),
-                          QStringLiteral("Gris Foncé"), QStringLiteral("Noir")});
+    for (const Fond_Mask &fond : Fonds_Mask)
+        Choix_Fond->addItem(QString::fromUtf8(fond.Nom));
     Choix_Fond->setGeometry(8, 44, 120, 24);
     Choix_Fond->setCurrentIndex(0);
     Button8 = Bouton(groupe, "Button8", QStringLiteral("Créer"), QRect(136, 42, 76, 28));
-    connect(Button8, &QPushButton::clicked, this,
-            [this]
-            {
-                Creer_Mask_Auto(FMask->Plan_Mask, FEcran->Plan_Image, FEcran->Largeur_Image,
-                                FEcran->Hauteur_Image,
-                                static_cast<std::uint8_t>(Choix_Fond->currentIndex()));
-                Activer_Mask();
-                if (!FMask->isVisible())
-                    FMask->show();
-                FMask->Afficher_Mask();
-            });
+    connect(Button8, &QPushButton::clicked, this, &TFMain::Creer_Mask);
     Button_Editer_Mask = Bouton(page, "Button_Editer_Mask", QStringLiteral("Editer un mask"),
                                 QRect(390, 10, 124, 30));
-    connect(Button_Editer_Mask, &QPushButton::clicked, this,
-            [this]
-            {
-                Activer_Mask();
-                FMask->show();
-                FMask->raise();
-                FMask->Afficher_Mask();
-            });
+    connect(Button_Editer_Mask, &QPushButton::clicked, this, &TFMain::Editer_Mask);
     Button11 = Bouton(page, "Button11", QStringLiteral("Enregistrer"), QRect(390, 60, 124, 30));
     Button11->setEnabled(false);
     connect(Button11, &QPushButton::clicked, this, &TFMain::Enregistrer_Mask);
-}
-
-void TFMain::Activer_Mask()
-{
-    for (int n = 1; n <= 4; ++n)
-        Mask[n]->setEnabled(true);
-    MaskZoomM->setEnabled(true);
-    MaskZoomP->setEnabled(true);
-    Button_Editer_Mask->hide();
-    Button11->setEnabled(true);
 }
 
 void TFMain::Creer_Page_Option()
@@ -445,48 +375,19 @@ void TFMain::Creer_Page_Option()
 
     Button10 =
         Bouton(page, "Button10", QStringLiteral("Explorateur de Plug-in"), QRect(304, 8, 216, 30));
-    connect(Button10, &QPushButton::clicked, this, [] { FPlugin->exec(); });
+    connect(Button10, &QPushButton::clicked, this, [this] { Explorateur->exec(); });
     Active_Trace = Nommer(new QCheckBox(QStringLiteral("Activer la trace dans la retouche"), page),
                           "Active_Trace");
     Active_Trace->setGeometry(304, 46, 218, 44);
     QFont petite = Active_Trace->font();
     petite.setPointSizeF(petite.pointSizeF() - 1);
     Active_Trace->setFont(petite);
-}
-
-void TFMain::Changer_Nombre(std::uint8_t nombre)
-{
-    FEcran->Nombre_Couleur = nombre;
-    Reinitialiser(FEcran->Bandes_Lum, nombre);
-    if (Ouvrir_Fichier->isChecked() && FEcran->Source_Valide)
-    {
-        FEcran->Convertir_Image();
-        FEcran->Peindre_Image();
-    }
-}
-
-std::uint8_t TFMain::Nombre_Radio() const
-{
-    const int id = Groupe_Nombre->checkedId();
-    return static_cast<std::uint8_t>(id > 0 ? id : FEcran->Nombre_Couleur);
-}
-
-void TFMain::Selectionner_Nombre(std::uint16_t nombre)
-{
-    if (nombre == 2 || nombre == 4 || nombre == 8)
-        Groupe_Nombre->button(nombre)->setChecked(true);
-}
-
-void TFMain::Recolorer()
-{
-    Couleur_Gauche->Definir(Couleur_Gauche->Tag);
-    Couleur_Droite->Definir(Couleur_Droite->Tag);
-    if (FEcran->isVisible())
-        FEcran->Peindre_Image();
-    if (FMask->isVisible())
-        FMask->Afficher_Mask();
-    Palette_Retouche_->update();
-    Palette_Lum->update();
+    connect(Active_Trace, &QCheckBox::toggled, this,
+            [this](bool active)
+            {
+                if (Ecran)
+                    Ecran->Trace_Active = active;
+            });
 }
 
 void TFMain::Creer_Page_A_Propos()
@@ -501,7 +402,7 @@ void TFMain::Creer_Page_A_Propos()
     grande.setBold(true);
     nom->setFont(grande);
     nom->adjustSize();
-    Etiquette(panneau, QStringLiteral("version 3.3"), 180, 18);
+    Etiquette(panneau, QStringLiteral("version " CORVANEL_VERSION), 180, 18);
     Etiquette(panneau, QStringLiteral("créé par : L'équipe Corvanel"), 10, 48);
     const auto lien = [this, panneau](const char *nom_objet, const QString &texte, int y)
     {
@@ -522,7 +423,8 @@ void TFMain::Creer_Page_A_Propos()
     Label14 = lien("Label14", Adresse_Site, 82);
     Button7 = Bouton(page, "Button7", QStringLiteral("Ouvrir l'aide"), QRect(320, 40, 130, 30));
     connect(Button7, &QPushButton::clicked, this,
-            [this] { Dialogues_.Ouvrir_Document(QStringLiteral("Documentation/index.htm")); });
+            [this]
+            { Dialogues_.Ouvrir_Document(Page_Aide(QCoreApplication::applicationDirPath())); });
 }
 
 bool TFMain::eventFilter(QObject *objet, QEvent *evenement)
@@ -542,150 +444,5 @@ void TFMain::closeEvent(QCloseEvent *evenement)
     // Closing the main window ends the program, even with the edit windows still shown.
     QWidget::closeEvent(evenement);
     QCoreApplication::quit();
-}
-
-void TFMain::Afficher_Onglets()
-{
-    for (int i = 2; i <= 6; ++i)
-        Onglets->setTabVisible(i - 1, true);
-}
-
-bool TFMain::Lire_Taille(int &largeur, int &hauteur)
-{
-    const long l = Lire_Entier(Largeur->text());
-    const long h = Lire_Entier(Hauteur->text());
-    if (!Taille_Valide(l, h))
-    {
-        Dialogues_.Erreur(this, Titre_Message,
-                          QStringLiteral("Taille d'image refusée : la largeur doit être comprise "
-                                         "entre 1 et 240 pixels et la hauteur entre 1 et 128 "
-                                         "pixels."));
-        return false;
-    }
-    largeur = static_cast<int>(l);
-    hauteur = static_cast<int>(h);
-    return true;
-}
-
-void TFMain::Ouvrir()
-{
-    int largeur = 0;
-    int hauteur = 0;
-    if (!Lire_Taille(largeur, hauteur))
-        return;
-    if (Ouvrir_Fichier->isChecked())
-    {
-        const auto choix = Dialogues_.Ouvrir_Fichier(
-            this, QStringLiteral("Ouvir une image pour Convertir"), Filtre_Ouvrir);
-        if (!choix)
-            return;
-        Afficher_Onglets();
-        Button11->setEnabled(false);
-        Ouvrir_Image(choix->Chemin, choix->Type);
-        // The mask window reads its surface back on the next click: it must not show the
-        // previous picture and its cleared mask.
-        if (FMask->isVisible())
-            FMask->Afficher_Mask();
-        if (choix->Type != 2 && !FEcran->Source_Valide)
-            return; // undecodable: the message is shown, the edit window is not brought up
-    }
-    else
-    {
-        Creer_Image_Vide();
-        Afficher_Onglets();
-        Onglets->setTabVisible(2, false);
-        Button11->setEnabled(false);
-        if (FMask->isVisible())
-            FMask->Afficher_Mask();
-    }
-    FEcran->show();
-}
-
-void TFMain::Ouvrir_Image(const QString &chemin, int type)
-{
-    TFEcran &ecran = *FEcran;
-    ecran.setWindowTitle(chemin);
-    ecran.Largeur_Image = static_cast<std::uint8_t>(Lire_Entier(Largeur->text()));
-    ecran.Hauteur_Image = static_cast<std::uint8_t>(Lire_Entier(Hauteur->text()));
-    ecran.Plan_Image.fill(0);
-    FMask->Plan_Mask.fill(0);
-    ecran.Reinitialiser_Edition();
-    ecran.Source_Valide = false;
-    if (type == 2)
-    {
-        Plan lu{};
-        const Resultat_Lecture resultat = Lire_Sauvegarde(chemin, lu);
-        if (resultat.Etat == Etat_Lecture::Ok)
-        {
-            ecran.Largeur_Image = resultat.Largeur;
-            ecran.Hauteur_Image = resultat.Hauteur;
-            Selectionner_Nombre(resultat.Nombre_Couleur);
-            ecran.Nombre_Couleur = static_cast<std::uint8_t>(resultat.Nombre_Couleur);
-            ecran.Plan_Image = lu;
-        }
-        else if (resultat.Etat == Etat_Lecture::Invalide)
-            Dialogues_.Erreur(this, Titre_Message, resultat.Message);
-        Onglets->setTabVisible(2, false);
-    }
-    else
-    {
-        Resultat_Decodage decode = Decoder_Image(chemin, type == 1);
-        if (decode.Image.isNull())
-        {
-            ecran.Peindre_Image();
-            Dialogues_.Erreur(this, Titre_Message, decode.Erreur);
-            return;
-        }
-        ecran.Image_Couleur = {std::move(decode.Image), ecran.Largeur_Image, ecran.Hauteur_Image};
-        ecran.Source_Valide = true;
-        ecran.Convertir_Image();
-    }
-    ecran.Peindre_Image();
-}
-
-void TFMain::Creer_Image_Vide()
-{
-    TFEcran &ecran = *FEcran;
-    ecran.Largeur_Image = static_cast<std::uint8_t>(Lire_Entier(Largeur->text()));
-    ecran.Hauteur_Image = static_cast<std::uint8_t>(Lire_Entier(Hauteur->text()));
-    ecran.Plan_Image.fill(0);
-    ecran.Reinitialiser_Edition();
-    ecran.Source_Valide = false;
-    ecran.Peindre_Image();
-}
-
-void TFMain::Enregistrer_Image()
-{
-    const QString nom = Enregistrement_Nom_Image->text();
-    const auto choix = Dialogues_.Enregistrer_Fichier(
-        this, QStringLiteral("Enregistrer l'image en code code source"), Filtre_Image(Plugins), nom,
-        Extention_Defaut_Image(Plugins), Type_Image_Enregistrement);
-    if (!choix)
-        return;
-    Type_Image_Enregistrement = choix->Type;
-    const Plug_Info &slot = Slot_Image(Plugins, choix->Type);
-    const QString chemin = Appliquer_Extention(choix->Chemin, slot);
-    const QString message = Titre_Enregistrement(
-        Corvanel::Enregistrer_Image(slot, chemin, nom, FEcran->Nombre_Couleur, FEcran->Plan_Image,
-                                    FEcran->Hauteur_Image, FEcran->Largeur_Image));
-    if (!message.isEmpty())
-        setWindowTitle(message);
-}
-
-void TFMain::Enregistrer_Mask()
-{
-    const QString nom = Enregistrement_Nom_Image->text();
-    const auto choix = Dialogues_.Enregistrer_Fichier(this, QString(), Filtre_Mask(Plugins),
-                                                      QStringLiteral("Mask_") + nom, QString(),
-                                                      Type_Mask_Enregistrement);
-    if (!choix)
-        return;
-    Type_Mask_Enregistrement = choix->Type;
-    const Plug_Info &slot = Slot_Mask(Plugins, choix->Type);
-    const QString chemin = Appliquer_Extention(choix->Chemin, slot);
-    const QString message = Titre_Enregistrement(Corvanel::Enregistrer_Mask(
-        slot, chemin, nom, FMask->Plan_Mask, FEcran->Hauteur_Image, FEcran->Largeur_Image));
-    if (!message.isEmpty())
-        setWindowTitle(message);
 }
 } // namespace Corvanel

@@ -1,7 +1,9 @@
 // The main window: eight tab pages holding every command, and the tables of save plug-ins.
+// Its commands run the document's operations and push to the other windows what they show.
 #ifndef CORVANEL_FICHE_MAIN_H
 #define CORVANEL_FICHE_MAIN_H
 
+#include "Couleurs.h"
 #include "Registre.h"
 
 #include <QWidget>
@@ -15,26 +17,38 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTabWidget;
 class QToolButton;
 
 namespace Corvanel
 {
 class Dialogues;
+class Document_Image;
 class Palette_Lumiere;
 class Palette_Retouche;
 class Panneau_Couleur;
 class TFEcran;
-struct Bandes;
+class TFMask;
+class TFPlugin;
+enum class Action_Bandes;
+struct Grille_Sprites;
+
+// The title of the program's message boxes.
+inline constexpr const char *Titre_Message = "Message de Corvanel";
 
 class TFMain : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TFMain(Dialogues &dialogues);
+    TFMain(Dialogues &dialogues, Document_Image &document);
+    // The other windows, once they exist: what they report is wired to the commands here.
+    void Relier(TFEcran *ecran, TFMask *masque, TFPlugin *explorateur);
 
     // Save plug-ins found by the scan at start-up.
     Resultat_Scan Plugins;
+    // The grey mode of the radios "Gris de la TI" and "Gris de Windows".
+    Mode_Gris Mode_Affichage = Mode_Gris::TI;
 
     QTabWidget *Onglets;
     QWidget *TabSheet[9] = {}; // TabSheet[1] to TabSheet[8]
@@ -52,6 +66,10 @@ public:
     // "Enregistrer"
     QLineEdit *Enregistrement_Nom_Image;
     QPushButton *Button2;
+    QCheckBox *Decouper_Sprites;
+    QSpinBox *Largeur_Sprite;
+    QSpinBox *Hauteur_Sprite;
+    QCheckBox *Ignorer_Vides;
     // "Lumière"
     QPushButton *Button3;
     QPushButton *Button4;
@@ -102,7 +120,8 @@ public:
 
     // Commands, as the buttons run them.
     void Ouvrir();
-    void Ouvrir_Image(const QString &chemin, int type);
+    // True when the edit window is to be brought up.
+    bool Ouvrir_Image(const QString &chemin, int type);
     void Creer_Image_Vide();
     void Enregistrer_Image();
     void Enregistrer_Mask();
@@ -123,12 +142,23 @@ private:
     void Creer_Page_A_Propos();
     void Choisir_Taille(int index);
     bool Lire_Taille(int &largeur, int &hauteur);
-    void Changer_Bandes(void (*action)(Bandes &, std::uint8_t), bool par_radio);
+    void Changer_Bandes(Action_Bandes action);
     void Changer_Nombre(std::uint8_t nombre);
     void Activer_Mask();
-    void Transformer(void (*action)(TFEcran &));
+    void Creer_Mask();
+    void Editer_Mask();
+    void Inverser_Mask();
+    void Transformer(void (Document_Image::*action)());
+    void Decaler(int dx, int dy);
+    void Pousser_Couleurs();
+    void Rafraichir_Mask();
+    Grille_Sprites Grille() const;
 
     Dialogues &Dialogues_;
+    Document_Image &Document;
+    TFEcran *Ecran = nullptr;
+    TFMask *Masque = nullptr;
+    TFPlugin *Explorateur = nullptr;
     int Type_Image_Enregistrement = 1;
     int Type_Mask_Enregistrement = 1;
 };

@@ -1,8 +1,5 @@
 #include "Fiche_Mask.h"
 
-#include "Couleurs.h"
-#include "Demarrage.h"
-#include "Fiche_Ecran.h"
 #include "Surface_Dessin.h"
 
 #include <QMouseEvent>
@@ -13,9 +10,10 @@
 
 namespace Corvanel
 {
-TFMask::TFMask()
+TFMask::TFMask(Document_Image &document)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::MSWindowsFixedSizeDialogHint)
+                           Qt::MSWindowsFixedSizeDialogHint),
+      Document(document), Plan_Mask(document.Plan_Mask)
 {
     setObjectName(QStringLiteral("FMask"));
     setWindowTitle(QStringLiteral("Edition de mask"));
@@ -37,9 +35,9 @@ TFMask::TFMask()
 
 void TFMask::Afficher_Mask()
 {
-    const TFEcran &ecran = *FEcran;
-    const int largeur = ecran.Largeur_Image;
-    const int hauteur = ecran.Hauteur_Image;
+    const Document_Image &document = Document;
+    const int largeur = document.Largeur_Image;
+    const int hauteur = document.Hauteur_Image;
     // The mask zoom survives a new picture: a larger picture may no longer fit at it.
     const int cote = std::max(largeur, hauteur);
     if (cote > 0 && Zoom_Mask * cote > Surface_Maximum)
@@ -57,11 +55,11 @@ void TFMask::Afficher_Mask()
         return;
 
     // One colour per code, looked up once rather than for each of the 30720 cells.
-    const Mode_Gris mode = Mode_Courant();
+    const Mode_Gris mode = Mode;
     std::array<QRgb, 256> couleurs;
     for (int code = 0; code < 256; ++code)
         couleurs[code] = Vers_Rgb(
-            Couleur_Affichage(static_cast<std::uint8_t>(code), ecran.Nombre_Couleur, mode));
+            Couleur_Affichage(static_cast<std::uint8_t>(code), document.Nombre_Couleur, mode));
     const QRgb rouge = Vers_Rgb(Rouge_Mask);
     // Covered cells in red over the picture; each display row is built once and copied to the
     // other rows of its cells.
@@ -71,7 +69,7 @@ void TFMask::Afficher_Mask()
         for (int x = 0; x < largeur; ++x)
         {
             const QRgb rgb =
-                Plan_Mask[Indice(x, y)] == 1 ? rouge : couleurs[ecran.Plan_Image[Indice(x, y)]];
+                Plan_Mask[Indice(x, y)] == 1 ? rouge : couleurs[document.Plan_Image[Indice(x, y)]];
             std::fill(premiere + x * z, premiere + x * z + z, rgb);
         }
         for (int j = 1; j < z; ++j)
@@ -85,9 +83,9 @@ void TFMask::Relire_Mask()
     const int z = Zoom_Mask;
     // Cells the surface does not show keep their byte rather than read as uncovered.
     const int largeur =
-        std::min<int>(FEcran->Largeur_Image, (Ecran_MASK->Image().width() + z - 1) / z);
+        std::min<int>(Document.Largeur_Image, (Ecran_MASK->Image().width() + z - 1) / z);
     const int hauteur =
-        std::min<int>(FEcran->Hauteur_Image, (Ecran_MASK->Image().height() + z - 1) / z);
+        std::min<int>(Document.Hauteur_Image, (Ecran_MASK->Image().height() + z - 1) / z);
     for (int x = 0; x < largeur; ++x)
         for (int y = 0; y < hauteur; ++y)
             Plan_Mask[Indice(x, y)] = Ecran_MASK->Lire_Pixel(x * z, y * z) == Rouge_Mask ? 1 : 0;
@@ -95,7 +93,7 @@ void TFMask::Relire_Mask()
 
 bool TFMask::Zoom_Plus()
 {
-    const int cote = std::max<int>(FEcran->Largeur_Image, FEcran->Hauteur_Image);
+    const int cote = std::max<int>(Document.Largeur_Image, Document.Hauteur_Image);
     if (Zoom_Mask == 255 || (Zoom_Mask + 1) * cote > Surface_Maximum)
         return false;
     Changer_Zoom(static_cast<std::uint8_t>(Zoom_Mask + 1));
@@ -125,7 +123,7 @@ QPoint TFMask::Accrocher(const QPoint &position) const
 
 void TFMask::Souris_Appui(QMouseEvent *evenement)
 {
-    if (evenement->button() == Qt::LeftButton && Outil_Mask == 1)
+    if (evenement->button() == Qt::LeftButton && Outil_Mask == Outil_Masque::Crayon)
         Crayon_Mask = true;
 }
 
@@ -141,7 +139,7 @@ void TFMask::Souris_Relache(QMouseEvent *evenement)
 {
     Crayon_Mask = false;
     const QPoint point = Accrocher(evenement->position().toPoint());
-    if (Outil_Mask == 1)
+    if (Outil_Mask == Outil_Masque::Crayon)
     {
         if (evenement->button() != Qt::LeftButton)
             return;
@@ -168,7 +166,7 @@ void TFMask::Souris_Relache(QMouseEvent *evenement)
         if (haut_gauche.x() == bas_droite.x() || haut_gauche.y() == bas_droite.y())
             // A flat box has no inside and the library strokes nothing: only the pen shows.
             peintre.drawLine(QLineF(haut_gauche, bas_droite));
-        else if (Outil_Mask == 2)
+        else if (Outil_Mask == Outil_Masque::Rectangle)
             peintre.drawRect(QRectF(haut_gauche, bas_droite));
         else
             peintre.drawEllipse(QRectF(haut_gauche, bas_droite));

@@ -1,12 +1,11 @@
 #include "Fiche_Plugin.h"
 
 #include "Bibliotheque.h"
-#include "Demarrage.h"
+#include "Dialogues.h"
+#include "Emplacements.h"
 #include "Explorateur.h"
-#include "Fiche_Ecran.h"
-#include "Fiche_Main.h"
-#include "Fiche_Mask.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFrame>
 #include <QListWidget>
@@ -16,8 +15,10 @@
 
 namespace Corvanel
 {
-TFPlugin::TFPlugin(TFMain *principal)
-    : QDialog(principal, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+TFPlugin::TFPlugin(QWidget *principal, Dialogues &Dialogues_Fenetre, Resultat_Scan &Plugins,
+                   Document_Image &Document)
+    : QDialog(principal, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      Dialogues_(Dialogues_Fenetre), Document_(Document)
 {
     setObjectName(QStringLiteral("FPlugin"));
     setWindowTitle(QStringLiteral("Explorateur de Plug-in"));
@@ -52,10 +53,11 @@ TFPlugin::TFPlugin(TFMain *principal)
     connect(ListePlug, &QListWidget::itemClicked, this, &TFPlugin::ListePlugClick);
 
     // The scan runs once, here: the main window already exists and receives the tables.
-    principal->Plugins = Scanner_Plugins();
-    ListePlug->addItems(
-        QStringList(principal->Plugins.ListePlug.begin(), principal->Plugins.ListePlug.end()));
-    Table_Plug = principal->Plugins.Table_Plug;
+    Dossier_Scanne = Dossier_Plugins(QCoreApplication::applicationDirPath());
+    Plugins = Scanner_Dossier_Plugins(Dossier_Scanne);
+    Description->setPlainText(Texte_Dossier_Plugins(Dossier_Scanne));
+    ListePlug->addItems(QStringList(Plugins.ListePlug.begin(), Plugins.ListePlug.end()));
+    Table_Plug = Plugins.Table_Plug;
 }
 
 void TFPlugin::ListePlugClick()
@@ -64,8 +66,8 @@ void TFPlugin::ListePlugClick()
     Description->clear();
     if (ligne < 0 || ligne >= static_cast<int>(Table_Plug.size()))
         return;
-    const std::string chemin = Chemin_Plugin(ListePlug->item(ligne)->text());
-    Description->setPlainText(Details_Plugin(chemin).join(QLatin1Char('\n')));
+    const std::string chemin = Chemin_Bibliotheque(ListePlug->item(ligne)->text(), Dossier_Scanne);
+    Description->setPlainText(Details_Plugin(Table_Plug[ligne], chemin).join(QLatin1Char('\n')));
     Button2->setEnabled(Demarrer_Possible(Table_Plug[ligne].Fonction));
 }
 
@@ -74,18 +76,14 @@ void TFPlugin::Demarrer()
     const int ligne = ListePlug->currentRow();
     if (ligne < 0 || ligne >= static_cast<int>(Table_Plug.size()))
         return;
-    TFEcran &ecran = *FEcran;
+    Document_Image &document = Document_;
     const Resultat_Demarrage resultat =
-        Demarrer_Plugin(Table_Plug[ligne], ecran.Nombre_Couleur, ecran.Plan_Image,
-                        ecran.Hauteur_Image, ecran.Largeur_Image);
+        Demarrer_Plugin(Table_Plug[ligne], document.Nombre_Couleur, document.Plan_Image,
+                        document.Hauteur_Image, document.Largeur_Image,
+                        Options_Fenetre(Dialogues_, this, QStringLiteral("Le plug-in travaille…")));
     if (!resultat.Message.isEmpty())
         setWindowTitle(resultat.Message);
     if (resultat.Lance)
-    {
-        // An application plug-in may have changed the picture.
-        ecran.Peindre_Image();
-        if (FMask->isVisible())
-            FMask->Afficher_Mask();
-    }
+        emit Image_Modifiee();
 }
 } // namespace Corvanel

@@ -1,10 +1,6 @@
 #include "Palettes.h"
 
 #include "Bandes.h"
-#include "Couleurs.h"
-#include "Demarrage.h"
-#include "Fiche_Ecran.h"
-#include "Fiche_Main.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -35,7 +31,9 @@ std::uint8_t Niveau_Choisi(int x, std::uint8_t nombre_couleur)
     return echantillons.back().Code;
 }
 
-Palette_Lumiere::Palette_Lumiere(QWidget *parent) : QWidget(parent)
+Palette_Lumiere::Palette_Lumiere(QWidget *parent, const Document_Image &document,
+                                 const Mode_Gris &mode)
+    : QWidget(parent), Document(document), Mode(mode)
 {
     setObjectName(QStringLiteral("Palette_Lum"));
     setFixedSize(400, 25);
@@ -44,14 +42,16 @@ Palette_Lumiere::Palette_Lumiere(QWidget *parent) : QWidget(parent)
 void Palette_Lumiere::paintEvent(QPaintEvent *)
 {
     QPainter peintre(this);
-    const std::uint8_t nombre = FMain->Nombre_Radio();
-    const Mode_Gris mode = Mode_Courant();
-    for (const Segment_Barre &s : Segments_Palette_Lum(FEcran->Bandes_Lum, nombre))
+    const std::uint8_t nombre = Document.Nombre_Choisi;
+    const Mode_Gris mode = Mode;
+    for (const Segment_Barre &s : Segments_Palette_Lum(Document.Bandes_Lum, nombre))
         peintre.fillRect(QRect(s.Gauche, 0, s.Droite - s.Gauche, 25),
                          QColor(Vers_Rgb(Couleur_Affichage(s.Code, nombre, mode))));
 }
 
-Panneau_Couleur::Panneau_Couleur(QWidget *parent) : QFrame(parent)
+Panneau_Couleur::Panneau_Couleur(QWidget *parent, const Document_Image &document,
+                                 const Mode_Gris &mode)
+    : QFrame(parent), Document(document), Mode(mode)
 {
     setFrameShape(QFrame::Box);
     setFixedSize(30, 30);
@@ -60,8 +60,9 @@ Panneau_Couleur::Panneau_Couleur(QWidget *parent) : QFrame(parent)
 void Panneau_Couleur::Definir(std::uint8_t code)
 {
     Tag = code;
-    Couleur = FEcran ? FEcran->Couleur_Affichage(code) : Couleur_Affichage(code, 4, Mode_Courant());
+    Couleur = Couleur_Affichage(code, Document.Nombre_Couleur, Mode);
     update();
+    emit Couleur_Changee();
 }
 
 void Panneau_Couleur::paintEvent(QPaintEvent *evenement)
@@ -72,9 +73,10 @@ void Panneau_Couleur::paintEvent(QPaintEvent *evenement)
     QFrame::paintEvent(evenement);
 }
 
-Palette_Retouche::Palette_Retouche(QWidget *parent, Panneau_Couleur *gauche,
+Palette_Retouche::Palette_Retouche(QWidget *parent, const Document_Image &document,
+                                   const Mode_Gris &mode, Panneau_Couleur *gauche,
                                    Panneau_Couleur *droite)
-    : QWidget(parent), Gauche(gauche), Droite(droite)
+    : QWidget(parent), Document(document), Mode(mode), Gauche(gauche), Droite(droite)
 {
     setObjectName(QStringLiteral("Palette_Retouche"));
     setFixedSize(210, 25);
@@ -83,16 +85,16 @@ Palette_Retouche::Palette_Retouche(QWidget *parent, Panneau_Couleur *gauche,
 void Palette_Retouche::paintEvent(QPaintEvent *)
 {
     QPainter peintre(this);
-    const std::uint8_t nombre = FEcran->Nombre_Couleur;
+    const std::uint8_t nombre = Document.Nombre_Couleur;
     for (const Case_Retouche &e : Cases_Retouche(nombre))
         peintre.fillRect(QRect(e.Gauche, 0, e.Droite - e.Gauche, 25),
-                         QColor(Vers_Rgb(FEcran->Couleur_Affichage(e.Code))));
+                         QColor(Vers_Rgb(Couleur_Affichage(e.Code, nombre, Mode))));
 }
 
 void Palette_Retouche::mouseReleaseEvent(QMouseEvent *evenement)
 {
     const std::uint8_t code =
-        Niveau_Choisi(evenement->position().toPoint().x(), FEcran->Nombre_Couleur);
+        Niveau_Choisi(evenement->position().toPoint().x(), Document.Nombre_Couleur);
     (evenement->button() == Qt::LeftButton ? Gauche : Droite)->Definir(code);
 }
 } // namespace Corvanel

@@ -2,6 +2,9 @@
 #ifndef CORVANEL_PALETTES_H
 #define CORVANEL_PALETTES_H
 
+#include "Couleurs.h"
+#include "Document_Image.h"
+
 #include <QFrame>
 #include <QWidget>
 #include <cstdint>
@@ -25,11 +28,17 @@ class Palette_Lumiere : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Palette_Lumiere(QWidget *parent);
+    // The bar shows the document's bands for its chosen level count, in the grey mode that
+    // Mode names.
+    Palette_Lumiere(QWidget *parent, const Document_Image &document, const Mode_Gris &mode);
     void Dessiner_Palette_Lum() { update(); }
 
 protected:
     void paintEvent(QPaintEvent *evenement) override;
+
+private:
+    const Document_Image &Document;
+    const Mode_Gris &Mode;
 };
 
 // A tool colour: the display colour the tools draw with, and its level code in Tag.
@@ -37,13 +46,20 @@ class Panneau_Couleur : public QFrame
 {
     Q_OBJECT
 public:
-    explicit Panneau_Couleur(QWidget *parent);
+    Panneau_Couleur(QWidget *parent, const Document_Image &document, const Mode_Gris &mode);
     std::uint32_t Couleur = 0;
     std::uint8_t Tag = 0;
     void Definir(std::uint8_t code);
 
+signals:
+    void Couleur_Changee();
+
 protected:
     void paintEvent(QPaintEvent *evenement) override;
+
+private:
+    const Document_Image &Document;
+    const Mode_Gris &Mode;
 };
 
 // The 210 x 25 strip of grey swatches; a release picks the left or right colour.
@@ -51,13 +67,16 @@ class Palette_Retouche : public QWidget
 {
     Q_OBJECT
 public:
-    Palette_Retouche(QWidget *parent, Panneau_Couleur *gauche, Panneau_Couleur *droite);
+    Palette_Retouche(QWidget *parent, const Document_Image &document, const Mode_Gris &mode,
+                     Panneau_Couleur *gauche, Panneau_Couleur *droite);
 
 protected:
     void paintEvent(QPaintEvent *evenement) override;
     void mouseReleaseEvent(QMouseEvent *evenement) override;
 
 private:
+    const Document_Image &Document;
+    const Mode_Gris &Mode;
     Panneau_Couleur *Gauche;
     Panneau_Couleur *Droite;
 };

@@ -10,6 +10,9 @@
 
 namespace Corvanel
 {
+// Above this many display pixels in either direction a zoom stops growing.
+inline constexpr int Surface_Maximum = 4096;
+
 class Surface_Dessin : public QWidget
 {
     Q_OBJECT

@@ -1,5 +1,9 @@
 #include "Demarrage.h"
 #include "Dialogues.h"
+#include "Icone_Programme.h"
+#include "Options_Programme.h"
+#include "Traductions.h"
+#include "corvanel_installation.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -37,9 +41,15 @@ public:
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> statut = Corvanel::Repondre_Options(argc, argv))
+        return *statut;
     Application application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanel"));
-    QApplication::setApplicationVersion(QStringLiteral("3.3"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVANEL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(CORVANEL_ID));
+    QApplication::setWindowIcon(Corvanel::Icone_Programme());
+    // Missing, Qt's dialogs stay in English: nothing else depends on it.
+    Corvanel::Charger_Traductions(application);
     Corvanel::Dialogues_Qt dialogues;
     try
     {

@@ -60,7 +60,8 @@ extern "C"
                                                           const std::uint8_t *mask,
                                                           std::uint8_t hauteur,
                                                           std::uint8_t largeur);
-    // Plug_App_Go (kind 16): the application plug-in receives the host's own plane.
+    // Plug_App_Go (kind 16): the application plug-in may change the picture plane; the host
+    // keeps the change when it returns non-zero.
     typedef std::uint8_t (*Plug_App_Go_Type)(std::uint8_t couleurs, std::uint8_t *niveaux,
                                              std::uint8_t hauteur, std::uint8_t largeur);
     // Plug_Enregistrement_Mode: never asked for by the host.

@@ -2,9 +2,11 @@
 # Installs what building, running and testing Corvanel need on Debian or Ubuntu; only the
 # packages that are missing are installed.
 set -euo pipefail
-paquets=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation)
+paquets=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
+    fonts-liberation)
 if [ "${1:-}" = "--tests" ]; then
-    paquets+=(gcc-m68k-linux-gnu binutils-m68k-linux-gnu)
+    # The installation test checks the desktop entry and the metadata with their validators.
+    paquets+=(gcc-m68k-linux-gnu binutils-m68k-linux-gnu desktop-file-utils appstream)
 fi
 # The benchmark's reference converter and its sample photos.
 if [ "${1:-}" = "--bench" ]; then

@@ -13,7 +13,8 @@ struct Dialogues_Factices : Corvanel::Dialogues
 {
     struct Demande
     {
-        QString Genre; // "ouvrir", "enregistrer", "police", "information", "erreur", "document"
+        // "ouvrir", "enregistrer", "police", "information", "erreur", "document", "attente"
+        QString Genre;
         QString Titre;
         QString Texte; // filter, message or target
         QString Nom_Propose;
@@ -26,6 +27,8 @@ struct Dialogues_Factices : Corvanel::Dialogues
     std::deque<std::optional<QFont>> Reponses_Police;
     // The answer of every font dialog once the scripted ones are used up.
     std::optional<QFont> Police;
+    // Whether the user presses the wait dialog's stop button as soon as it shows.
+    bool Arreter_Attente = true;
     QList<Demande> Demandes;
 
     std::optional<Corvanel::Choix_Fichier> Suivante()
@@ -72,6 +75,18 @@ struct Dialogues_Factices : Corvanel::Dialogues
     void Ouvrir_Document(const QString &cible) override
     {
         Demandes.append({QStringLiteral("document"), {}, cible, {}, {}, 0});
+    }
+    struct Attente : Corvanel::Attente_Plugin
+    {
+        bool Arreter;
+        explicit Attente(bool A) : Arreter(A) {}
+        bool Arret_Demande() override { return Arreter; }
+    };
+    std::unique_ptr<Corvanel::Attente_Plugin> Montrer_Attente(QWidget *,
+                                                              const QString &texte) override
+    {
+        Demandes.append({QStringLiteral("attente"), {}, texte, {}, {}, 0});
+        return std::make_unique<Attente>(Arreter_Attente);
     }
     QList<Demande> Messages() const
     {

@@ -7,7 +7,7 @@ function(corvanel_fixture name)
     target_compile_definitions(${name} PRIVATE ESSAI_ID="${name}" ${ARGN})
     set_target_properties(${name} PROPERTIES
         PREFIX ""
-        LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fixtures
+        LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/fixtures
         CXX_VISIBILITY_PRESET hidden
         VISIBILITY_INLINES_HIDDEN ON
         AUTOMOC OFF)
@@ -19,7 +19,7 @@ corvanel_fixture(Essai_Souligne ESSAI_SOULIGNE ESSAI_GENRE=5 "ESSAI_NOM=\"Soulig
 corvanel_fixture(Essai_Double ESSAI_GENRE=5 "ESSAI_NOM=\"Double\"" "ESSAI_NOM_SOULIGNE=\"Faux\""
                  "ESSAI_EXTENTION=\"dbl\"" ESSAI_AUTEUR_DOUBLE ESSAI_GO_CHEMIN)
 corvanel_fixture(Essai_Image ESSAI_GENRE=1 "ESSAI_NOM=\"Image \\xE9\"" "ESSAI_EXTENTION=\"c\""
-                 ESSAI_DETAILS ESSAI_GO_IMAGE)
+                 ESSAI_DETAILS ESSAI_GO_IMAGE ESSAI_GO_IMAGE_MASK)
 corvanel_fixture(Essai_Masque ESSAI_GENRE=4 "ESSAI_NOM=\"Masque\"" "ESSAI_EXTENTION=\"msk\""
                  ESSAI_GO_MASK)
 corvanel_fixture(Essai_App ESSAI_GENRE=16 "ESSAI_NOM=\"Application\"" ESSAI_APP)
@@ -35,3 +35,9 @@ corvanel_fixture(Essai_Nul ESSAI_GENRE=1 ESSAI_NUL "ESSAI_NOM=\"x\"" "ESSAI_EXTE
 corvanel_fixture(Essai_Variable ESSAI_GENRE_VARIABLE "ESSAI_NOM=\"Variable\"" "ESSAI_EXTENTION=\"var\"")
 corvanel_fixture(Essai_Muet ESSAI_GENRE=1 "ESSAI_NOM=\"Muet\"" "ESSAI_EXTENTION=\"mu\"" ESSAI_GO_MUET)
 corvanel_fixture(Essai_Ext_Vide ESSAI_GENRE=1 "ESSAI_NOM=\"Vide\"" "ESSAI_EXTENTION=\"\"" ESSAI_GO_IMAGE)
+# Libraries that take their process down or never answer.
+corvanel_fixture(Essai_Nom_Plante ESSAI_GENRE=1 ESSAI_NOM_PLANTE "ESSAI_EXTENTION=\"np\"")
+corvanel_fixture(Essai_Fonction_Abort ESSAI_FONCTION_ABORT "ESSAI_NOM=\"Abort\"")
+corvanel_fixture(Essai_Nom_Bloque ESSAI_GENRE=1 ESSAI_NOM_BLOQUE "ESSAI_EXTENTION=\"nb\"")
+corvanel_fixture(Essai_Go_Plante ESSAI_GENRE=1 "ESSAI_NOM=\"Go plante\"" "ESSAI_EXTENTION=\"gp\""
+                 ESSAI_GO_PLANTE)

@@ -2,6 +2,7 @@
 #include "Demarrage.h"
 #include "Dialogues_Factices.h"
 #include "Fiche_Main.h"
+#include "Outils_Essai.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,15 +12,13 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/resource.h>
 
 using namespace Corvanel;
 
 namespace
 {
-QString Dossier_Build()
-{
-    return qEnvironmentVariable("CORVANEL_BUILD_DIR", QCoreApplication::applicationDirPath());
-}
+using Essai::Dossier_Build;
 
 struct Issue
 {
@@ -441,23 +440,30 @@ private slots:
         QTest::addColumn<QStringList>("Arguments");
         QTest::addColumn<QString>("Dossier_Courant"); // relative to the test folder
         QTest::addColumn<QStringList>("Lignes");      // empty: checked below by their start
+        QTest::addColumn<QString>("Dossier_Liste");   // the folder a list names first
+        const QString Ici = QFileInfo(Dossier.path()).canonicalFilePath(); // as getcwd gives it
         QTest::newRow("--version")
-            << QStringList{"--version"} << "." << QStringList{"corvanel-convert 3.3"};
-        QTest::newRow("--help") << QStringList{"--help"} << "." << QStringList();
-        QTest::newRow("-h") << QStringList{"-h", "-p", "Nul"} << "." << QStringList();
-        QTest::newRow("plug-ins du dossier courant") << QStringList{"-L"} << "." << Liste_Attendue;
+            << QStringList{"--version"} << "." << QStringList{"corvanel-convert 3.3"} << QString();
+        QTest::newRow("--help") << QStringList{"--help"} << "." << QStringList() << QString();
+        QTest::newRow("-h") << QStringList{"-h", "-p", "Nul"} << "." << QStringList() << QString();
+        QTest::newRow("plug-ins du dossier courant")
+            << QStringList{"-L"} << "." << Liste_Attendue << Ici + QStringLiteral("/Plugin");
         // The list asks each library its kind: a relative folder not called Plugin must load.
         QTest::newRow("plug-ins d'un dossier donné")
             << QStringList{"--lister-plugins", "--dossier-plugins=../autres"} << "vide"
-            << Liste_Attendue;
+            << Liste_Attendue << Ici + QStringLiteral("/autres");
         QTest::newRow("plug-ins à côté du programme")
-            << QStringList{"-L"} << "vide" << Liste_Attendue;
+            << QStringList{"-L"} << "vide" << Liste_Attendue
+            << QFileInfo(Dossier_Build()).canonicalFilePath() + QStringLiteral("/Plugin");
     }
     void Aide_Version_Liste()
     {
         QFETCH(QStringList, Arguments);
         QFETCH(QString, Dossier_Courant);
         QFETCH(QStringList, Lignes);
+        QFETCH(QString, Dossier_Liste);
+        if (!Dossier_Liste.isEmpty())
+            Lignes.prepend(QStringLiteral("Dossier des plug-ins : ") + Dossier_Liste);
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("vide")));
         QFile::link(Dossier_Build() + QStringLiteral("/Plugin"), Chemin(QStringLiteral("autres")));
         const Issue Resultat = Lancer(Arguments, Chemin(Dossier_Courant));
@@ -473,6 +479,143 @@ private slots:
         }
         else
             QCOMPARE(Resultat.Sortie, Lignes.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    }
+
+    // Broken libraries beside Tavisk: a library named by its file is examined alone, a crash
+    // or a hang costs its input only, and the list says what became of each.
+    void Plugins_Casses_data()
+    {
+        QTest::addColumn<QStringList>("Arguments");
+        QTest::addColumn<int>("Statut");
+        QTest::addColumn<QStringList>("Messages"); // found in the output or the errors
+        QTest::addColumn<QStringList>("Ecrits");   // what cli/ holds afterwards
+        QTest::addColumn<int>("Duree_Max");        // milliseconds
+#if defined(__SANITIZE_ADDRESS__)
+        const QString Plante = QStringLiteral("arrêté");
+#else
+        const QString Plante = QStringLiteral("planté");
+#endif
+        const QStringList Tout{"Bloque.c", "a.c", "a.gp"};
+        QTest::newRow("bibliothèque seule")
+            << QStringList{"-p", "Tavisk"} << 0 << QStringList() << Tout << 2000;
+        QTest::newRow("par son fichier")
+            << QStringList{"-p", "casses/Tavisk.so"} << 0 << QStringList() << Tout << 2000;
+        QTest::newRow("par son nom affiché")
+            << QStringList{"-p", "Sprite (language C)"} << 0 << QStringList() << Tout << 20000;
+        QTest::newRow("enregistrement qui plante")
+            << QStringList{"-p", "Essai_Go_Plante"} << 1
+            << QStringList{"« cli/a.gp » avec Essai_Go_Plante.so : Problème d'enregistrement. (le "
+                           "plug-in ",
+                           Plante, "« cli/Bloque.gp »"}
+            << QStringList{"a.gp"} << 20000;
+        QTest::newRow("enregistrement qui ne finit pas")
+            << QStringList{"-p", "Essai_Image", "--delai-plugin", "1"} << 1
+            << QStringList{"« cli/Bloque.c » avec Essai_Image.so : Problème d'enregistrement. (le "
+                           "plug-in n'a pas répondu en 1 s)"}
+            << QStringList{"a.c", "a.gp"} << 20000;
+        QTest::newRow("examen qui plante")
+            << QStringList{"-p", "Essai_Nom_Plante"} << 1
+            << QStringList{"« Essai_Nom_Plante » est inutilisable : le plug-in ", Plante}
+            << QStringList{"a.gp"} << 20000;
+        QTest::newRow("liste") << QStringList{"-L"} << 0
+                               << QStringList{"Essai_Fonction_Abort.so\tarrêté\t-\tle plug-in "
+                                              "s'est arrêté de lui-même",
+                                              "Essai_Nom_Bloque.so\tsans réponse\t-\tle plug-in "
+                                              "n'a pas répondu en 3 s",
+                                              "Essai_Nom_Plante.so\t" + Plante,
+                                              "Tavisk.so\timage\tc"}
+                               << QStringList{"a.gp"} << 20000;
+        QTest::newRow("délai refusé")
+            << QStringList{"-p", "Tavisk", "--delai-plugin", "0"} << 2
+            << QStringList{"délai refusé « 0 »"} << QStringList{"a.gp"} << 2000;
+    }
+    void Plugins_Casses()
+    {
+        QFETCH(QStringList, Arguments);
+        QFETCH(int, Statut);
+        QFETCH(QStringList, Messages);
+        QFETCH(QStringList, Ecrits);
+        QFETCH(int, Duree_Max);
+        const QString Casses = Chemin(QStringLiteral("casses"));
+        QVERIFY(QDir().mkpath(Casses));
+        QVERIFY(QDir().mkpath(Chemin(QStringLiteral("cli"))));
+        for (const char *Nom : {"Essai_Nom_Plante", "Essai_Fonction_Abort", "Essai_Nom_Bloque",
+                                "Essai_Go_Plante", "Essai_Image"})
+            QFile::copy(Dossier_Build() + QStringLiteral("/fixtures/") + QLatin1String(Nom) +
+                            QStringLiteral(".so"),
+                        Casses + QLatin1Char('/') + QLatin1String(Nom) + QStringLiteral(".so"));
+        QFile::copy(Dossier_Build() + QStringLiteral("/Plugin/Tavisk.so"),
+                    Casses + QStringLiteral("/Tavisk.so"));
+        Ecrire_Source(QStringLiteral("a.bmp"), QSize(16, 16));
+        Ecrire_Source(QStringLiteral("Bloque.bmp"), QSize(16, 16));
+        // A file that a failed save must leave as it is.
+        QFile Ancien(Chemin(QStringLiteral("cli/a.gp")));
+        QVERIFY(Ancien.open(QIODevice::WriteOnly) && Ancien.write("ancien") == 6);
+        Ancien.close();
+
+        const QStringList Entrees = Arguments.contains(QStringLiteral("-L"))
+                                        ? QStringList()
+                                        : QStringList{"a.bmp", "Bloque.bmp"};
+        QElapsedTimer Chrono;
+        Chrono.start();
+        const Issue Resultat =
+            Lancer(QStringList{"-d", "casses", "-o", "cli"} + Arguments + Entrees, Dossier.path());
+        QVERIFY2(Chrono.elapsed() < Duree_Max, qPrintable(QString::number(Chrono.elapsed())));
+        QCOMPARE(Resultat.Statut, Statut);
+        for (const QString &Message : Messages)
+            QVERIFY2(Resultat.Sortie.contains(Message) || Resultat.Erreur.contains(Message),
+                     qPrintable(Resultat.Sortie + Resultat.Erreur));
+        QCOMPARE(
+            QDir(Chemin(QStringLiteral("cli"))).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+            Ecrits);
+        QCOMPARE(Lire(Chemin(QStringLiteral("cli/a.gp"))), QByteArray("ancien"));
+        QDir(Casses).removeRecursively();
+    }
+
+    // An 8000 x 6000 photo in 24 bits, as phones take them, converted in less than 1.3 times
+    // the memory its decoded picture takes.
+    void Grande_Photo()
+    {
+        constexpr int Largeur = 8000;
+        constexpr int Hauteur = 6000;
+        const QString Photo = Chemin(QStringLiteral("photo.bmp"));
+        {
+            QFile Fichier(Photo);
+            QVERIFY(Fichier.open(QIODevice::WriteOnly));
+            QByteArray Entete(54, '\0');
+            const auto Mot = [&](int Position, quint32 Valeur)
+            { qToLittleEndian(Valeur, Entete.data() + Position); };
+            Entete[0] = 'B';
+            Entete[1] = 'M';
+            Mot(2, 54 + Largeur * 3 * Hauteur);
+            Mot(10, 54);
+            Mot(14, 40);
+            Mot(18, Largeur);
+            Mot(22, Hauteur);
+            Mot(26, 1 | 24 << 16);
+            QByteArray Ligne(Largeur * 3, '\0');
+            for (int i = 0; i < Ligne.size(); ++i)
+                Ligne[i] = char(i * 7);
+            Fichier.write(Entete);
+            for (int y = 0; y < Hauteur; ++y)
+                QCOMPARE(Fichier.write(Ligne), Ligne.size());
+        }
+        const Issue Resultat =
+            Lancer({"-p", "Tavisk", "-o", "photo.c", "photo.bmp"}, Dossier.path());
+        QFile::remove(Photo);
+        QCOMPARE(Resultat.Erreur, QString());
+        QCOMPARE(Resultat.Statut, 0);
+        QVERIFY(Lire(Chemin(QStringLiteral("photo.c"))).contains("photo_C0"));
+#if !defined(__SANITIZE_ADDRESS__)
+        // The largest of the children this test started so far: the converter of this photo.
+        rusage Enfants{};
+        getrusage(RUSAGE_CHILDREN, &Enfants);
+        const double Decode_Ko = Largeur * Hauteur * 4 / 1024.0;
+        QVERIFY2(
+            Enfants.ru_maxrss < 1.3 * Decode_Ko,
+            qPrintable(
+                QStringLiteral("%1 Ko pour %2 Ko décodés").arg(Enfants.ru_maxrss).arg(Decode_Ko)));
+#endif
     }
 
     // The picture name in the code and the file name, from names a C compiler would refuse.

@@ -1,5 +1,6 @@
 // Start-up, the open command, the light controls and the display, driven as a user would.
 #include "Demarrage.h"
+#include "Dialogues.h"
 #include "Dialogues_Factices.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
@@ -7,9 +8,12 @@
 #include "Fiche_Plugin.h"
 #include "Palettes.h"
 #include "Surface_Dessin.h"
+#include "Traductions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +21,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
 
 using namespace Corvanel;
@@ -454,6 +459,45 @@ private slots:
         QVERIFY(Faux.Demandes[1].Texte.startsWith(QStringLiteral("mailto:")));
         QVERIFY(Faux.Demandes[2].Texte.startsWith(QStringLiteral("https://")));
         QCOMPARE(FMain->Label13->cursor().shape(), Qt::CrossCursor);
+    }
+
+    // Qt's own save dialog, not the scripted one: its buttons speak French like the rest.
+    void Dialogue_Qt_En_Francais()
+    {
+        QVERIFY2(Charger_Traductions(*qApp), "qtbase_fr.qm missing (qt6-translations-l10n)");
+        QString annuler;
+        bool widgets_qt = false;
+        QTimer attente;
+        connect(&attente, &QTimer::timeout, this,
+                [&]
+                {
+                    auto *dialogue = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                    if (!dialogue)
+                        return;
+                    attente.stop();
+                    const auto *boutons = dialogue->findChild<QDialogButtonBox *>();
+                    widgets_qt = boutons != nullptr;
+                    if (boutons && boutons->button(QDialogButtonBox::Cancel))
+                        annuler = boutons->button(QDialogButtonBox::Cancel)->text();
+                    dialogue->reject();
+                });
+        attente.start(10);
+        QTimer secours; // a dialog never seen must not hold the test for ever
+        secours.setSingleShot(true);
+        connect(&secours, &QTimer::timeout, this,
+                []
+                {
+                    if (QWidget *modal = QApplication::activeModalWidget())
+                        modal->close();
+                });
+        secours.start(10000);
+        Dialogues_Qt dialogues;
+        QVERIFY(!dialogues.Enregistrer_Fichier(FMain, QStringLiteral("Enregistrer"),
+                                               QStringLiteral("Sprite|*.c"), QStringLiteral("a"),
+                                               QStringLiteral("c"), 1));
+        qDeleteAll(qApp->findChildren<QTranslator *>()); // the other tests read Qt's defaults
+        QVERIFY(widgets_qt);
+        QCOMPARE(annuler, QStringLiteral("Annuler"));
     }
 };
 

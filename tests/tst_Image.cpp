@@ -45,20 +45,21 @@ struct Bitmap
     QList<QRgb> palette;
     QByteArray pixels; // already padded or encoded
     QList<quint32> masques;
+    int info = 40; // 108 or 124: the masks sit inside the header, the alpha mask fourth
 
     QByteArray Octets() const
     {
-        QByteArray entete(54, 0);
-        const int taille_palette =
-            static_cast<int>(palette.size()) * 4 + static_cast<int>(masques.size()) * 4;
-        const int debut = 54 + taille_palette;
+        QByteArray entete(14 + info, 0);
+        const int taille_palette = static_cast<int>(palette.size()) * 4 +
+                                   (info == 40 ? static_cast<int>(masques.size()) * 4 : 0);
+        const int debut = 14 + info + taille_palette;
         auto ecrire32 = [&](int pos, quint32 v) { qToLittleEndian(v, entete.data() + pos); };
         auto ecrire16 = [&](int pos, quint16 v) { qToLittleEndian(v, entete.data() + pos); };
         entete[0] = 'B';
         entete[1] = 'M';
         ecrire32(2, debut + pixels.size());
         ecrire32(10, debut);
-        ecrire32(14, 40);
+        ecrire32(14, static_cast<quint32>(info));
         ecrire32(18, static_cast<quint32>(largeur));
         ecrire32(22, static_cast<quint32>(hauteur));
         ecrire16(26, 1);
@@ -66,8 +67,10 @@ struct Bitmap
         ecrire32(30, compression);
         ecrire32(34, pixels.size());
         ecrire32(46, palette.size());
+        for (int i = 0; info > 40 && i < masques.size(); ++i)
+            ecrire32(54 + 4 * i, masques[i]);
         QByteArray tout = entete;
-        for (quint32 m : masques)
+        for (quint32 m : info == 40 ? masques : QList<quint32>())
         {
             char o[4];
             qToLittleEndian(m, o);
@@ -81,6 +84,18 @@ struct Bitmap
         return tout + pixels;
     }
 };
+
+// The bytes as a file of a folder of their own, decoded as a bitmap.
+Resultat_Decodage Decoder_Octets(const QByteArray &octets)
+{
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("image.bmp"));
+    QFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size())
+        return {};
+    f.close();
+    return Decoder_Image(chemin, true);
+}
 
 QByteArray Lignes_Remplies(const QList<QByteArray> &lignes)
 {
@@ -111,6 +126,8 @@ private slots:
     void Echantillonnage();
     void Bitmaps_data();
     void Bitmaps();
+    void Canaux_Exacts_data();
+    void Canaux_Exacts();
     void Decodage_Refuse_data();
     void Decodage_Refuse();
     void Transparence_Blanche();
@@ -431,13 +448,7 @@ void Tst_Image::Bitmaps_data()
 void Tst_Image::Bitmaps()
 {
     QFETCH(QByteArray, fichier);
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(QStringLiteral("image.bmp"));
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(fichier);
-    f.close();
-    const Resultat_Decodage decode = Decoder_Image(chemin, true);
+    const Resultat_Decodage decode = Decoder_Octets(fichier);
     QVERIFY2(!decode.Image.isNull(), qPrintable(decode.Erreur));
     QCOMPARE(decode.Image.size(), QSize(4, 2));
     Plan plan{};
@@ -452,6 +463,66 @@ void Tst_Image::Bitmaps()
     QCOMPARE(lu, attendu);
 }
 
+void Tst_Image::Canaux_Exacts_data()
+{
+    // One row of four pixels: white, black, the middle value and 1 in every channel. A channel
+    // of n bits reads v * 255 / (2^n - 1), rounded, whatever the layout.
+    QTest::addColumn<QByteArray>("fichier");
+    QTest::addColumn<QList<QRgb>>("attendu");
+    const auto ligne = [](int octets, const QList<quint32> &valeurs)
+    {
+        QByteArray pixels;
+        for (quint32 v : valeurs)
+            for (int i = 0; i < octets; ++i)
+                pixels.append(char(v >> (8 * i)));
+        return Lignes_Remplies({pixels});
+    };
+    // Bit fields unless the masks are empty; info 108 or 124 puts them in the header.
+    const auto bmp =
+        [&](int bits, const QList<quint32> &valeurs, const QList<quint32> &masques, int info = 40)
+    {
+        return Bitmap{4,       1,   bits, masques.isEmpty() ? 0 : 3, {}, ligne(bits / 8, valeurs),
+                      masques, info}
+            .Octets();
+    };
+    const QList<QRgb> en_5 = {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(132, 132, 132),
+                              qRgb(8, 8, 8)};
+    const QList<quint32> p555 = {0x7FFF, 0, 0x4210, 0x0421};
+    QTest::newRow("5-5-5 sans champs") << bmp(16, p555, {}) << en_5;
+    QTest::newRow("5-5-5 champs") << bmp(16, p555, {0x7C00, 0x03E0, 0x001F}) << en_5;
+    const QList<quint32> p565 = {0xFFFF, 0, 0x8410, 0x0821};
+    const QList<quint32> m565 = {0xF800, 0x07E0, 0x001F};
+    const QList<QRgb> en_565 = {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(132, 130, 132),
+                                qRgb(8, 4, 8)};
+    QTest::newRow("5-6-5 champs") << bmp(16, p565, m565) << en_565;
+    QTest::newRow("5-6-5 en-tete V4") << bmp(16, p565, m565 + QList<quint32>{0}, 108) << en_565;
+    QTest::newRow("4-4-4-4 alpha en-tete V5")
+        << bmp(16, {0xFFFF, 0xF000, 0x8888, 0x1111}, {0x0F00, 0x00F0, 0x000F, 0xF000}, 124)
+        << QList<QRgb>{qRgba(255, 255, 255, 255), qRgba(0, 0, 0, 255), qRgba(136, 136, 136, 136),
+                       qRgba(17, 17, 17, 17)};
+    QTest::newRow("6-6-6 sur 32 bits")
+        << bmp(32, {0x3FFFF, 0, 0x20820, 0x01041}, {0x3F000, 0x00FC0, 0x0003F})
+        << QList<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(130, 130, 130), qRgb(4, 4, 4)};
+    QTest::newRow("1-1-1") << bmp(16, {7, 0, 5, 2}, {4, 2, 1})
+                           << QList<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 0, 255),
+                                          qRgb(0, 255, 0)};
+    QTest::newRow("8-8-8 sur 32 bits")
+        << bmp(32, {0xFFFFFF, 0, 0x808080, 0x010101}, {0xFF0000, 0x00FF00, 0x0000FF})
+        << QList<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(128, 128, 128), qRgb(1, 1, 1)};
+}
+
+void Tst_Image::Canaux_Exacts()
+{
+    QFETCH(QByteArray, fichier);
+    QFETCH(QList<QRgb>, attendu);
+    const Resultat_Decodage decode = Decoder_Octets(fichier);
+    QVERIFY2(!decode.Image.isNull(), qPrintable(decode.Erreur));
+    QList<QRgb> lu;
+    for (int x = 0; x < 4; ++x)
+        lu << decode.Image.pixel(x, 0);
+    QCOMPARE(lu, attendu);
+}
+
 void Tst_Image::Decodage_Refuse_data()
 {
     QTest::addColumn<QByteArray>("fichier");
@@ -463,6 +534,12 @@ void Tst_Image::Decodage_Refuse_data()
     QTest::newRow("dimensions enormes") << enorme.Octets() << QStringLiteral("Impossible");
     QByteArray tronque = Bitmap{4, 2, 24, 0, {}, QByteArray(24, '\0'), {}}.Octets();
     QTest::newRow("entete tronque") << tronque.left(20) << QStringLiteral("Impossible");
+    // Missing rows would read as whatever memory held.
+    QTest::newRow("pixels tronques")
+        << tronque.left(tronque.size() - 13) << QStringLiteral("fichier incomplet, 65 octets");
+    QTest::newRow("plus de 100 millions de points")
+        << Bitmap{10001, 10000, 24, 0, {}, QByteArray(16, '\0'), {}}.Octets()
+        << QStringLiteral("image trop grande, 10001 x 10000 pixels");
 }
 
 void Tst_Image::Decodage_Refuse()

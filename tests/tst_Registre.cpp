@@ -3,41 +3,35 @@
 // from a real Plugin folder.
 #include "Bibliotheque.h"
 #include "Cp1252.h"
+#include "Emplacements.h"
 #include "Enregistrement.h"
 #include "Explorateur.h"
+#include "Hote_Plugin.h"
 #include "Lecture_Sauvegarde.h"
+#include "Outils_Essai.h"
+#include "Protocole_Plugin.h"
 #include "Registre.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <memory>
+#include <random>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Corvanel;
 
 namespace
 {
-// The test runs from the build folder when started by hand.
-QString Dossier_Build()
-{
-    return qEnvironmentVariable("CORVANEL_BUILD_DIR", QCoreApplication::applicationDirPath());
-}
-
-QString Fixture(const QString &Nom)
-{
-    return Dossier_Build() + QStringLiteral("/fixtures/") + Nom + QLatin1String(Suffixe_Plugin);
-}
-
-QString Plugin_Livre(const QString &Nom)
-{
-    return Dossier_Build() + QStringLiteral("/Plugin/") + Nom + QLatin1String(Suffixe_Plugin);
-}
-
-QString So(const QString &Nom)
-{
-    return Nom + QLatin1String(Suffixe_Plugin);
-}
+using Essai::Dossier_Build;
+using Essai::Fixture;
+using Essai::Plugin_Livre;
+using Essai::So;
 
 QByteArray Lire(const QString &Chemin)
 {
@@ -113,6 +107,8 @@ private slots:
     void Scan_Sixieme_Mask();
     void Scan_Nom_De_Fichier_data();
     void Scan_Nom_De_Fichier();
+    void Emplacements_data();
+    void Emplacements();
 
     void Details_data();
     void Details();
@@ -126,6 +122,9 @@ private slots:
     void Enregistrer_data();
     void Enregistrer();
     void Enregistrer_Arguments();
+    void Enregistrement_Sur_data();
+    void Enregistrement_Sur();
+    void Programme_Aide_Absent();
 
     void Cp1252_Aller_Retour();
 
@@ -154,6 +153,46 @@ void Tst_Registre::cleanup()
 }
 
 // ---- The scan
+
+// The current folder's Plugin and help page win; the installed ones, found from the program's
+// folder, only stand in for missing ones.
+void Tst_Registre::Emplacements_data()
+{
+    QTest::addColumn<bool>("Local");
+    QTest::addColumn<bool>("Installe");
+    QTest::newRow("dossier courant seul") << true << false;
+    QTest::newRow("dossier courant et installation") << true << true;
+    QTest::newRow("installation seule") << false << true;
+    QTest::newRow("ni l'un ni l'autre") << false << false;
+}
+
+void Tst_Registre::Emplacements()
+{
+    QFETCH(bool, Local);
+    QFETCH(bool, Installe);
+    const QString Programme = Temporaire->filePath(QStringLiteral("prefixe/bin"));
+    QVERIFY(QDir().mkpath(Programme));
+    const QString Plugins_Installes = Dossier_Plugins_Installe(Programme);
+    const QString Aide_Installee = Page_Aide_Installee(Programme);
+    QVERIFY(Plugins_Installes.startsWith(Temporaire->filePath(QStringLiteral("prefixe/"))));
+    if (Installe)
+    {
+        QVERIFY(QDir().mkpath(Plugins_Installes));
+        QVERIFY(QDir().mkpath(QFileInfo(Aide_Installee).path()));
+        Ecrire(Aide_Installee, "aide");
+    }
+    if (Local)
+    {
+        QVERIFY(QDir().mkpath(QStringLiteral("Documentation")));
+        Ecrire(QStringLiteral("Documentation/index.htm"), "aide");
+    }
+    else
+        QVERIFY(QDir().rmdir(QStringLiteral("Plugin")));
+    const bool Repli = !Local && Installe;
+    QCOMPARE(Dossier_Plugins(Programme), Repli ? Plugins_Installes : QStringLiteral("Plugin"));
+    QCOMPARE(Page_Aide(Programme),
+             Repli ? Aide_Installee : QStringLiteral("Documentation/index.htm"));
+}
 
 void Tst_Registre::Scan_Sans_Plugin_data()
 {
@@ -500,7 +539,8 @@ void Tst_Registre::Demarrer()
     {
         QCOMPARE(Lire(Trace), QByteArray("app Essai_App\ncouleurs 8 hauteur 100 largeur 160\n"
                                          "dernier 3 somme 5\n"));
-        QCOMPARE(Plan_Image[Indice(1, 2)], 123); // the host's own plane, not a copy
+        // The plug-in's work comes back into the host's plane only when it reports success.
+        QCOMPARE(Plan_Image[Indice(1, 2)], Message.isEmpty() ? 123 : 0);
     }
     else
     {
@@ -560,9 +600,9 @@ void Tst_Registre::Enregistrer_data()
     QTest::newRow("image, noms soulignés")
         << "Essai_Souligne" << false << 1 << QByteArray("1") << false << QString()
         << QByteArray("image Essai_Souligne");
+    // A refused save leaves nothing of what the plug-in wrote.
     QTest::newRow("image, échec") << "Essai_Image" << false << 1 << QByteArray("0") << false
-                                  << QStringLiteral("Problème d'enregistrement.")
-                                  << QByteArray("image Essai_Image");
+                                  << QStringLiteral("Problème d'enregistrement.") << QByteArray();
     QTest::newRow("image, sans fonction d'enregistrement")
         << "Essai_Variable" << false << 1 << QByteArray("1") << false << Chemin_X << QByteArray();
     QTest::newRow("image, librairie disparue")
@@ -578,7 +618,7 @@ void Tst_Registre::Enregistrer_data()
     QTest::newRow("mask, genre 5") << "Essai_Double" << true << 1 << QByteArray("1") << false
                                    << QString() << QByteArray("chemin Essai_Double");
     QTest::newRow("mask, échec") << "Essai_Masque" << true << 1 << QByteArray("0") << false
-                                 << "Bug 3 !!!" << QByteArray("mask Essai_Masque");
+                                 << "Bug 3 !!!" << QByteArray();
     QTest::newRow("mask, noms soulignés")
         << "Essai_Souligne" << true << 1 << QByteArray("1") << false << "Bug 2 !!!" << QByteArray();
     QTest::newRow("mask, librairie disparue")
@@ -652,6 +692,136 @@ void Tst_Registre::Enregistrer_Arguments()
         Enregistrer_Mask(Slot_Mask(Scan, 1), Chemin_Mask, QString(), Plan_Mask, 100, 160).Reussi());
     QCOMPARE(Lire(Dossier + "/Mask_Image.msk"),
              QByteArray("mask Essai_Masque\nnom\nhauteur 100 largeur 160\ndernier 1 somme 2\n"));
+
+    // Both planes through the picture-and-mask export.
+    const Resultat_Enregistrement Double =
+        Enregistrer_Image_Mask(Slot_Image(Scan, 1), Dossier + "/Double.c", QStringLiteral("Im"), 8,
+                               Plan_Image, Plan_Mask, 128, 240);
+    QVERIFY(Double.Reussi());
+    QVERIFY(Double.Genre == Genre_Enregistrement::Image_Mask);
+    QCOMPARE(Lire(Dossier + "/Double.c"), QByteArray("image et mask Essai_Image\nnom 49 6d\n"
+                                                     "couleurs 8 hauteur 128 largeur 240\n"
+                                                     "somme 224 mask 2\n"));
+}
+
+void Tst_Registre::Enregistrement_Sur_data()
+{
+    QTest::addColumn<QString>("Avant"); // what the folder holds before the save, see below
+    QTest::addColumn<QString>("Plugin");
+    QTest::addColumn<bool>("Reussi");
+    const QString Image = QStringLiteral("Essai_Image");
+    QTest::newRow("refus") << "fichier" << Image << false;
+    QTest::newRow("plantage") << "fichier"
+                              << "Essai_Go_Plante" << false;
+    QTest::newRow("refus sans fichier avant") << "rien" << Image << false;
+    QTest::newRow("réussite sans fichier avant") << "rien" << Image << true;
+    QTest::newRow("refus par un lien") << "lien" << Image << false;
+    QTest::newRow("réussite par un lien") << "lien" << Image << true;
+    QTest::newRow("refus, deux noms") << "deux noms" << Image << false;
+    QTest::newRow("réussite, deux noms") << "deux noms" << Image << true;
+    QTest::newRow("réussite, droits gardés") << "droits 0640" << Image << true;
+    QTest::newRow("disque plein") << "tmpfs plein"
+                                  << "Tavisk" << false;
+    QTest::newRow("taille de fichier limitée") << "limite"
+                                               << "Tavisk" << false;
+}
+
+// A failed save leaves the file that was there as it was and nothing else behind; a successful
+// one leaves what rewriting the file in place leaves: the link, the other name, the rights.
+void Tst_Registre::Enregistrement_Sur()
+{
+    QFETCH(QString, Avant);
+    QFETCH(QString, Plugin);
+    QFETCH(bool, Reussi);
+    const bool Livre = Plugin == QStringLiteral("Tavisk");
+    Poser(Livre ? Plugin_Livre(Plugin) : Fixture(Plugin), QStringLiteral("X"));
+    QVERIFY(QDir().mkdir(QStringLiteral("sortie")));
+    QString Dossier = QStringLiteral("sortie");
+    const auto Demonter = qScopeGuard([] { umount2("sortie/plein", MNT_DETACH); });
+    if (Avant == QStringLiteral("tmpfs plein"))
+    {
+        QVERIFY(QDir().mkdir(QStringLiteral("sortie/plein")));
+        if (mount("tmpfs", "sortie/plein", "tmpfs", 0, "size=8k") != 0)
+            QSKIP("pas de tmpfs à monter ici");
+        Dossier += QStringLiteral("/plein");
+    }
+    const QString Chemin = Dossier + QStringLiteral("/Image.c");
+    const QByteArray Ancien("ancien contenu\n");
+    if (Avant == QStringLiteral("lien"))
+    {
+        Ecrire(QStringLiteral("sortie/cible.c"), Ancien);
+        QVERIFY(QFile::link(QStringLiteral("cible.c"), Chemin));
+    }
+    else if (Avant != QStringLiteral("rien"))
+        Ecrire(Chemin, Ancien);
+    if (Avant == QStringLiteral("deux noms"))
+        QCOMPARE(link("sortie/Image.c", "sortie/autre.c"), 0);
+    if (Avant == QStringLiteral("droits 0640"))
+        QCOMPARE(chmod("sortie/Image.c", 0640), 0);
+    const QStringList Contenu_Avant = QDir(Dossier).entryList(QDir::AllEntries | QDir::Hidden |
+                                                              QDir::System | QDir::NoDotAndDotDot);
+
+    // Writes past the limit fail with EFBIG in the helper, which inherits the limit.
+    rlimit Limite{};
+    getrlimit(RLIMIT_FSIZE, &Limite);
+    const auto Rendre_Limite = qScopeGuard([Limite] { setrlimit(RLIMIT_FSIZE, &Limite); });
+    const auto Ancien_Signal = std::signal(SIGXFSZ, SIG_IGN);
+    const auto Rendre_Signal =
+        qScopeGuard([Ancien_Signal] { std::signal(SIGXFSZ, Ancien_Signal); });
+    if (Avant == QStringLiteral("limite"))
+    {
+        rlimit Petite = Limite;
+        Petite.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &Petite), 0);
+    }
+    qputenv("CORVANEL_ESSAI_RESULTAT", Reussi ? "1" : "0");
+    // A full 8-level picture: its source is far larger than what the disk or the limit takes.
+    Plan Plan_Image{};
+    std::mt19937 Alea(7);
+    const std::uint8_t Niveaux[] = {0, 101, 1, 112, 2, 123, 3};
+    for (auto &Octet : Plan_Image)
+        Octet = Niveaux[Alea() % 7];
+    Plug_Info Slot;
+    Slot.Fichier = "Plugin/" + So(QStringLiteral("X")).toStdString();
+    const Resultat_Enregistrement Resultat =
+        Enregistrer_Image(Slot, Chemin, QStringLiteral("Image"), 8, Plan_Image, 128, 240);
+
+    QCOMPARE(Resultat.Reussi(), Reussi);
+    const QFileInfo Apres(Chemin);
+    if (Avant == QStringLiteral("lien"))
+        QVERIFY(Apres.isSymLink());
+    const QByteArray Lu = Lire(Chemin);
+    if (Reussi)
+    {
+        QVERIFY(Lu.startsWith("image Essai_Image\n"));
+        if (Avant == QStringLiteral("deux noms"))
+            QCOMPARE(Lire(QStringLiteral("sortie/autre.c")), Lu);
+        if (Avant == QStringLiteral("droits 0640"))
+            QCOMPARE(Apres.permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner |
+                                                       QFile::ReadUser | QFile::WriteUser |
+                                                       QFile::ReadGroup);
+    }
+    else
+    {
+        QCOMPARE(Lu, Avant == QStringLiteral("rien") ? QByteArray() : Ancien);
+        QCOMPARE(QFile::exists(Chemin), Avant != QStringLiteral("rien"));
+        if (Avant == QStringLiteral("deux noms"))
+            QCOMPARE(Lire(QStringLiteral("sortie/autre.c")), Ancien);
+        QCOMPARE(QDir(Dossier).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                         QDir::NoDotAndDotDot),
+                 Contenu_Avant);
+    }
+}
+
+// Without its helper the host loads no library, and says where it looked.
+void Tst_Registre::Programme_Aide_Absent()
+{
+    Hote_Plugin Hote("/nulle/part/corvanel-plugin-hote");
+    const Resultat_Appel Appel = Hote.Appeler(
+        Protocole::Ecriture(Protocole::Operation::Details).Texte("Plugin/X.so").Trame());
+    QCOMPARE(Appel.Fin, Fin_Appel::Sans_Hote);
+    QVERIFY2(Appel.Detail.find("/nulle/part/corvanel-plugin-hote") != std::string::npos,
+             Appel.Detail.c_str());
 }
 
 void Tst_Registre::Cp1252_Aller_Retour()

@@ -5,11 +5,14 @@
 #include "Demarrage.h"
 #include "Dialogues_Factices.h"
 #include "Enregistrement.h"
+#include "Explorateur.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
 #include "Fiche_Mask.h"
 #include "Fiche_Plugin.h"
+#include "Hote_Plugin.h"
 #include "Lecture_Sauvegarde.h"
+#include "Outils_Essai.h"
 #include "Plug_Contrat.h"
 #include "Surface_Dessin.h"
 
@@ -40,22 +43,10 @@ using namespace Corvanel;
 
 namespace
 {
-const QString Titre_Principal = QStringLiteral("Corvanel 3.3");
-
-QString Dossier_Build()
-{
-    return qEnvironmentVariable("CORVANEL_BUILD_DIR");
-}
-
-QString Fixture(const QString &Nom)
-{
-    return Dossier_Build() + QStringLiteral("/fixtures/") + Nom + QLatin1String(Suffixe_Plugin);
-}
-
-QString Plugin_Livre(const QString &Nom)
-{
-    return Dossier_Build() + QStringLiteral("/Plugin/") + Nom + QLatin1String(Suffixe_Plugin);
-}
+using Essai::Dossier_Build;
+using Essai::Fixture;
+using Essai::Plugin_Livre;
+using Essai::Titre_Principal;
 
 void Ecrire(const QString &Chemin, const QByteArray &Octets)
 {
@@ -274,6 +265,8 @@ private slots:
     void Bibliotheque_Tronquee_data();
     void Bibliotheque_Tronquee();
     void Plugins_Casses();
+    void Plugins_Qui_Plantent();
+    void Grande_Image();
 
     void Proprietes();
 };
@@ -655,6 +648,129 @@ void Tst_Robustesse::Plugins_Casses()
     QVERIFY(Type_Sauvegarde > 0);
     QCOMPARE(Lire(Chemin(QStringLiteral("image%1.cvl").arg(Type_Sauvegarde))).size(),
              6 + 2 * 12 * 7);
+}
+
+// Libraries that crash, abort or never answer, beside real ones: the program starts with the
+// others, the explorer says why, and a save through one that crashes or hangs fails without
+// touching the picture, the mask, the undo copy or the file that was there.
+void Tst_Robustesse::Plugins_Qui_Plantent()
+{
+    QVERIFY(QDir().mkpath(QStringLiteral("Plugin")));
+    for (const char *Nom : {"Essai_Nom_Plante", "Essai_Fonction_Abort", "Essai_Nom_Bloque",
+                            "Essai_Go_Plante", "Essai_Image"})
+        QVERIFY(
+            QFile::copy(Fixture(QLatin1String(Nom)),
+                        QStringLiteral("Plugin/") + QLatin1String(Nom) + QStringLiteral(".so")));
+    if (!QFile::copy(Plugin_Livre(QStringLiteral("Tavisk")), QStringLiteral("Plugin/Tavisk.so")))
+        QSKIP("Tavisk n'est pas construit");
+    QElapsedTimer Chrono;
+    Chrono.start();
+    Demarrer();
+    // The library that never answers costs one examination, not the start.
+    QVERIFY2(Chrono.elapsed() < 3 * Delai_Examen.count(),
+             qPrintable(QString::number(Chrono.elapsed())));
+
+    // Under the sanitizers a crash ends in their report and an abort.
+#if defined(__SANITIZE_ADDRESS__)
+    const char *Plante = "arrêté";
+#else
+    const char *Plante = "planté";
+#endif
+    const std::pair<const char *, const char *> Casses[] = {{"Essai_Nom_Plante.so", Plante},
+                                                            {"Essai_Fonction_Abort.so", "arrêté"},
+                                                            {"Essai_Nom_Bloque.so", "pas répondu"}};
+    const Resultat_Scan &Scan = FMain->Plugins;
+    for (const auto &[Fichier, Raison] : Casses)
+    {
+        const auto Lignes = FPlugin->ListePlug->findItems(QLatin1String(Fichier), Qt::MatchExactly);
+        QCOMPARE(Lignes.size(), 1);
+        FPlugin->ListePlug->setCurrentItem(Lignes.front());
+        FPlugin->ListePlugClick();
+        const QStringList Texte = FPlugin->Description->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(Texte.value(0), QString::fromUtf8(Texte_Incompatible));
+        QVERIFY2(Texte.value(1).contains(QString::fromUtf8(Raison)), qPrintable(Texte.value(1)));
+        for (int i = 0; i < Scan.Nombre_Plug_Image; ++i)
+            QVERIFY(!QString::fromStdString(Scan.Liste_Plug_Image[i].Fichier)
+                         .endsWith(QLatin1String(Fichier)));
+    }
+    const auto Type_De = [&](const char *Fichier)
+    {
+        for (int i = 0; i < Scan.Nombre_Plug_Image; ++i)
+            if (QString::fromStdString(Scan.Liste_Plug_Image[i].Fichier)
+                    .endsWith(QLatin1String(Fichier)))
+                return i + 1;
+        return 0;
+    };
+
+    Taille_Libre(12, 7);
+    FMain->RadioButton1->click();
+    FMain->Button1->click();
+    FEcran->Plan_Image[Indice(3, 4)] = 2;
+    FMain->Button8->click();
+    FEcran->Image_Annulation[Indice(5, 5)] = 1;
+    const Plan Image = FEcran->Plan_Image;
+    const Plan Masque = FMask->Plan_Mask;
+    const Plan Annulation = FEcran->Image_Annulation;
+    const QString Fichier = Chemin(QStringLiteral("sprite.c"));
+    const auto Contenu = [&]
+    { return QDir(Temporaire->path()).entryList(QDir::Files | QDir::Hidden); };
+    // One that crashes half-way through its file, one that never returns and is stopped from
+    // the wait dialog.
+    const std::tuple<const char *, const char *, int> Saves[] = {{"Essai_Go_Plante.so", "Image", 0},
+                                                                 {"Essai_Image.so", "Bloque", 1}};
+    for (const auto &[Plugin, Nom, Attentes] : Saves)
+    {
+        Ecrire(Fichier, "ancien");
+        const QStringList Avant = Contenu();
+        FMain->setWindowTitle(Titre_Principal);
+        FMain->Enregistrement_Nom_Image->setText(QLatin1String(Nom));
+        Faux.Demandes.clear();
+        Faux.Reponses_Fichier.push_back(Choix_Fichier{Fichier, Type_De(Plugin)});
+        Chrono.restart();
+        FMain->Button2->click();
+        QCOMPARE(FMain->windowTitle(), QStringLiteral("Problème d'enregistrement."));
+        QCOMPARE(Faux.Nombre(QStringLiteral("attente")), Attentes);
+        QVERIFY(Attentes == 0 || Chrono.elapsed() >= Delai_Attente.count());
+        QCOMPARE(Lire(Fichier), QByteArray("ancien"));
+        QCOMPARE(Contenu(), Avant);
+        QVERIFY(FEcran->Plan_Image == Image);
+        QVERIFY(FMask->Plan_Mask == Masque);
+        QVERIFY(FEcran->Image_Annulation == Annulation);
+    }
+    // The real plug-in among them still saves.
+    FMain->setWindowTitle(Titre_Principal);
+    FMain->Enregistrement_Nom_Image->setText(QStringLiteral("Image"));
+    Faux.Reponses_Fichier.push_back(Choix_Fichier{Fichier, Type_De("Tavisk.so")});
+    FMain->Button2->click();
+    QCOMPARE(FMain->windowTitle(), Titre_Principal);
+    QVERIFY(Lire(Fichier).contains("Image_C0"));
+}
+
+// An 8000 x 6000 bitmap, a phone's photo, opens in the window; 16 bits, so that its white is
+// read through the exact widening. Left half white, right half black.
+void Tst_Robustesse::Grande_Image()
+{
+    constexpr int Largeur = 8000;
+    constexpr int Hauteur = 6000;
+    QByteArray Ligne;
+    for (int x = 0; x < Largeur; ++x)
+        Ligne.append(x < Largeur / 2 ? QByteArray("\xff\x7f", 2) : QByteArray(2, '\0'));
+    const QString Fichier = Chemin(QStringLiteral("photo.bmp"));
+    {
+        QFile Sortie(Fichier);
+        QVERIFY(Sortie.open(QIODevice::WriteOnly));
+        Sortie.write(Bmp(Largeur, Hauteur, 16, 0, {}, {}).left(54));
+        for (int y = 0; y < Hauteur; ++y)
+            QCOMPARE(Sortie.write(Ligne), Ligne.size());
+    }
+    Demarrer();
+    Ouvrir(Fichier, 1);
+    QVERIFY2(FEcran->Source_Valide, qPrintable(Faux.Demandes.value(0).Texte));
+    QCOMPARE(FEcran->Image_Couleur.Image.size(), QSize(Largeur, Hauteur));
+    QCOMPARE(FEcran->Image_Couleur.Image.pixel(0, 0), qRgb(255, 255, 255));
+    for (int x = 0; x < 160; ++x)
+        QCOMPARE(FEcran->Plan_Image[Indice(x, 50)], x < 80 ? Code::Blanc : Code::Noir);
+    QFile::remove(Fichier);
 }
 
 // Picture: outside bytes keep the marker, inside bytes hold level codes. Mask: outside bytes keep

@@ -1,9 +1,12 @@
 #include "Decodage_Image.h"
 
 #include "Couleurs.h"
+#include "Entete_Bitmap.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <mutex>
 
 namespace Corvanel
 {
@@ -25,6 +28,18 @@ QString Raison(QImageReader::ImageReaderError erreur)
         return QStringLiteral("image illisible");
     }
 }
+// Qt refuses any picture over 128 MB, a 48-megapixel photo among them. The program's own
+// limit is in pixels; the decoder may take what the largest of its formats needs for them
+// (8 bytes a pixel, 16-bit channels).
+void Permettre_Grandes_Images()
+{
+    static std::once_flag Fait;
+    std::call_once(Fait,
+                   [] {
+                       QImageReader::setAllocationLimit(
+                           static_cast<int>(Pixels_Maximum * 8 / (1024 * 1024) + 1));
+                   });
+}
 } // namespace
 
 Resultat_Decodage Decoder_Image(const QString &chemin, bool bitmap_seul)
@@ -36,20 +51,39 @@ Resultat_Decodage Decoder_Image(const QString &chemin, bool bitmap_seul)
     // A named pipe or a device would keep the reader waiting for ever.
     if (fichier.exists() && !fichier.isFile())
         return {{}, debut + QStringLiteral("ce n'est pas un fichier ordinaire")};
+    Permettre_Grandes_Images();
     QImageReader lecteur(chemin, bitmap_seul ? QByteArray("bmp") : QByteArray());
     lecteur.setDecideFormatFromContent(!bitmap_seul);
     const QSize taille = lecteur.size();
     if (taille.isValid() && (taille.width() > Cote_Maximum || taille.height() > Cote_Maximum ||
                              qint64(taille.width()) * taille.height() > Pixels_Maximum))
         return {{},
-                debut + QStringLiteral("l'image annonce %1 x %2 pixels, plus que les %3 "
-                                       "millions acceptés")
+                debut + QStringLiteral("image trop grande, %1 x %2 pixels : %3 millions de "
+                                       "pixels au plus")
                             .arg(taille.width())
                             .arg(taille.height())
                             .arg(Pixels_Maximum / 1'000'000)};
+    Entete_Bitmap entete;
+    if (lecteur.format() == "bmp")
+    {
+        QFile fichier_bmp(chemin);
+        if (fichier_bmp.open(QIODevice::ReadOnly))
+        {
+            entete = Lire_Entete_Bitmap(fichier_bmp.read(Taille_Max_Entetes));
+            // The decoder would leave the missing rows as whatever the memory held.
+            if (entete.Fin_Pixels > static_cast<std::uint64_t>(fichier_bmp.size()))
+                return {{},
+                        debut + QStringLiteral("fichier incomplet, %1 octets quand ses pixels "
+                                               "en demandent %2")
+                                    .arg(fichier_bmp.size())
+                                    .arg(entete.Fin_Pixels)};
+        }
+    }
     QImage image;
     if (!lecteur.read(&image) || image.isNull())
         return {{}, debut + Raison(lecteur.error())};
+    if (entete.Lu)
+        Corriger_Canaux(image, entete);
     return {std::move(image), {}};
 }
 

@@ -127,17 +127,27 @@ void Document_Image::Decaler(int Dx, int Dy)
 }
 
 Resultat_Enregistrement Document_Image::Enregistrer_Image(const Plug_Info &Slot,
-                                                          const QString &Chemin,
-                                                          const QString &Nom) const
+                                                          const QString &Chemin, const QString &Nom,
+                                                          const Options_Appel &Options) const
 {
     return Corvanel::Enregistrer_Image(Slot, Chemin, Nom, Nombre_Couleur, Plan_Image, Hauteur_Image,
-                                       Largeur_Image);
+                                       Largeur_Image, Options);
 }
 
 Resultat_Enregistrement Document_Image::Enregistrer_Mask(const Plug_Info &Slot,
-                                                         const QString &Chemin,
-                                                         const QString &Nom) const
+                                                         const QString &Chemin, const QString &Nom,
+                                                         const Options_Appel &Options) const
 {
-    return Corvanel::Enregistrer_Mask(Slot, Chemin, Nom, Plan_Mask, Hauteur_Image, Largeur_Image);
+    return Corvanel::Enregistrer_Mask(Slot, Chemin, Nom, Plan_Mask, Hauteur_Image, Largeur_Image,
+                                      Options);
+}
+
+Resultat_Enregistrement Document_Image::Enregistrer_Image_Mask(const Plug_Info &Slot,
+                                                               const QString &Chemin,
+                                                               const QString &Nom,
+                                                               const Options_Appel &Options) const
+{
+    return Corvanel::Enregistrer_Image_Mask(Slot, Chemin, Nom, Nombre_Couleur, Plan_Image,
+                                            Plan_Mask, Hauteur_Image, Largeur_Image, Options);
 }
 } // namespace Corvanel

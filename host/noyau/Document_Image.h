@@ -74,9 +74,15 @@ public:
     void Annuler() { Plan_Image = Image_Annulation; }
 
     Resultat_Enregistrement Enregistrer_Image(const Plug_Info &Slot, const QString &Chemin,
-                                              const QString &Nom) const;
+                                              const QString &Nom,
+                                              const Options_Appel &Options = {}) const;
     Resultat_Enregistrement Enregistrer_Mask(const Plug_Info &Slot, const QString &Chemin,
-                                             const QString &Nom) const;
+                                             const QString &Nom,
+                                             const Options_Appel &Options = {}) const;
+    // The picture and the mask through one plug-in of the picture-and-mask kind.
+    Resultat_Enregistrement Enregistrer_Image_Mask(const Plug_Info &Slot, const QString &Chemin,
+                                                   const QString &Nom,
+                                                   const Options_Appel &Options = {}) const;
 
     // For the readers: a new source, converted at once.
     void Prendre_Source(QImage Image, int Largeur_Cadre, int Hauteur_Cadre);

@@ -1,8 +1,9 @@
 #include "Enregistrement.h"
 
-#include "Bibliotheque.h"
 #include "Cp1252.h"
+#include "Garde_Fichier.h"
 #include "Plug_Contrat.h"
+#include "Protocole_Plugin.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -26,6 +27,82 @@ Resultat_Enregistrement Debut(Genre_Enregistrement Genre, const Plug_Info &Slot,
 QString Nom_Local(const std::string &Fichier)
 {
     return QFile::decodeName(QByteArray::fromStdString(Fichier));
+}
+
+// The step a save stopped at, from the helper's answer or from how the helper ended.
+void Lire_Fin(const Resultat_Appel &Appel, Resultat_Enregistrement &Resultat)
+{
+    switch (Appel.Fin)
+    {
+    case Fin_Appel::Repondu:
+    {
+        Protocole::Lecture Reponse(Appel.Reponse);
+        const auto Etat = static_cast<Protocole::Etat>(Reponse.Octet());
+        if (Etat == Protocole::Etat::Non_Chargee)
+            Resultat.Echec = Echec_Enregistrement::Chargement;
+        else if (Etat == Protocole::Etat::Fonction_Absente)
+            Resultat.Echec = Echec_Enregistrement::Fonction_Absente;
+        else
+        {
+            const std::uint8_t Valeur = Reponse.Octet();
+            if (Etat != Protocole::Etat::Fait || !Reponse.Valide())
+            {
+                Resultat.Echec = Echec_Enregistrement::Plantage;
+                Resultat.Detail = QStringLiteral("réponse illisible du programme d'aide");
+            }
+            else if (Valeur == 0)
+                Resultat.Echec = Echec_Enregistrement::Refus;
+        }
+        return;
+    }
+    case Fin_Appel::Plantage:
+    case Fin_Appel::Arret_Plugin:
+    case Fin_Appel::Reponse_Invalide:
+        Resultat.Echec = Echec_Enregistrement::Plantage;
+        break;
+    case Fin_Appel::Delai:
+        Resultat.Echec = Echec_Enregistrement::Delai;
+        break;
+    case Fin_Appel::Arret:
+        Resultat.Echec = Echec_Enregistrement::Arret;
+        break;
+    case Fin_Appel::Sans_Hote:
+        // Without its helper the host can load no library at all.
+        Resultat.Echec = Echec_Enregistrement::Chargement;
+        break;
+    }
+    Resultat.Detail = QString::fromStdString(Appel.Detail);
+}
+
+Resultat_Enregistrement Enregistrer(Genre_Enregistrement Genre, const Plug_Info &Slot,
+                                    const QString &Chemin, const Protocole::Ecriture &Requete,
+                                    const Options_Appel &Options)
+{
+    Resultat_Enregistrement Resultat = Debut(Genre, Slot, Chemin);
+    if (!Resultat.Reussi())
+        return Resultat;
+    Garde_Fichier Garde(QFile::encodeName(Chemin).toStdString());
+    if (!Garde.Proteger())
+    {
+        Resultat.Echec = Echec_Enregistrement::Fichier;
+        Resultat.Detail = QString::fromStdString(Garde.Erreur());
+        return Resultat;
+    }
+    {
+        Hote_Plugin Hote;
+        Lire_Fin(Hote.Appeler(Requete.Trame(), Options), Resultat);
+    }
+    if (Resultat.Reussi())
+        Garde.Valider();
+    else if (!Garde.Retablir())
+    {
+        // The user must learn where the file went: that outweighs why the save failed.
+        const QString Cause = Titre_Enregistrement(Resultat);
+        Resultat.Echec = Echec_Enregistrement::Fichier;
+        Resultat.Detail = QString::fromStdString(Garde.Erreur()) + QStringLiteral(" ; ") +
+                          (Resultat.Detail.isEmpty() ? Cause : Resultat.Detail);
+    }
+    return Resultat;
 }
 } // namespace
 
@@ -78,57 +155,50 @@ QString Message_Enregistrement(const Resultat_Enregistrement &Resultat)
 Resultat_Enregistrement Enregistrer_Image(const Plug_Info &Slot, const QString &Chemin,
                                           const QString &Nom, std::uint8_t Nombre_Couleur,
                                           const Plan &Plan_Image, std::uint8_t Hauteur_Image,
-                                          std::uint8_t Largeur_Image)
+                                          std::uint8_t Largeur_Image, const Options_Appel &Options)
 {
-    Resultat_Enregistrement Resultat = Debut(Genre_Enregistrement::Image, Slot, Chemin);
-    if (!Resultat.Reussi())
-        return Resultat;
-    const Bibliotheque Plugin(Slot.Fichier);
-    if (!Plugin.Chargee())
-    {
-        Resultat.Echec = Echec_Enregistrement::Chargement;
-        return Resultat;
-    }
-    const auto Go = Plugin.Chercher_Fonction<Plug_Enregistrement_Image_Type>(
-        "Plug_Enregistrement_Go", Ordre::Simple_Puis_Souligne);
-    if (Go == nullptr)
-    {
-        Resultat.Echec = Echec_Enregistrement::Fonction_Absente;
-        return Resultat;
-    }
-    const QByteArray Chemin_Local = QFile::encodeName(Chemin);
-    const std::string Nom_Cp1252 = Vers_Cp1252(Nom);
-    if (Go(Chemin_Local.constData(), Nom_Cp1252.c_str(), Nombre_Couleur, Plan_Image.data(),
-           Hauteur_Image, Largeur_Image) == 0)
-        Resultat.Echec = Echec_Enregistrement::Refus;
-    return Resultat;
+    Protocole::Ecriture Requete(Protocole::Operation::Enregistrer_Image);
+    Requete.Texte(Slot.Fichier)
+        .Texte(QFile::encodeName(Chemin).toStdString())
+        .Texte(Vers_Cp1252(Nom))
+        .Octet(Nombre_Couleur)
+        .Plan(Plan_Image.data())
+        .Octet(Hauteur_Image)
+        .Octet(Largeur_Image);
+    return Enregistrer(Genre_Enregistrement::Image, Slot, Chemin, Requete, Options);
 }
 
 Resultat_Enregistrement Enregistrer_Mask(const Plug_Info &Slot, const QString &Chemin,
                                          const QString &Nom, const Plan &Plan_Mask,
-                                         std::uint8_t Hauteur_Image, std::uint8_t Largeur_Image)
+                                         std::uint8_t Hauteur_Image, std::uint8_t Largeur_Image,
+                                         const Options_Appel &Options)
 {
-    Resultat_Enregistrement Resultat = Debut(Genre_Enregistrement::Mask, Slot, Chemin);
-    if (!Resultat.Reussi())
-        return Resultat;
-    const Bibliotheque Plugin(Slot.Fichier);
-    if (!Plugin.Chargee())
-    {
-        Resultat.Echec = Echec_Enregistrement::Chargement;
-        return Resultat;
-    }
-    const auto Go = Plugin.Chercher_Fonction<Plug_Enregistrement_Mask_Type>(
-        "Plug_Enregistrement_Go", Ordre::Simple_Seul);
-    if (Go == nullptr)
-    {
-        Resultat.Echec = Echec_Enregistrement::Fonction_Absente;
-        return Resultat;
-    }
-    const QByteArray Chemin_Local = QFile::encodeName(Chemin);
-    const std::string Nom_Cp1252 = Vers_Cp1252(Nom);
-    if (Go(Chemin_Local.constData(), Nom_Cp1252.c_str(), Plan_Mask.data(), Hauteur_Image,
-           Largeur_Image) == 0)
-        Resultat.Echec = Echec_Enregistrement::Refus;
-    return Resultat;
+    Protocole::Ecriture Requete(Protocole::Operation::Enregistrer_Mask);
+    Requete.Texte(Slot.Fichier)
+        .Texte(QFile::encodeName(Chemin).toStdString())
+        .Texte(Vers_Cp1252(Nom))
+        .Plan(Plan_Mask.data())
+        .Octet(Hauteur_Image)
+        .Octet(Largeur_Image);
+    return Enregistrer(Genre_Enregistrement::Mask, Slot, Chemin, Requete, Options);
+}
+
+Resultat_Enregistrement Enregistrer_Image_Mask(const Plug_Info &Slot, const QString &Chemin,
+                                               const QString &Nom, std::uint8_t Nombre_Couleur,
+                                               const Plan &Plan_Image, const Plan &Plan_Mask,
+                                               std::uint8_t Hauteur_Image,
+                                               std::uint8_t Largeur_Image,
+                                               const Options_Appel &Options)
+{
+    Protocole::Ecriture Requete(Protocole::Operation::Enregistrer_Image_Mask);
+    Requete.Texte(Slot.Fichier)
+        .Texte(QFile::encodeName(Chemin).toStdString())
+        .Texte(Vers_Cp1252(Nom))
+        .Octet(Nombre_Couleur)
+        .Plan(Plan_Image.data())
+        .Plan(Plan_Mask.data())
+        .Octet(Hauteur_Image)
+        .Octet(Largeur_Image);
+    return Enregistrer(Genre_Enregistrement::Image_Mask, Slot, Chemin, Requete, Options);
 }
 } // namespace Corvanel

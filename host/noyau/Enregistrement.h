@@ -2,6 +2,7 @@
 #ifndef CORVANEL_ENREGISTREMENT_H
 #define CORVANEL_ENREGISTREMENT_H
 
+#include "Hote_Plugin.h"
 #include "Plan.h"
 #include "Registre.h"
 
@@ -58,14 +59,26 @@ QString Titre_Enregistrement(const Resultat_Enregistrement &Resultat);
 QString Message_Enregistrement(const Resultat_Enregistrement &Resultat);
 
 // An empty slot is refused without loading anything. Chemin is the path after
-// Appliquer_Extention; Nom is the picture name, passed to the plug-in in Windows-1252.
+// Appliquer_Extention; Nom is the picture name, passed to the plug-in in Windows-1252. The
+// plug-in runs in the helper program, which receives copies of the planes: a crash or a hang
+// costs the save, never the picture. A failed save leaves the file that was at Chemin as it
+// was and nothing else (Garde_Fichier.h). Options: how long the call may take and when to stop.
 Resultat_Enregistrement Enregistrer_Image(const Plug_Info &Slot, const QString &Chemin,
                                           const QString &Nom, std::uint8_t Nombre_Couleur,
                                           const Plan &Plan_Image, std::uint8_t Hauteur_Image,
-                                          std::uint8_t Largeur_Image);
+                                          std::uint8_t Largeur_Image,
+                                          const Options_Appel &Options = {});
 Resultat_Enregistrement Enregistrer_Mask(const Plug_Info &Slot, const QString &Chemin,
                                          const QString &Nom, const Plan &Plan_Mask,
-                                         std::uint8_t Hauteur_Image, std::uint8_t Largeur_Image);
+                                         std::uint8_t Hauteur_Image, std::uint8_t Largeur_Image,
+                                         const Options_Appel &Options = {});
+// Both planes through one plug-in of the picture-and-mask kind (Plug_Enregistrement_Go_Mask).
+Resultat_Enregistrement Enregistrer_Image_Mask(const Plug_Info &Slot, const QString &Chemin,
+                                               const QString &Nom, std::uint8_t Nombre_Couleur,
+                                               const Plan &Plan_Image, const Plan &Plan_Mask,
+                                               std::uint8_t Hauteur_Image,
+                                               std::uint8_t Largeur_Image,
+                                               const Options_Appel &Options = {});
 } // namespace Corvanel
 
 #endif

@@ -1,8 +1,8 @@
 #include "Explorateur.h"
 
-#include "Bibliotheque.h"
 #include "Cp1252.h"
 #include "Plug_Contrat.h"
+#include "Protocole_Plugin.h"
 
 #include <QRegularExpression>
 #include <optional>
@@ -18,40 +18,60 @@ void Ajouter_Lignes(QStringList &Lignes, const std::string &Texte)
     Lignes += Depuis_Cp1252(Texte).split(Fin_Ligne);
 }
 
-void Ajouter_Detail(QStringList &Lignes, const Bibliotheque &Plugin, const char *Nom, Ordre Formes,
-                    const char *Inconnu)
+QStringList Incompatible(const QString &Pourquoi = {})
 {
-    Ajouter_Lignes(Lignes, Plugin.Lire_Texte(Nom, Formes).value_or(Inconnu));
+    QStringList Lignes{QString::fromUtf8(Texte_Incompatible)};
+    if (!Pourquoi.isEmpty())
+        Lignes << Pourquoi;
+    return Lignes;
+}
+
+QString Phrase(const char *Quand, const std::string &Detail)
+{
+    return QString::fromUtf8(Quand) + QString::fromUtf8(Detail) + QLatin1Char('.');
 }
 } // namespace
 
 QStringList Details_Plugin(const std::string &Chemin)
 {
-    const QStringList Incompatible{QStringLiteral("Plug-in non compatible avec Corvanel 3.0.")};
-    const Bibliotheque Plugin(Chemin);
-    const auto Nom =
-        Plugin.Chercher_Fonction<Plug_Texte_Type>("Plug_Nom", Ordre::Simple_Puis_Souligne);
-    if (Nom == nullptr)
-    {
-        return Incompatible;
-    }
+    Hote_Plugin Hote;
+    const Resultat_Appel Appel =
+        Hote.Appeler(Protocole::Ecriture(Protocole::Operation::Details).Texte(Chemin).Trame(),
+                     Options_Appel{Delai_Examen, {}});
+    if (!Appel.Repondu())
+        return Incompatible(Phrase("En donnant ses détails, ", Appel.Detail));
+    Protocole::Lecture Reponse(Appel.Reponse);
+    if (static_cast<Protocole::Etat>(Reponse.Octet()) != Protocole::Etat::Fait)
+        return Incompatible();
+    const std::string Nom = Reponse.Texte();
+    const auto Description = Reponse.Texte_Optionnel();
+    const auto Version = Reponse.Texte_Optionnel();
+    const auto Auteur = Reponse.Texte_Optionnel();
+    const auto Mail = Reponse.Texte_Optionnel();
+    const auto Site = Reponse.Texte_Optionnel();
+    if (!Reponse.Valide())
+        return Incompatible();
+
     QStringList Lignes;
-    // A library that exports a name but returns none is still compatible: its name is empty.
-    Ajouter_Lignes(Lignes, Copier_Texte(Nom()).value_or(""));
+    Ajouter_Lignes(Lignes, Nom);
     Lignes << QString() << QString() << QStringLiteral("Description du Plug-in :");
-    Ajouter_Detail(Lignes, Plugin, "Plug_Description", Ordre::Simple_Puis_Souligne,
-                   "Description Inconnue");
+    Ajouter_Lignes(Lignes, Description.value_or("Description Inconnue"));
     Lignes << QString() << QStringLiteral("Version : ");
-    Ajouter_Detail(Lignes, Plugin, "Plug_Version", Ordre::Simple_Puis_Souligne, "Version Inconnue");
+    Ajouter_Lignes(Lignes, Version.value_or("Version Inconnue"));
     Lignes << QStringLiteral("Auteur : ");
-    Ajouter_Detail(Lignes, Plugin, "Plug_Auteur", Ordre::Souligne_Puis_Simple, "Auteur Inconnu");
+    Ajouter_Lignes(Lignes, Auteur.value_or("Auteur Inconnu"));
     Lignes << QStringLiteral("Mail : ");
-    Ajouter_Detail(Lignes, Plugin, "Plug_Mail", Ordre::Simple_Puis_Souligne,
-                   "Adresse mail Inconnue");
+    Ajouter_Lignes(Lignes, Mail.value_or("Adresse mail Inconnue"));
     Lignes << QStringLiteral("Site Internet : ");
-    Ajouter_Detail(Lignes, Plugin, "Plug_Site", Ordre::Simple_Puis_Souligne,
-                   "Adresse site inconnu");
+    Ajouter_Lignes(Lignes, Site.value_or("Adresse site inconnu"));
     return Lignes;
+}
+
+QStringList Details_Plugin(const Entree_Plug &Entree, const std::string &Chemin)
+{
+    if (Entree.Echec == Echec_Examen::Aucun)
+        return Details_Plugin(Chemin);
+    return Incompatible(Phrase("Au démarrage, ", Entree.Detail));
 }
 
 bool Demarrer_Possible(std::int32_t Fonction)
@@ -62,31 +82,58 @@ bool Demarrer_Possible(std::int32_t Fonction)
 
 Resultat_Demarrage Demarrer_Plugin(const Entree_Plug &Entree, std::uint8_t Nombre_Couleur,
                                    Plan &Plan_Image, std::uint8_t Hauteur_Image,
-                                   std::uint8_t Largeur_Image)
+                                   std::uint8_t Largeur_Image, const Options_Appel &Options)
 {
     Resultat_Demarrage Resultat;
     if (Entree.Fonction != Plug::Genre_Application)
+        return Resultat;
+    Hote_Plugin Hote;
+    const Resultat_Appel Appel = Hote.Appeler(Protocole::Ecriture(Protocole::Operation::Demarrer)
+                                                  .Texte(Entree.Fichier)
+                                                  .Octet(Nombre_Couleur)
+                                                  .Plan(Plan_Image.data())
+                                                  .Octet(Hauteur_Image)
+                                                  .Octet(Largeur_Image)
+                                                  .Trame(),
+                                              Options);
+    const QString Probleme = QStringLiteral("Problème d'enregistrement.");
+    if (!Appel.Repondu())
     {
+        Resultat.Message = Probleme;
+        Resultat.Detail = QString::fromStdString(Appel.Detail);
         return Resultat;
     }
-    const Bibliotheque Plugin(Entree.Fichier);
-    if (!Plugin.Chargee())
+    Protocole::Lecture Reponse(Appel.Reponse);
+    switch (static_cast<Protocole::Etat>(Reponse.Octet()))
     {
+    case Protocole::Etat::Non_Chargee:
         Resultat.Message = QStringLiteral("Librairie pas trouvé");
         return Resultat;
-    }
-    const auto Go =
-        Plugin.Chercher_Fonction<Plug_App_Go_Type>("Plug_App_Go", Ordre::Simple_Puis_Souligne);
-    if (Go == nullptr)
-    {
+    case Protocole::Etat::Fonction_Absente:
         Resultat.Message = QStringLiteral("Fonction non trouvé");
+        return Resultat;
+    case Protocole::Etat::Fait:
+        break;
+    case Protocole::Etat::Requete_Invalide:
+    default:
+        Resultat.Message = Probleme;
+        return Resultat;
+    }
+    const std::uint8_t Valeur = Reponse.Octet();
+    Plan Rendu{};
+    if (Valeur != 0)
+        Reponse.Plan(Rendu.data());
+    if (!Reponse.Valide())
+    {
+        Resultat.Message = Probleme;
+        Resultat.Detail = QStringLiteral("réponse illisible du programme d'aide");
         return Resultat;
     }
     Resultat.Lance = true;
-    if (Go(Nombre_Couleur, Plan_Image.data(), Hauteur_Image, Largeur_Image) == 0)
-    {
-        Resultat.Message = QStringLiteral("Problème d'enregistrement.");
-    }
+    if (Valeur == 0)
+        Resultat.Message = Probleme;
+    else
+        Plan_Image = Rendu;
     return Resultat;
 }
 } // namespace Corvanel

@@ -2,9 +2,13 @@
 
 #include "Bibliotheque.h"
 #include "Cp1252.h"
+#include "Hote_Plugin.h"
 #include "Plug_Contrat.h"
+#include "Protocole_Plugin.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <optional>
 
@@ -23,20 +27,39 @@ std::string Couper(std::string Texte, std::size_t Longueur)
 
 // Nothing when the library cannot be offered in a save dialog: without an extension there is
 // neither a pattern nor an extension to add to the file name.
-std::optional<Plug_Info> Lire_Slot(const Bibliotheque &Plugin, const std::string &Chemin)
+std::optional<Plug_Info> Slot_De(const std::string &Chemin,
+                                 const std::optional<std::string> &Extention,
+                                 const std::optional<std::string> &Nom)
 {
-    const auto Extention =
-        Plugin.Lire_Texte("Plug_Enregistrement_Extention", Ordre::Simple_Puis_Souligne);
     if (!Extention)
     {
         return std::nullopt;
     }
     Plug_Info Slot;
     Slot.Fichier = Chemin;
-    Slot.Nom = Couper(Plugin.Lire_Texte("Plug_Nom", Ordre::Simple_Puis_Souligne).value_or(""),
-                      Longueur_Max_Nom);
+    Slot.Nom = Couper(Nom.value_or(""), Longueur_Max_Nom);
     Slot.Extention = Couper(*Extention, Longueur_Max_Extention);
     return Slot;
+}
+
+Echec_Examen Echec_De(Fin_Appel Fin)
+{
+    switch (Fin)
+    {
+    case Fin_Appel::Repondu:
+        return Echec_Examen::Aucun;
+    case Fin_Appel::Arret_Plugin:
+        return Echec_Examen::Arret;
+    case Fin_Appel::Delai:
+    case Fin_Appel::Arret:
+        return Echec_Examen::Delai;
+    case Fin_Appel::Sans_Hote:
+        return Echec_Examen::Sans_Hote;
+    case Fin_Appel::Plantage:
+    case Fin_Appel::Reponse_Invalide:
+        break;
+    }
+    return Echec_Examen::Plantage;
 }
 
 template <std::size_t Capacite>
@@ -78,19 +101,57 @@ const Plug_Info &Slot(const Plug_Info *Slots, std::uint8_t Nombre, int Type_Fich
     return Slots[Type_Fichier - 1];
 }
 
-// The scan of the libraries of one folder; Chemin_De gives the load path of a file name.
+// Examines one library and files it in the tables, as line Ligne of the explorer.
+void Examiner(Hote_Plugin &Hote, Resultat_Scan &Scan, std::size_t Ligne, const QString &Fichier,
+              const std::string &Chemin)
+{
+    // A library that does not load stays listed with kind 0; the next one is still read.
+    if (Chemin.empty())
+    {
+        return;
+    }
+    const Resultat_Appel Appel =
+        Hote.Appeler(Protocole::Ecriture(Protocole::Operation::Examiner).Texte(Chemin).Trame(),
+                     Options_Appel{Delai_Examen, {}});
+    if (!Appel.Repondu())
+    {
+        Scan.Table_Plug[Ligne] = Entree_Plug{Chemin, 0, Echec_De(Appel.Fin), Appel.Detail};
+        return;
+    }
+    Protocole::Lecture Reponse(Appel.Reponse);
+    if (static_cast<Protocole::Etat>(Reponse.Octet()) != Protocole::Etat::Fait)
+    {
+        return;
+    }
+    const std::uint8_t Genre = Reponse.Octet();
+    const std::optional<std::string> Extention = Reponse.Texte_Optionnel();
+    const std::optional<std::string> Nom = Reponse.Texte_Optionnel();
+    if (!Reponse.Valide())
+    {
+        Scan.Table_Plug[Ligne] =
+            Entree_Plug{Chemin, 0, Echec_Examen::Plantage, "réponse illisible du programme d'aide"};
+        return;
+    }
+    Scan.Table_Plug[Ligne] = Entree_Plug{Chemin, Genre, Echec_Examen::Aucun, {}};
+    if ((Genre & Plug::Genre_Image) != 0 &&
+        !Inscrire(Scan.Liste_Plug_Image, Scan.Nombre_Plug_Image, Slot_De(Chemin, Extention, Nom)))
+    {
+        Scan.Plug_Non_Offerts.push_back(Fichier);
+    }
+    if ((Genre & Plug::Genre_Mask) != 0 &&
+        !Inscrire(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask, Slot_De(Chemin, Extention, Nom)))
+    {
+        Scan.Plug_Non_Offerts.push_back(Fichier);
+    }
+}
+
+// The scan of the given files, in that order; Chemin_De gives the load path of each.
 template <typename Chemin_Fichier>
-Resultat_Scan Scanner_Dossier(const QDir &Plugins, Chemin_Fichier Chemin_De)
+Resultat_Scan Scanner_Liste(const QStringList &Fichiers, Chemin_Fichier Chemin_De)
 {
     Resultat_Scan Scan;
-    QDir::Filters Filtres = QDir::Files;
-#if !defined(_WIN32)
-    Filtres |= QDir::CaseSensitive;
-#endif
-    QStringList Fichiers =
-        Plugins.entryList({QLatin1String(Motif_Plugin)}, Filtres, QDir::Unsorted);
-    std::sort(Fichiers.begin(), Fichiers.end());
-
+    // Started at the first library, and again after one that took it down.
+    Hote_Plugin Hote;
     for (const QString &Fichier : Fichiers)
     {
         if (Scan.ListePlug.size() >= Capacite_Liste_Plug)
@@ -99,38 +160,24 @@ Resultat_Scan Scanner_Dossier(const QDir &Plugins, Chemin_Fichier Chemin_De)
             continue;
         }
         const std::size_t Ligne = Scan.ListePlug.size();
-        Scan.ListePlug.push_back(Fichier);
-
-        // A library that does not load stays listed with kind 0; the next one is still read.
-        const std::string Chemin = Chemin_De(Fichier);
-        const Bibliotheque Plugin(Chemin);
-        if (!Plugin.Chargee())
-        {
-            continue;
-        }
-        const auto Fonction = Plugin.Chercher_Fonction<Plug_Fonction_Type>(
-            "Plug_Fonction", Ordre::Simple_Puis_Souligne);
-        if (Fonction == nullptr)
-        {
-            continue;
-        }
-        // Asked once: a kind that changed between calls would put the library in a table
-        // that does not match what the explorer shows.
-        const std::uint8_t Genre = Fonction();
-        Scan.Table_Plug[Ligne] = Entree_Plug{Chemin, Genre};
-
-        if ((Genre & Plug::Genre_Image) != 0 &&
-            !Inscrire(Scan.Liste_Plug_Image, Scan.Nombre_Plug_Image, Lire_Slot(Plugin, Chemin)))
-        {
-            Scan.Plug_Non_Offerts.push_back(Fichier);
-        }
-        if ((Genre & Plug::Genre_Mask) != 0 &&
-            !Inscrire(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask, Lire_Slot(Plugin, Chemin)))
-        {
-            Scan.Plug_Non_Offerts.push_back(Fichier);
-        }
+        Scan.ListePlug.push_back(QFileInfo(Fichier).fileName());
+        Examiner(Hote, Scan, Ligne, Fichier, Chemin_De(Fichier));
     }
     return Scan;
+}
+
+// The scan of the libraries of one folder; Chemin_De gives the load path of a file name.
+template <typename Chemin_Fichier>
+Resultat_Scan Scanner_Dossier(const QDir &Plugins, Chemin_Fichier Chemin_De)
+{
+    QDir::Filters Filtres = QDir::Files;
+#if !defined(_WIN32)
+    Filtres |= QDir::CaseSensitive;
+#endif
+    QStringList Fichiers =
+        Plugins.entryList({QLatin1String(Motif_Plugin)}, Filtres, QDir::Unsorted);
+    std::sort(Fichiers.begin(), Fichiers.end());
+    return Scanner_Liste(Fichiers, Chemin_De);
 }
 } // namespace
 
@@ -154,6 +201,12 @@ Resultat_Scan Scanner_Dossier_Plugins(const QString &Dossier_Plugins)
     }
     return Scanner_Dossier(Plugins, [&Dossier_Plugins](const QString &Fichier)
                            { return Chemin_Bibliotheque(Fichier, Dossier_Plugins); });
+}
+
+Resultat_Scan Scanner_Fichiers_Plugins(const QStringList &Fichiers)
+{
+    return Scanner_Liste(Fichiers, [](const QString &Fichier)
+                         { return QFile::encodeName(Fichier).toStdString(); });
 }
 
 QString Filtre_Image(const Resultat_Scan &Scan)

@@ -3,6 +3,7 @@
 #define CORVANEL_REGISTRE_H
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -25,11 +26,24 @@ struct Plug_Info
     std::string Extention;
 };
 
-// One line of the explorer: an empty path and kind 0 when the library gave no kind.
+// What became of a library's examination at start-up, when it gave no answer.
+enum class Echec_Examen : std::uint8_t
+{
+    Aucun,
+    Plantage,  // it crashed
+    Arret,     // it aborted or ended the process itself
+    Delai,     // it did not answer in time
+    Sans_Hote, // the helper program could not be started
+};
+
+// One line of the explorer: an empty path and kind 0 when the library gave no kind. A library
+// whose examination failed keeps its path, kind 0, and why in Echec and Detail (UTF-8).
 struct Entree_Plug
 {
     std::string Fichier;
     std::int32_t Fonction = 0;
+    Echec_Examen Echec = Echec_Examen::Aucun;
+    std::string Detail;
 };
 
 struct Resultat_Scan
@@ -51,10 +65,15 @@ struct Resultat_Scan
 };
 
 // Scans "Plugin" under Dossier (empty: the current directory). Files are taken in file-name
-// order so that two runs over the same folder give the same tables.
+// order so that two runs over the same folder give the same tables. Each library is examined
+// in the helper program, one helper for the whole scan: a library that crashes or gives no
+// answer within Delai_Examen is listed with why, offered nowhere, and the scan goes on with a
+// new helper.
 Resultat_Scan Scanner_Plugins(const QString &Dossier = {});
 // The same scan of the libraries held by Dossier_Plugins itself; the load paths begin with it.
 Resultat_Scan Scanner_Dossier_Plugins(const QString &Dossier_Plugins);
+// The same for library files named one by one (paths in the file-name encoding as given).
+Resultat_Scan Scanner_Fichiers_Plugins(const QStringList &Fichiers);
 
 // "Nom|*.ext|Nom|*.ext", one entry per filled slot in slot order; empty with no slot.
 QString Filtre_Image(const Resultat_Scan &Scan);

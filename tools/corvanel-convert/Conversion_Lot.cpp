@@ -71,35 +71,96 @@ QString Identifiant_C(const QString &Base)
     return Nom;
 }
 
-QString Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
+namespace
+{
+// The sheet of one input: the picture's cells, or the source's.
+Resultat_Planche Ecrire_Planche(const Lot &Lot_, const Document_Image &Document,
+                                const Plug_Info &Slot, Genre_Enregistrement Genre,
+                                const QString &Chemin, const QString &Nom)
+{
+    const Grille_Sprites &Grille = *Lot_.Grille;
+    const Options_Appel Options{Lot_.Delai_Plugin, {}};
+    if (!Lot_.Decouper_Source || !Document.Source_Valide)
+        return Enregistrer_Planche(Document, Grille, Slot, Genre, Chemin, Nom, Options);
+    const QImage &Source = Document.Image_Couleur.Image;
+    const std::vector<Case_Sprite> Cases = Cases_Grille(Source.width(), Source.height(), Grille);
+    const std::optional<std::uint8_t> Fond =
+        Lot_.Plug_Mask ? std::optional<std::uint8_t>(Lot_.Fond) : std::nullopt;
+    return Enregistrer_Planche(
+        static_cast<int>(Cases.size()),
+        [&](int i)
+        {
+            Document_Image Cellule =
+                Convertir_Case_Source(Document, Cases[static_cast<std::size_t>(i)], Grille);
+            if (Fond)
+                Cellule.Creer_Mask_Auto(*Fond);
+            return Cellule;
+        },
+        Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides, Options);
+}
+
+QString Bilan_Planche(const QString &Chemin, const Resultat_Planche &Planche)
+{
+    return QStringLiteral("« %1 » : %2 sprite(s) écrit(s), %3 ignoré(s)")
+        .arg(Chemin)
+        .arg(Planche.Ecrits)
+        .arg(Planche.Ignores);
+}
+} // namespace
+
+Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
 {
     if (!Travail_.Erreur.isEmpty())
-        return Travail_.Erreur;
+        return {Travail_.Erreur, {}};
     Document_Image Document;
     const QString Erreur = Lire_Entree(Lot_, Travail_, Document);
     if (!Erreur.isEmpty())
-        return Erreur;
+        return {Erreur, {}};
+    // The automatic mask is made before the sheet is cut, so that empty cells can be told.
+    if (Lot_.Plug_Mask)
+        Document.Creer_Mask_Auto(Lot_.Fond);
 
+    if (Lot_.Grille)
+    {
+        Bilan_Travail Bilan;
+        const Resultat_Planche Image =
+            Ecrire_Planche(Lot_, Document, Lot_.Plug_Image, Genre_Enregistrement::Image,
+                           Travail_.Chemin_Image, Travail_.Nom);
+        if (!Image.Enregistrement.Reussi())
+            return {Message_Enregistrement(Image.Enregistrement), {}};
+        Bilan.Message = Bilan_Planche(Travail_.Chemin_Image, Image);
+        if (Lot_.Plug_Mask)
+        {
+            const Resultat_Planche Mask =
+                Ecrire_Planche(Lot_, Document, *Lot_.Plug_Mask, Genre_Enregistrement::Mask,
+                               Travail_.Chemin_Mask, Travail_.Nom);
+            if (!Mask.Enregistrement.Reussi())
+                return {Message_Enregistrement(Mask.Enregistrement), Bilan.Message};
+            Bilan.Message += QLatin1Char('\n') + Bilan_Planche(Travail_.Chemin_Mask, Mask);
+        }
+        return Bilan;
+    }
+
+    const Options_Appel Options{Lot_.Delai_Plugin, {}};
     const Resultat_Enregistrement Image =
-        Document.Enregistrer_Image(Lot_.Plug_Image, Travail_.Chemin_Image, Travail_.Nom);
+        Document.Enregistrer_Image(Lot_.Plug_Image, Travail_.Chemin_Image, Travail_.Nom, Options);
     if (!Image.Reussi())
-        return Message_Enregistrement(Image);
+        return {Message_Enregistrement(Image), {}};
 
     if (Lot_.Plug_Mask)
     {
-        Document.Creer_Mask_Auto(Lot_.Fond);
         const Resultat_Enregistrement Mask =
-            Document.Enregistrer_Mask(*Lot_.Plug_Mask, Travail_.Chemin_Mask, Travail_.Nom);
+            Document.Enregistrer_Mask(*Lot_.Plug_Mask, Travail_.Chemin_Mask, Travail_.Nom, Options);
         if (!Mask.Reussi())
-            return Message_Enregistrement(Mask);
+            return {Message_Enregistrement(Mask), {}};
     }
     return {};
 }
 
-std::vector<QString> Convertir_Lot(const Lot &Lot_)
+std::vector<Bilan_Travail> Convertir_Lot(const Lot &Lot_)
 {
     const std::size_t Nombre = Lot_.Travaux.size();
-    std::vector<QString> Raisons(Nombre);
+    std::vector<Bilan_Travail> Raisons(Nombre);
     std::atomic<std::size_t> Suivant{0};
     // Each thread takes the next input as it finishes one: the pictures differ in size.
     const auto Ouvrier = [&]
@@ -112,7 +173,7 @@ std::vector<QString> Convertir_Lot(const Lot &Lot_)
             }
             catch (const std::exception &Exception)
             {
-                Raisons[i] =
+                Raisons[i].Erreur =
                     QStringLiteral("« %1 » : %2")
                         .arg(Lot_.Travaux[i].Entree, QString::fromLocal8Bit(Exception.what()));
             }

@@ -2,16 +2,20 @@
 #ifndef CORVANEL_CONVERSION_LOT_H
 #define CORVANEL_CONVERSION_LOT_H
 
+#include "Decoupage.h"
 #include "Registre.h"
 
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 namespace Corvanel
 {
+inline constexpr std::chrono::milliseconds Delai_Plugin_Defaut{60'000};
+
 // The choices of the windows' pages, for a picture read from a file.
 struct Choix_Conversion
 {
@@ -39,19 +43,33 @@ struct Lot
     Plug_Info Plug_Image;
     std::optional<Plug_Info> Plug_Mask;
     std::uint8_t Fond = 0; // the background level of the automatic mask
+    // A save that takes longer is stopped and its input fails: no honest save comes near.
+    std::chrono::milliseconds Delai_Plugin{Delai_Plugin_Defaut};
     std::vector<Travail> Travaux;
     int Taches = 1;
+    // A sprite sheet: the converted picture cut into cells, or with Decouper_Source the source
+    // itself, each cell taken one pixel per pixel.
+    std::optional<Grille_Sprites> Grille;
+    bool Decouper_Source = false;
+};
+
+// What became of one input: the reason it failed, or what was written when there is more to
+// say than success.
+struct Bilan_Travail
+{
+    QString Erreur;
+    QString Message;
 };
 
 // The input's base name as a C identifier: other characters become '_', a leading digit gets
 // a '_' in front, and an empty name gives "Image", the windows' default.
 QString Identifiant_C(const QString &Base);
 
-// Converts and saves one input; the French reason on failure, empty on success.
-QString Convertir_Travail(const Lot &Lot_, const Travail &Travail_);
+// Converts and saves one input.
+Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_);
 
-// Every input on up to Lot_.Taches threads; one reason per input, in input order.
-std::vector<QString> Convertir_Lot(const Lot &Lot_);
+// Every input on up to Lot_.Taches threads; one result per input, in input order.
+std::vector<Bilan_Travail> Convertir_Lot(const Lot &Lot_);
 } // namespace Corvanel
 
 #endif

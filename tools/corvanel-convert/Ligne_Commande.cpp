@@ -1,10 +1,12 @@
 #include "Ligne_Commande.h"
 
 #include "Bibliotheque.h"
+#include "Choix_Image.h"
 #include "Cp1252.h"
+#include "Emplacements.h"
 #include "Enregistrement.h"
+#include "Liste_Plugins.h"
 #include "Plan.h"
-#include "Plug_Contrat.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -12,6 +14,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <thread>
+#include <tuple>
 
 namespace Corvanel
 {
@@ -29,8 +32,9 @@ struct Definition
 
 const Definition Definitions[] = {
     {"p", "plugin", "NOM",
-     "plug-in d'image qui écrit les sorties : nom de bibliothèque (Tavisk) ou nom affiché "
-     "(\"Sprite (language C)\")"},
+     "plug-in d'image qui écrit les sorties : nom de bibliothèque (Tavisk), fichier de "
+     "bibliothèque, ou nom affiché (\"Sprite (language C)\") ; une bibliothèque nommée est "
+     "seule examinée"},
     {"o", "sortie", "CHEMIN",
      "fichier de sortie (une seule entrée) ou dossier existant ; par défaut, le dossier de "
      "chaque entrée"},
@@ -38,7 +42,13 @@ const Definition Definitions[] = {
      "\"TI 89\" (160 x 100, par défaut), \"TI 92\" (240 x 128), 32x32, 16x16 ou 8x8"},
     {"", "largeur", "N", "largeur personnalisée, de 1 à 240 (avec --hauteur)"},
     {"", "hauteur", "N", "hauteur personnalisée, de 1 à 128 (avec --largeur)"},
-    {"c", "couper", "", "couper l'image en haut à gauche au lieu de l'adapter à la taille"},
+    {"c", "couper", "",
+     "couper l'image en haut à gauche au lieu de l'adapter à la taille ; avec --grille, "
+     "découper la source elle-même, un pixel par point"},
+    {"g", "grille", "LxH",
+     "planche de sprites : découpe l'image en cases de L x H (1-240 x 1-128), écrites l'une "
+     "après l'autre dans la sortie, suivies de leurs tables"},
+    {"", "ignorer-vides", "", "avec --grille, n'écrit pas les cases vides"},
     {"n", "niveaux", "N", "niveaux de gris : 2, 4 (par défaut) ou 8"},
     {"", "lumiere", "N", "appuis sur Lumière : N fois + si N > 0, -N fois - si N < 0"},
     {"", "contraste", "N", "appuis sur Contraste, de même, après ceux de Lumière"},
@@ -50,8 +60,12 @@ const Definition Definitions[] = {
      "couleur de fond du mask : blanc (par défaut), gris-clair, gris-fonce, noir, ou 0 à 3"},
     {"d", "dossier-plugins", "DOSSIER",
      "dossier des plug-ins ; par défaut Plugin dans le dossier courant, sinon Plugin à côté "
-     "du programme"},
-    {"L", "lister-plugins", "", "affiche les plug-ins trouvés, leur genre et leur extension"},
+     "du programme, sinon celui de l'installation"},
+    {"L", "lister-plugins", "",
+     "affiche le dossier des plug-ins, puis les plug-ins trouvés, leur genre et leur extension"},
+    {"", "delai-plugin", "SECONDES",
+     "temps laissé à un plug-in pour chaque enregistrement (60 par défaut) ; au-delà il est "
+     "arrêté et l'entrée échoue"},
     {"j", "taches", "N", "conversions menées en même temps (par défaut : une par cœur)"},
     {"h", "help", "", "affiche cette aide et termine"},
     {"", "version", "", "affiche la version et termine"},
@@ -194,50 +208,43 @@ QString Noms_Offerts(const std::array<Plug_Info, Capacite> &Liste, std::uint8_t 
     return Noms.join(QStringLiteral(", "));
 }
 
-QString Texte_Genre(std::int32_t Genre)
+template <std::size_t Capacite>
+Analyse Introuvable(const char *Genre, const QString &Nom, const QString &Dossier,
+                    const std::array<Plug_Info, Capacite> &Liste, std::uint8_t Nombre)
 {
-    const bool Image = (Genre & Plug::Genre_Image) != 0;
-    const bool Mask = (Genre & Plug::Genre_Mask) != 0;
-    if (Image && Mask)
-        return QStringLiteral("image+mask");
-    if (Image)
-        return QStringLiteral("image");
-    if (Mask)
-        return QStringLiteral("mask");
-    if (Genre == Plug::Genre_Application)
-        return QStringLiteral("application");
-    if (Genre == 0)
-        return QStringLiteral("aucun");
-    return QStringLiteral("genre %1").arg(Genre);
-}
-
-// One line per library: file, kind, extension and the name shown in the save dialogs.
-QString Lister_Plugins(const Resultat_Scan &Scan, const QString &Dossier)
-{
-    QString Texte;
-    for (std::size_t i = 0; i < Scan.ListePlug.size(); ++i)
-    {
-        const Entree_Plug &Entree = Scan.Table_Plug[i];
-        const Plug_Info *Slot = nullptr;
-        for (std::uint8_t k = 0; k < Scan.Nombre_Plug_Image && !Slot; ++k)
-            if (Scan.Liste_Plug_Image[k].Fichier == Entree.Fichier)
-                Slot = &Scan.Liste_Plug_Image[k];
-        for (std::uint8_t k = 0; k < Scan.Nombre_Plug_Mask && !Slot; ++k)
-            if (Scan.Liste_Plug_Mask[k].Fichier == Entree.Fichier)
-                Slot = &Scan.Liste_Plug_Mask[k];
-        Texte += QStringLiteral("%1\t%2\t%3\t%4\n")
-                     .arg(Scan.ListePlug[i], Texte_Genre(Entree.Fonction),
-                          Slot ? Depuis_Cp1252(Slot->Extention) : QStringLiteral("-"),
-                          Slot ? Depuis_Cp1252(Slot->Nom) : QString());
-    }
-    if (Scan.ListePlug.empty())
-        Texte = QStringLiteral("Aucun plug-in dans « %1 ».\n").arg(Dossier);
-    return Texte;
+    return Erreur_Usage(
+        QStringLiteral("plug-in %1 introuvable « %2 » dans « %3 »%4")
+            .arg(QString::fromUtf8(Genre), Nom, Dossier,
+                 Nombre == 0 ? QString()
+                             : QStringLiteral(" ; offerts : ") + Noms_Offerts(Liste, Nombre)));
 }
 
 QString Joindre(const QString &Dossier, const QString &Nom)
 {
     return Dossier.endsWith(QLatin1Char('/')) ? Dossier + Nom : Dossier + QLatin1Char('/') + Nom;
+}
+
+// The library file an option names: a path to a file, or a file of the plug-in folder with or
+// without its suffix; empty when it names none, as a name shown in the save dialogs does.
+QString Fichier_Nomme(const QString &Valeur, const QString &Dossier)
+{
+    if (Valeur.contains(QLatin1Char('/')) && QFileInfo(Valeur).isFile())
+        return Valeur;
+    for (const QString &Nom : {Valeur, Valeur + QLatin1String(Suffixe_Plugin)})
+    {
+        const QString Chemin = Joindre(Dossier, Nom);
+        if (!Valeur.isEmpty() && !Valeur.contains(QLatin1Char('/')) && QFileInfo(Chemin).isFile())
+            return Chemin;
+    }
+    return {};
+}
+
+Analyse Echec(const QString &Message)
+{
+    Analyse Resultat;
+    Resultat.Statut = Statut_Echec;
+    Resultat.Erreur = Programme + QStringLiteral(": ") + Message + QLatin1Char('\n');
+    return Resultat;
 }
 
 QString Chemin_Reel(const QString &Chemin)
@@ -277,25 +284,36 @@ void Refuser_Conflits(std::vector<Travail> &Travaux)
     }
 }
 
-struct Taille_Nommee
+// A size or a background as the command line spells it: lower case, no blanks, "x" for the
+// multiplication sign.
+QString Forme_Option(const QString &Nom)
 {
-    const char *Nom;
-    int Largeur;
-    int Hauteur;
-};
-constexpr Taille_Nommee Tailles[] = {
-    {"ti89", 160, 100}, {"ti92", 240, 128}, {"32x32", 32, 32}, {"16x16", 16, 16}, {"8x8", 8, 8},
-};
+    QString Forme = Nom.trimmed().toLower();
+    Forme.remove(QRegularExpression(QStringLiteral("\\s")));
+    Forme.replace(QChar(0x00D7), QLatin1Char('x'));
+    return Forme;
+}
 
-struct Fond_Nomme
+const Taille_Predefinie *Trouver_Taille(const QString &Nom)
 {
-    const char *Nom;
-    std::uint8_t Niveau;
-};
-constexpr Fond_Nomme Fonds[] = {
-    {"blanc", 0},      {"0", 0}, {"gris-clair", 1}, {"1", 1}, {"gris-fonce", 2},
-    {"gris-foncé", 2}, {"2", 2}, {"noir", 3},       {"3", 3},
-};
+    for (const Taille_Predefinie &T : Tailles_Image)
+        if (!T.Libre && Forme_Option(QString::fromUtf8(T.Nom)) == Forme_Option(Nom))
+            return &T;
+    return nullptr;
+}
+
+// By the option's name, the list's own name with dashes for blanks, or the level's digit.
+const Fond_Mask *Trouver_Fond(const QString &Nom)
+{
+    const QString Cherche = Nom.trimmed().toLower();
+    for (const Fond_Mask &F : Fonds_Mask)
+        if (Cherche == QLatin1String(F.Option) ||
+            Cherche ==
+                QString::fromUtf8(F.Nom).toLower().replace(QLatin1Char(' '), QLatin1Char('-')) ||
+            Cherche == QString::number(F.Niveau))
+            return &F;
+    return nullptr;
+}
 } // namespace
 
 Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Programme)
@@ -332,13 +350,7 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
         return Erreur_Usage(QStringLiteral("--largeur et --hauteur vont ensemble"));
     if (Option("taille"))
     {
-        QString Nom = Valeur("taille").toLower();
-        Nom.remove(QRegularExpression(QStringLiteral("\\s")));
-        Nom.replace(QChar(0x00D7), QLatin1Char('x'));
-        const Taille_Nommee *Trouvee = nullptr;
-        for (const Taille_Nommee &T : Tailles)
-            if (Nom == QLatin1String(T.Nom))
-                Trouvee = &T;
+        const Taille_Predefinie *Trouvee = Trouver_Taille(Valeur("taille"));
         if (!Trouvee)
             return Erreur_Usage(QStringLiteral("taille inconnue « %1 » (TI 89, TI 92, 32x32, "
                                                "16x16 ou 8x8)")
@@ -359,6 +371,27 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
         Choix.Hauteur = Hauteur;
     }
     Choix.Adapter = !Option("couper");
+    if (Option("ignorer-vides") && !Option("grille"))
+        return Erreur_Usage(QStringLiteral("--ignorer-vides ne sert qu'avec --grille"));
+    if (Option("grille"))
+    {
+        static const QRegularExpression Forme(
+            QStringLiteral("^\\s*(\\d+)\\s*[xX\u00D7]\\s*(\\d+)\\s*$"));
+        const auto Trouve = Forme.match(Valeur("grille"));
+        int Largeur = 0;
+        int Hauteur = 0;
+        if (!Trouve.hasMatch() || !Lire_Entier(Trouve.captured(1), Largeur) ||
+            !Lire_Entier(Trouve.captured(2), Hauteur) || !Grille_Valide(Largeur, Hauteur))
+            return Erreur_Usage(QStringLiteral("grille refusée « %1 » : LxH, la largeur de 1 à "
+                                               "240 pixels et la hauteur de 1 à 128")
+                                    .arg(Valeur("grille")));
+        if (Option("couper") && (Option("taille") || Option("largeur") || Option("hauteur")))
+            return Erreur_Usage(QStringLiteral("avec --grille et --couper, la source est découpée "
+                                               "telle quelle : --taille, --largeur et --hauteur "
+                                               "n'y ont pas de sens"));
+        Lot_.Grille = Grille_Sprites{Largeur, Hauteur, Option("ignorer-vides")};
+        Lot_.Decouper_Source = Option("couper");
+    }
     if (Option("niveaux"))
     {
         int Niveaux = 0;
@@ -375,15 +408,10 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
                                     .arg(QLatin1String(Nom), Valeur(Nom)));
     if (Option("fond"))
     {
-        const QString Nom = Valeur("fond").trimmed().toLower();
-        bool Trouve = false;
-        for (const Fond_Nomme &F : Fonds)
-            if (Nom == QString::fromUtf8(F.Nom))
-            {
-                Lot_.Fond = F.Niveau;
-                Trouve = true;
-            }
-        if (!Trouve)
+        const Fond_Mask *Trouve = Trouver_Fond(Valeur("fond"));
+        if (Trouve)
+            Lot_.Fond = Trouve->Niveau;
+        else
             return Erreur_Usage(QStringLiteral("fond inconnu « %1 » (blanc, gris-clair, "
                                                "gris-fonce, noir, ou 0 à 3)")
                                     .arg(Valeur("fond")));
@@ -404,9 +432,34 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
     }
     else if (QFileInfo(QLatin1String(Dossier_Plugin)).isDir())
         Dossier = QLatin1String(Dossier_Plugin);
-    else
+    else if (QFileInfo(Joindre(Dossier_Programme, QLatin1String(Dossier_Plugin))).isDir())
         Dossier = Joindre(Dossier_Programme, QLatin1String(Dossier_Plugin));
-    const Resultat_Scan Scan = Scanner_Dossier_Plugins(Dossier);
+    else
+        Dossier = Dossier_Plugins_Installe(Dossier_Programme);
+    if (Option("delai-plugin"))
+    {
+        bool Ok = false;
+        const double Secondes = Valeur("delai-plugin")
+                                    .trimmed()
+                                    .replace(QLatin1Char(','), QLatin1Char('.'))
+                                    .toDouble(&Ok);
+        if (!Ok || !(Secondes > 0) || Secondes > 86400)
+            return Erreur_Usage(QStringLiteral("délai refusé « %1 » : un nombre de secondes "
+                                               "positif")
+                                    .arg(Valeur("delai-plugin")));
+        Lot_.Delai_Plugin =
+            std::max(std::chrono::milliseconds(1),
+                     std::chrono::milliseconds(static_cast<long long>(Secondes * 1000 + 0.5)));
+    }
+
+    // A library named by its file is examined alone: the others cannot slow or spoil the run.
+    const QString Fichier_Image =
+        Option("plugin") ? Fichier_Nomme(Valeur("plugin"), Dossier) : QString();
+    const QString Fichier_Mask =
+        Option("mask-plugin") ? Fichier_Nomme(Valeur("mask-plugin"), Dossier) : QString();
+    const bool Tout = Option("lister-plugins") || (Option("plugin") && Fichier_Image.isEmpty()) ||
+                      (Option("mask-plugin") && Fichier_Mask.isEmpty());
+    const Resultat_Scan Scan = Tout ? Scanner_Dossier_Plugins(Dossier) : Resultat_Scan();
 
     const QStringList Entrees = Parseur.positionalArguments();
     if (Option("lister-plugins"))
@@ -421,35 +474,51 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
         return Erreur_Usage(QStringLiteral("choisissez le plug-in d'image avec --plugin "
                                            "(--lister-plugins les montre)"));
 
-    const Plug_Info *Image =
-        Trouver_Plugin(Scan.Liste_Plug_Image, Scan.Nombre_Plug_Image, Valeur("plugin"));
+    // Each option's library is looked up in its own file's examination, or in the folder's.
+    const Resultat_Scan Seul_Image =
+        Fichier_Image.isEmpty() ? Resultat_Scan() : Scanner_Fichiers_Plugins({Fichier_Image});
+    const Resultat_Scan Seul_Mask =
+        Fichier_Mask.isEmpty() ? Resultat_Scan() : Scanner_Fichiers_Plugins({Fichier_Mask});
+    for (const auto &[Fichier, Seul, Nom] : {std::tuple{&Fichier_Image, &Seul_Image, "plugin"},
+                                             std::tuple{&Fichier_Mask, &Seul_Mask, "mask-plugin"}})
+    {
+        // A library that crashed or hung is no usage error.
+        const Entree_Plug &Entree = Seul->Table_Plug[0];
+        if (!Fichier->isEmpty() && Entree.Echec != Echec_Examen::Aucun)
+            return Echec(QStringLiteral("« %1 » est inutilisable : %2")
+                             .arg(Valeur(Nom), QString::fromStdString(Entree.Detail)));
+    }
+    const Resultat_Scan &Pour_Image = Fichier_Image.isEmpty() ? Scan : Seul_Image;
+    const Resultat_Scan &Pour_Mask = Fichier_Mask.isEmpty() ? Scan : Seul_Mask;
+    // A library named by its file is whatever that file offers.
+    const auto Choisir = [](const auto &Liste, std::uint8_t Nombre, const QString &Nom,
+                            bool Par_Fichier) -> const Plug_Info *
+    {
+        if (Par_Fichier)
+            return Nombre > 0 ? &Liste[0] : nullptr;
+        return Trouver_Plugin(Liste, Nombre, Nom);
+    };
+
+    const Plug_Info *Image = Choisir(Pour_Image.Liste_Plug_Image, Pour_Image.Nombre_Plug_Image,
+                                     Valeur("plugin"), !Fichier_Image.isEmpty());
     if (!Image)
     {
-        if (Trouver_Plugin(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask, Valeur("plugin")))
+        if (Choisir(Pour_Image.Liste_Plug_Mask, Pour_Image.Nombre_Plug_Mask, Valeur("plugin"),
+                    !Fichier_Image.isEmpty()))
             return Erreur_Usage(QStringLiteral("« %1 » enregistre des masks : il va avec "
                                                "--mask-plugin")
                                     .arg(Valeur("plugin")));
-        return Erreur_Usage(
-            QStringLiteral("plug-in d'image introuvable « %1 » dans « %2 »%3")
-                .arg(Valeur("plugin"), Dossier,
-                     Scan.Nombre_Plug_Image == 0
-                         ? QString()
-                         : QStringLiteral(" ; offerts : ") +
-                               Noms_Offerts(Scan.Liste_Plug_Image, Scan.Nombre_Plug_Image)));
+        return Introuvable("d'image", Valeur("plugin"), Dossier, Pour_Image.Liste_Plug_Image,
+                           Pour_Image.Nombre_Plug_Image);
     }
     Lot_.Plug_Image = *Image;
     if (Option("mask-plugin"))
     {
-        const Plug_Info *Mask =
-            Trouver_Plugin(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask, Valeur("mask-plugin"));
+        const Plug_Info *Mask = Choisir(Pour_Mask.Liste_Plug_Mask, Pour_Mask.Nombre_Plug_Mask,
+                                        Valeur("mask-plugin"), !Fichier_Mask.isEmpty());
         if (!Mask)
-            return Erreur_Usage(
-                QStringLiteral("plug-in de mask introuvable « %1 » dans « %2 »%3")
-                    .arg(Valeur("mask-plugin"), Dossier,
-                         Scan.Nombre_Plug_Mask == 0
-                             ? QString()
-                             : QStringLiteral(" ; offerts : ") +
-                                   Noms_Offerts(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask)));
+            return Introuvable("de mask", Valeur("mask-plugin"), Dossier, Pour_Mask.Liste_Plug_Mask,
+                               Pour_Mask.Nombre_Plug_Mask);
         Lot_.Plug_Mask = *Mask;
     }
 
@@ -478,9 +547,10 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
             T.Chemin_Image =
                 Joindre(Dossier_Sortie, Appliquer_Extention(Identifiant, Lot_.Plug_Image));
             if (Lot_.Plug_Mask)
-                T.Chemin_Mask = Joindre(
-                    Dossier_Sortie,
-                    Appliquer_Extention(QStringLiteral("Mask_") + Identifiant, *Lot_.Plug_Mask));
+                T.Chemin_Mask =
+                    Joindre(Dossier_Sortie,
+                            Appliquer_Extention(QString::fromUtf8(Prefixe_Mask) + Identifiant,
+                                                *Lot_.Plug_Mask));
         }
         else
         {
@@ -490,8 +560,9 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
             {
                 const QFileInfo Info(Sortie);
                 const QString Tete = Sortie.left(Sortie.size() - Info.fileName().size());
-                T.Chemin_Mask = Appliquer_Extention(
-                    Tete + QStringLiteral("Mask_") + Info.completeBaseName(), *Lot_.Plug_Mask);
+                T.Chemin_Mask = Appliquer_Extention(Tete + QString::fromUtf8(Prefixe_Mask) +
+                                                        Info.completeBaseName(),
+                                                    *Lot_.Plug_Mask);
             }
         }
         Lot_.Travaux.push_back(std::move(T));

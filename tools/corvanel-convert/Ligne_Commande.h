@@ -23,7 +23,8 @@ struct Analyse
 };
 
 // Arguments include the program's name first, as QCoreApplication::arguments() gives them.
-// Dossier_Programme is where the program lies, the last place searched for plug-ins.
+// Dossier_Programme is where the program lies: plug-ins are searched beside it, then in the
+// installation seen from it.
 Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Programme);
 } // namespace Corvanel
 

@@ -35,11 +35,13 @@ int main(int argc, char **argv)
         return Analyse.Statut;
     }
     int Statut = Corvanel::Statut_Succes;
-    for (const QString &Raison : Corvanel::Convertir_Lot(Analyse.Lot_))
+    for (const Corvanel::Bilan_Travail &Bilan : Corvanel::Convertir_Lot(Analyse.Lot_))
     {
-        if (Raison.isEmpty())
+        if (!Bilan.Message.isEmpty())
+            Ecrire(stdout, Bilan.Message + QLatin1Char('\n'));
+        if (Bilan.Erreur.isEmpty())
             continue;
-        Ecrire(stderr, QStringLiteral("corvanel-convert: ") + Raison + QLatin1Char('\n'));
+        Ecrire(stderr, QStringLiteral("corvanel-convert: ") + Bilan.Erreur + QLatin1Char('\n'));
         Statut = Corvanel::Statut_Echec;
     }
     return Statut;

@@ -1,0 +1,94 @@
+// Sprite sheets: a picture cut into cells of one size, each saved as a picture of its own,
+// one after another in one file, followed by tables of the cells' arrays.
+#ifndef CORVANEL_DECOUPAGE_H
+#define CORVANEL_DECOUPAGE_H
+
+#include "Document_Image.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace Corvanel
+{
+struct Grille_Sprites
+{
+    int Largeur = 16; // 1 to 240
+    int Hauteur = 16; // 1 to 128
+    bool Ignorer_Vides = false;
+};
+
+inline constexpr bool Grille_Valide(int largeur, int hauteur)
+{
+    return Taille_Valide(largeur, hauteur);
+}
+
+// A cell of the grid, counted from 0 left to right, then top to bottom.
+struct Case_Sprite
+{
+    int Indice;
+    int X;
+    int Y;
+};
+
+// The whole cells of a picture of that size; a strip narrower or lower than a cell is left out.
+std::vector<Case_Sprite> Cases_Grille(int Largeur, int Hauteur, const Grille_Sprites &Grille);
+
+// The cell as a picture of its own: its codes, its mask, the document's level count.
+Document_Image Extraire_Case(const Document_Image &Document, const Case_Sprite &Case,
+                             const Grille_Sprites &Grille);
+// The cell of the document's kept source itself, one source pixel per picture point, as a
+// picture of the cell's size converted with the document's level count, bands and choices.
+Document_Image Convertir_Case_Source(const Document_Image &Document, const Case_Sprite &Case,
+                                     const Grille_Sprites &Grille);
+// Every code 0 and nothing covered.
+bool Case_Vide(const Document_Image &Cellule);
+
+// "<nom>_<i>": the name of the cell's picture in the code.
+QString Nom_Case(const QString &Nom, int Indice);
+
+enum class Langage_Source
+{
+    Aucun, // not a source text: each cell goes to a file of its own
+    C,
+    Assembleur,
+};
+Langage_Source Langage_Extention(const std::string &Extention);
+
+// The sheet's text: the output of every written cell in order (nothing for a skipped one),
+// then for each array that the cells define, the table of their addresses, 0 for a skipped
+// cell. An array of cell i is recognised by "<nom>_<i>" in its name.
+QByteArray Assembler_Planche(const std::vector<std::optional<QByteArray>> &Sorties,
+                             const QString &Nom, Langage_Source Langage);
+
+// "<fichier>_<i>.<ext>" for the cells of a format that is not source text.
+QString Chemin_Case(const QString &Chemin, int Indice);
+
+struct Resultat_Planche
+{
+    Resultat_Enregistrement Enregistrement; // the first failure, or a success
+    int Ecrits = 0;
+    int Ignores = 0;
+};
+// The window's title after a sheet: how many sprites were written and how many skipped, or
+// what went wrong.
+QString Titre_Planche(const Resultat_Planche &Resultat);
+
+// Saves Nombre cells, cell i being Case(i), through the slot as one sheet at Chemin (or one
+// file per cell for a format that is not source text). Genre says whether the pictures or
+// the masks are saved. A failed sheet leaves the file that was there as it was.
+Resultat_Planche Enregistrer_Planche(int Nombre, const std::function<Document_Image(int)> &Case,
+                                     const Plug_Info &Slot, Genre_Enregistrement Genre,
+                                     const QString &Chemin, const QString &Nom, bool Ignorer_Vides,
+                                     const Options_Appel &Options = {});
+// The document's own cells.
+Resultat_Planche Enregistrer_Planche(const Document_Image &Document, const Grille_Sprites &Grille,
+                                     const Plug_Info &Slot, Genre_Enregistrement Genre,
+                                     const QString &Chemin, const QString &Nom,
+                                     const Options_Appel &Options = {});
+} // namespace Corvanel
+
+#endif

@@ -1,0 +1,6 @@
+# The installed programs, used from elsewhere as after `cmake --install`.
+add_test(NAME tst_Installation
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/installation.sh ${PROJECT_BINARY_DIR}
+                 ${PROJECT_SOURCE_DIR} ${CORVANEL_ID} ${CORVANEL_INSTALL_PLUGINDIR}
+                 ${CORVANEL_INSTALL_HELPDIR} ${PROJECT_VERSION})
+set_tests_properties(tst_Installation PROPERTIES TIMEOUT 300)

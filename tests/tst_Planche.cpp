@@ -1,0 +1,138 @@
+// Sprite sheets through the real plug-ins: every cell's bytes are those of a save of that
+// cell alone, empty cells and leftover strips are left out, and the tables build.
+#include "Decoupage.h"
+#include "Outils_Essai.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Corvanel;
+
+namespace
+{
+QByteArray Lire(const QString &Chemin)
+{
+    QFile Fichier(Chemin);
+    return Fichier.open(QIODevice::ReadOnly) ? Fichier.readAll() : QByteArray();
+}
+
+// 40 x 20 in 16 x 16 cells: two whole cells, the right strip (8) and the bottom one (4) left
+// out. Cell 0 holds every level and a covered corner; cell 1 is white and uncovered.
+Document_Image Planche_Essai(std::uint8_t Nombre)
+{
+    Document_Image Document;
+    Document.Choisir_Nombre(Nombre, false);
+    Document.Largeur_Image = 40;
+    Document.Hauteur_Image = 20;
+    const std::uint8_t Codes[] = {0, 1, 2, 3};
+    for (int X = 0; X < 40; ++X)
+        for (int Y = 0; Y < 20; ++Y)
+            if (X < 16 || X >= 32 || Y >= 16)
+                Document.Plan_Image[Indice(X, Y)] = Codes[(X * 3 + Y) % (Nombre == 2 ? 2 : 4)];
+    Document.Plan_Mask[Indice(2, 3)] = 1;
+    return Document;
+}
+
+bool Construire(const QString &Chemin, bool Assembleur)
+{
+    QProcess Outil;
+    if (Assembleur)
+        Outil.start(QStringLiteral("m68k-linux-gnu-as"), {"-M", Chemin, "-o", Chemin + ".o"});
+    else
+        Outil.start(QStringLiteral("m68k-linux-gnu-gcc"),
+                    {"-m68000", "-mshort", "-c", Chemin, "-o", Chemin + ".o"});
+    return Outil.waitForFinished() && Outil.exitStatus() == QProcess::NormalExit &&
+           Outil.exitCode() == 0;
+}
+} // namespace
+
+class Tst_Planche : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void Formats_data();
+    void Formats();
+    void Fichier_Par_Case();
+};
+
+void Tst_Planche::Formats_data()
+{
+    QTest::addColumn<QString>("Plugin");
+    QTest::addColumn<QString>("Extention");
+    QTest::addColumn<bool>("Mask");
+    QTest::addColumn<int>("Nombre");
+    QTest::addColumn<QStringList>("Tables");
+    QTest::newRow("Sprite C") << "Tavisk"
+                              << "c" << false << 4
+                              << QStringList{"Planche_Table_C0", "Planche_Table_C1"};
+    QTest::newRow("Sprite C, 2 niveaux") << "Tavisk"
+                                         << "c" << false << 2 << QStringList{"Planche_Table_C0"};
+    QTest::newRow("GenLib C") << "Pelkor"
+                              << "c" << false << 4 << QStringList{"Planche_Table"};
+    QTest::newRow("Sprite ASM") << "Roskel"
+                                << "asm" << false << 4
+                                << QStringList{"Planche_Table_C0", "Planche_Table_C1"};
+    QTest::newRow("Mask C") << "Quenda"
+                            << "c" << true << 4 << QStringList{"Planche_Table_Mask"};
+    QTest::newRow("Mask ASM") << "Mervil"
+                              << "asm" << true << 4 << QStringList{"Mask_Planche_Table"};
+}
+
+void Tst_Planche::Formats()
+{
+    QFETCH(QString, Plugin);
+    QFETCH(QString, Extention);
+    QFETCH(bool, Mask);
+    QFETCH(int, Nombre);
+    QFETCH(QStringList, Tables);
+    QTemporaryDir Dossier;
+    const Plug_Info Slot{Essai::Plugin_Livre(Plugin).toStdString(), Plugin.toStdString(),
+                         Extention.toStdString()};
+    const Genre_Enregistrement Genre =
+        Mask ? Genre_Enregistrement::Mask : Genre_Enregistrement::Image;
+    const Document_Image Document = Planche_Essai(static_cast<std::uint8_t>(Nombre));
+    const QString Chemin = Dossier.filePath("planche." + Extention);
+    const Resultat_Planche Planche = Enregistrer_Planche(
+        Document, Grille_Sprites{16, 16, true}, Slot, Genre, Chemin, QStringLiteral("Planche"));
+    QVERIFY(Planche.Enregistrement.Reussi());
+    QCOMPARE(Planche.Ecrits, 1);
+    QCOMPARE(Planche.Ignores, 1);
+    QCOMPARE(Titre_Planche(Planche), QStringLiteral("1 sprite(s) enregistré(s), 1 ignoré(s)"));
+
+    // The one written cell, saved on its own under its cell name, opens the sheet.
+    const Document_Image Case = Extraire_Case(Document, {0, 0, 0}, Grille_Sprites{16, 16});
+    const QString Seule = Dossier.filePath("seule." + Extention);
+    QVERIFY((Mask ? Case.Enregistrer_Mask(Slot, Seule, "Planche_0")
+                  : Case.Enregistrer_Image(Slot, Seule, "Planche_0"))
+                .Reussi());
+    const QByteArray Texte = Lire(Chemin);
+    QVERIFY(Texte.startsWith(Lire(Seule)));
+    const QByteArray Suite = Texte.mid(Lire(Seule).size());
+    for (const QString &Table : Tables)
+    {
+        QVERIFY2(Suite.contains(Table.toLatin1()), qPrintable(Table));
+        QVERIFY(Suite.contains(Extention == "c" ? ",0}" : ",0\r\n"));
+    }
+    QVERIFY(!Texte.contains("Planche_1"));
+    QVERIFY(!Texte.contains("Planche_2"));
+    QVERIFY2(Construire(Chemin, Extention == "asm"), Texte.constData());
+}
+
+// A format that is not source text: one file per written cell, numbered as the cells.
+void Tst_Planche::Fichier_Par_Case()
+{
+    QTemporaryDir Dossier;
+    const Plug_Info Slot{Essai::Plugin_Livre("Sauvegarde").toStdString(), "Sauvegarde", "cvl"};
+    const Resultat_Planche Planche =
+        Enregistrer_Planche(Planche_Essai(4), Grille_Sprites{16, 16, true}, Slot,
+                            Genre_Enregistrement::Image, Dossier.filePath("p.cvl"), "p");
+    QVERIFY(Planche.Enregistrement.Reussi());
+    QCOMPARE(QDir(Dossier.path()).entryList(QDir::Files), QStringList{"p_0.cvl"});
+    QCOMPARE(Lire(Dossier.filePath("p_0.cvl")).size(), 6 + 2 * 16 * 16);
+}
+
+QTEST_GUILESS_MAIN(Tst_Planche)
+#include "tst_Planche.moc"
