@@ -5,6 +5,7 @@
 // luminance box-filtered to 160 x 100: structure as the mean SSIM (Gaussian weights of sigma
 // 1.5, data range 255), tone as the RMSE after a Gaussian blur of sigma 1.0 on both.
 #include "Bench.h"
+#include "Choix_Image.h"
 #include "Conversion.h"
 #include "Tramage.h"
 
@@ -14,6 +15,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -219,10 +221,6 @@ QString Trouver_ImageMagick()
     return {};
 }
 
-const char *const Noms_Echantillonnage[] = {"Point le plus proche", "Moyenne de la zone"};
-const char *const Noms_Teinte[] = {"Valeur de couleur", "Luminance"};
-const char *const Noms_Tramage[] = {"Aucun", "Floyd-Steinberg", "Atkinson", "Ordonné 4 x 4",
-                                    "Ordonné 8 x 8"};
 constexpr std::uint8_t Nombres[] = {2, 4, 8};
 
 struct Ligne
@@ -244,10 +242,10 @@ void Mesurer_Photos()
     QTemporaryDir Travail;
 
     std::vector<Ligne> Lignes;
-    for (const char *E : Noms_Echantillonnage)
-        for (const char *T : Noms_Teinte)
-            for (const char *Q : Noms_Tramage)
-                Lignes.push_back({std::string(E) + " + " + T + " + " + Q, {}});
+    for (const Mode_Nomme &E : Modes_Echantillonnage)
+        for (const Mode_Nomme &T : Modes_Teinte)
+            for (const Mode_Nomme &Q : Modes_Tramage)
+                Lignes.push_back({std::string(E.Nom) + " + " + T.Nom + " + " + Q.Nom, {}});
     // Not a mode of the program: the limits at the midpoints between the tones, as posterize
     // puts them, to show what the default limits cost on structure.
     Ligne Milieux{"(repere) Moyenne de la zone + Luminance, limites a mi-chemin des tons", {}};
@@ -362,7 +360,10 @@ void Mesurer_Photos()
                 "8 niveaux");
     const auto Afficher = [](const Ligne &L)
     {
-        std::printf("photos: %-70s", L.Nom.c_str());
+        // The column counts characters, not the bytes of their UTF-8.
+        const auto Suites =
+            std::count_if(L.Nom.begin(), L.Nom.end(), [](char c) { return (c & 0xC0) == 0x80; });
+        std::printf("photos: %-*s", 70 + static_cast<int>(Suites), L.Nom.c_str());
         for (const Mesures &M : L.Par_Nombre)
             std::printf("   %.4f / %5.2f", M.S(), M.T());
         std::printf("\n");
