@@ -19,13 +19,15 @@ the command line, for makefiles.")
 # The build keeps its debugging data; the package does not need it.
 set(CPACK_STRIP_FILES ON)
 # The libraries the programs link, as the system's tool reads them; the usual Qt 6 set where
-# it is missing.
+# it is missing. Qt's platform plug-ins are loaded at run time, so no tool sees them, but
+# without them the window cannot open: they are a dependency, not a recommendation.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 find_program(CORVANEL_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(CORVANEL_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libstdc++6, libc6")
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+        ", libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libstdc++6, libc6")
 endif()
 # French dialogs from Qt, and the desktop's browser for the help page.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")

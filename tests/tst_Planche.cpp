@@ -3,7 +3,9 @@
 #include "Decoupage.h"
 #include "Outils_Essai.h"
 
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -56,6 +58,9 @@ private slots:
     void Formats_data();
     void Formats();
     void Fichier_Par_Case();
+    void Source_Decoupee();
+    void Lot_Echoue_data();
+    void Lot_Echoue();
 };
 
 void Tst_Planche::Formats_data()
@@ -132,6 +137,78 @@ void Tst_Planche::Fichier_Par_Case()
     QVERIFY(Planche.Enregistrement.Reussi());
     QCOMPARE(QDir(Dossier.path()).entryList(QDir::Files), QStringList{"p_0.cvl"});
     QCOMPARE(Lire(Dossier.filePath("p_0.cvl")).size(), 6 + 2 * 16 * 16);
+}
+
+// The source cut into more cells than one picture holds side by side: each cell, converted with
+// its row's neighbours, has the bytes of the cell converted and saved alone.
+void Tst_Planche::Source_Decoupee()
+{
+    QImage Source(8 * 33 + 5, 8 * 2 + 3, QImage::Format_RGB32);
+    for (int X = 0; X < Source.width(); ++X)
+        for (int Y = 0; Y < Source.height(); ++Y)
+            Source.setPixel(X, Y, qRgb((X * 37) % 256, (X * 5) % 256, (X * 13 + Y * 29) % 256));
+    Document_Image Document;
+    Document.Choisir_Nombre(4, false);
+    Document.Conversion.Adapter = false;
+    Document.Prendre_Source(Source, 160, 100);
+    const Grille_Sprites Grille{8, 8};
+    const Plug_Info Slot{Essai::Plugin_Livre("Tavisk").toStdString(), "Tavisk", "c"};
+    QTemporaryDir Dossier;
+    const QString Chemin = Dossier.filePath("source.c");
+    const Resultat_Planche Planche = Enregistrer_Planche_Source(
+        Document, Grille, std::uint8_t{0}, Slot, Genre_Enregistrement::Image, Chemin, "S");
+    QVERIFY(Planche.Enregistrement.Reussi());
+    QCOMPARE(Planche.Ecrits, 66);
+    QByteArray Attendu;
+    const std::vector<Case_Sprite> Cases = Cases_Grille(Source.width(), Source.height(), Grille);
+    for (const Case_Sprite &Case : Cases)
+    {
+        Document_Image Seule = Convertir_Case_Source(Document, Case, Grille);
+        Seule.Creer_Mask_Auto(0);
+        const QString Chemin_Seule = Dossier.filePath("seule.c");
+        QVERIFY(Seule.Enregistrer_Image(Slot, Chemin_Seule, Nom_Case("S", Case.Indice)).Reussi());
+        Attendu += Lire(Chemin_Seule);
+    }
+    QVERIFY(Lire(Chemin).startsWith(Attendu));
+}
+
+// A lot the plug-in refuses or never finishes fails the sheet and leaves the file that was
+// there, and nothing else.
+void Tst_Planche::Lot_Echoue_data()
+{
+    QTest::addColumn<QString>("Nom");
+    QTest::addColumn<QByteArray>("Resultat");
+    QTest::addColumn<int>("Echec");
+    QTest::newRow("refus") << "Planche" << QByteArray("0")
+                           << static_cast<int>(Echec_Enregistrement::Refus);
+    QTest::newRow("sans reponse") << "Bloque" << QByteArray("1")
+                                  << static_cast<int>(Echec_Enregistrement::Delai);
+}
+
+void Tst_Planche::Lot_Echoue()
+{
+    QFETCH(QString, Nom);
+    QFETCH(QByteArray, Resultat);
+    QFETCH(int, Echec);
+    qputenv("CORVANEL_ESSAI_RESULTAT", Resultat);
+    QTemporaryDir Dossier;
+    const QString Chemin = Dossier.filePath("p.c");
+    {
+        QFile Ancien(Chemin);
+        QVERIFY(Ancien.open(QIODevice::WriteOnly));
+        Ancien.write("ancien");
+    }
+    const Plug_Info Slot{Essai::Fixture("Essai_Image").toStdString(), "Image", "c"};
+    Options_Appel Options;
+    Options.Delai = std::chrono::milliseconds(50);
+    const Resultat_Planche Planche =
+        Enregistrer_Planche(Planche_Essai(4), Grille_Sprites{8, 8}, Slot,
+                            Genre_Enregistrement::Image, Chemin, Nom, Options);
+    qunsetenv("CORVANEL_ESSAI_RESULTAT");
+    QCOMPARE(static_cast<int>(Planche.Enregistrement.Echec), Echec);
+    QCOMPARE(Planche.Enregistrement.Chemin, Chemin);
+    QCOMPARE(Lire(Chemin), QByteArray("ancien"));
+    QCOMPARE(QDir(Dossier.path()).entryList(QDir::Files), QStringList{"p.c"});
 }
 
 QTEST_GUILESS_MAIN(Tst_Planche)

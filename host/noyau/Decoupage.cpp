@@ -1,12 +1,16 @@
 #include "Decoupage.h"
 
+#include "Enregistrement.h"
+#include "Hote_Plugin.h"
+
 #include <QDir>
+#include <QImage>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <algorithm>
 
 namespace Corvanel
 {
@@ -22,20 +26,29 @@ std::vector<Case_Sprite> Cases_Grille(int Largeur, int Hauteur, const Grille_Spr
     return Cases;
 }
 
-Document_Image Extraire_Case(const Document_Image &Document, const Case_Sprite &Case,
-                             const Grille_Sprites &Grille)
+void Extraire_Case(const Document_Image &Document, const Case_Sprite &Case,
+                   const Grille_Sprites &Grille, Document_Image &Cellule)
 {
-    Document_Image Cellule;
     Cellule.Largeur_Image = static_cast<std::uint8_t>(Grille.Largeur);
     Cellule.Hauteur_Image = static_cast<std::uint8_t>(Grille.Hauteur);
     Cellule.Nombre_Couleur = Document.Nombre_Couleur;
     Cellule.Nombre_Choisi = Document.Nombre_Choisi;
+    // Planes are column-major: each column of the cell is one run of bytes.
+    const auto Colonne = static_cast<std::size_t>(Grille.Hauteur);
     for (int X = 0; X < Grille.Largeur; ++X)
-        for (int Y = 0; Y < Grille.Hauteur; ++Y)
-        {
-            Cellule.Plan_Image[Indice(X, Y)] = Document.Plan_Image[Indice(Case.X + X, Case.Y + Y)];
-            Cellule.Plan_Mask[Indice(X, Y)] = Document.Plan_Mask[Indice(Case.X + X, Case.Y + Y)];
-        }
+    {
+        const std::size_t De = Indice(Case.X + X, Case.Y);
+        const std::size_t Vers = Indice(X, 0);
+        std::copy_n(Document.Plan_Image.begin() + De, Colonne, Cellule.Plan_Image.begin() + Vers);
+        std::copy_n(Document.Plan_Mask.begin() + De, Colonne, Cellule.Plan_Mask.begin() + Vers);
+    }
+}
+
+Document_Image Extraire_Case(const Document_Image &Document, const Case_Sprite &Case,
+                             const Grille_Sprites &Grille)
+{
+    Document_Image Cellule;
+    Extraire_Case(Document, Case, Grille, Cellule);
     return Cellule;
 }
 
@@ -83,33 +96,108 @@ Langage_Source Langage_Extention(const std::string &Extention)
 
 namespace
 {
+bool Lettre_Nom(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || (c >= '0' && c <= '9');
+}
+
+bool Debut_Nom(char c)
+{
+    return Lettre_Nom(c) && !(c >= '0' && c <= '9');
+}
+
+bool Blanc(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Every "name [ ... ] =" of C source: the arrays it defines.
+void Tableaux_C(const QByteArray &Texte, QStringList &Noms)
+{
+    const char *Octets = Texte.constData();
+    const qsizetype Taille = Texte.size();
+    for (qsizetype Crochet = Texte.indexOf('['); Crochet >= 0;
+         Crochet = Texte.indexOf('[', Crochet + 1))
+    {
+        qsizetype Fin = Crochet;
+        while (Fin > 0 && Blanc(Octets[Fin - 1]))
+            --Fin;
+        qsizetype Debut = Fin;
+        while (Debut > 0 && Lettre_Nom(Octets[Debut - 1]))
+            --Debut;
+        if (Debut == Fin || !Debut_Nom(Octets[Debut]))
+            continue;
+        const qsizetype Ferme = Texte.indexOf(']', Crochet);
+        if (Ferme < 0)
+            break;
+        qsizetype Suite = Ferme + 1;
+        while (Suite < Taille && Blanc(Octets[Suite]))
+            ++Suite;
+        if (Suite < Taille && Octets[Suite] == '=')
+            Noms << QString::fromLatin1(Octets + Debut, Fin - Debut);
+    }
+}
+
+// Every assembler label alone on its line or before its data, never a constant given by equ.
+void Etiquettes_Asm(const QByteArray &Texte, QStringList &Noms)
+{
+    const char *Octets = Texte.constData();
+    const qsizetype Taille = Texte.size();
+    for (qsizetype Ligne = 0; Ligne < Taille;)
+    {
+        qsizetype Fin_Ligne = Texte.indexOf('\n', Ligne);
+        if (Fin_Ligne < 0)
+            Fin_Ligne = Taille;
+        qsizetype Fin = Ligne;
+        if (Fin < Fin_Ligne && Debut_Nom(Octets[Fin]))
+        {
+            while (Fin < Fin_Ligne && Lettre_Nom(Octets[Fin]))
+                ++Fin;
+            qsizetype Suite = Fin;
+            if (Suite < Fin_Ligne && Octets[Suite] == ':')
+                ++Suite;
+            qsizetype Donnees = Suite;
+            while (Donnees < Fin_Ligne && (Octets[Donnees] == ' ' || Octets[Donnees] == '\t'))
+                ++Donnees;
+            const bool Seule =
+                Donnees == Fin_Ligne || (Donnees + 1 == Fin_Ligne && Octets[Donnees] == '\r');
+            const bool Avant_Donnees =
+                Donnees > Suite && Fin_Ligne - Donnees >= 3 &&
+                QByteArrayView(Octets + Donnees, 3).compare("dc.", Qt::CaseInsensitive) == 0;
+            if (Seule || Avant_Donnees)
+                Noms << QString::fromLatin1(Octets + Ligne, Fin - Ligne);
+        }
+        Ligne = Fin_Ligne + 1;
+    }
+}
+
 // The arrays (C) or the data labels (assembler) that a cell's output defines, in order.
 QStringList Etiquettes(const QByteArray &Sortie, Langage_Source Langage)
 {
-    static const QRegularExpression Tableau_C(
-        QStringLiteral("([A-Za-z_][A-Za-z0-9_]*)\\s*\\[[^\\]]*\\]\\s*="));
-    // A label alone on its line, or before its data; never a constant defined with equ.
-    static const QRegularExpression Etiquette_Asm(
-        QStringLiteral("^([A-Za-z_][A-Za-z0-9_]*):?(?:[ \\t]*$|[ \\t]+dc\\.)"),
-        QRegularExpression::MultilineOption | QRegularExpression::CaseInsensitiveOption);
-    QString Texte = QString::fromLatin1(Sortie);
-    Texte.remove(QLatin1Char('\r'));
+    QStringList Trouves;
+    if (Langage == Langage_Source::C)
+        Tableaux_C(Sortie, Trouves);
+    else
+        Etiquettes_Asm(Sortie, Trouves);
     QStringList Noms;
-    auto Trouves = (Langage == Langage_Source::C ? Tableau_C : Etiquette_Asm).globalMatch(Texte);
-    while (Trouves.hasNext())
-    {
-        const QString Nom = Trouves.next().captured(1);
+    for (const QString &Nom : Trouves)
         if (!Noms.contains(Nom))
             Noms << Nom;
-    }
     return Noms;
 }
 
-// "<nom>_<i>" where it stands as the cell's name, not as the start of "<nom>_<i>0".
-QRegularExpression Marque_Case(const QString &Nom, int Indice)
+// Where "<nom>_<i>" stands in a name as the cell's name, not as the start of "<nom>_<i>0";
+// -1 when it does not.
+qsizetype Position_Case(const QString &Etiquette, const QString &Marque)
 {
-    return QRegularExpression(QRegularExpression::escape(Nom_Case(Nom, Indice)) +
-                              QStringLiteral("(?![0-9])"));
+    for (qsizetype Position = Etiquette.indexOf(Marque); Position >= 0;
+         Position = Etiquette.indexOf(Marque, Position + 1))
+    {
+        const qsizetype Apres = Position + Marque.size();
+        if (Apres >= Etiquette.size() || !Etiquette[Apres].isDigit())
+            return Position;
+    }
+    return -1;
 }
 
 QByteArray Vers_Dos(const QString &Texte)
@@ -135,13 +223,14 @@ QByteArray Assembler_Planche(const std::vector<std::optional<QByteArray>> &Sorti
         Planche += *Sorties[i];
         if (Langage == Langage_Source::Aucun)
             continue;
-        const QRegularExpression Marque = Marque_Case(Nom, static_cast<int>(i));
+        const QString Marque = Nom_Case(Nom, static_cast<int>(i));
         for (const QString &Etiquette : Etiquettes(*Sorties[i], Langage))
         {
-            if (!Etiquette.contains(Marque))
+            const qsizetype Position = Position_Case(Etiquette, Marque);
+            if (Position < 0)
                 continue;
             QString Modele = Etiquette;
-            Modele.replace(Marque, Nom + QStringLiteral("_Table"));
+            Modele.replace(Position, Marque.size(), Nom + QStringLiteral("_Table"));
             Definis[i] << Modele;
             if (!Modeles.contains(Modele))
                 Modeles << Modele;
@@ -224,7 +313,8 @@ Resultat_Enregistrement Echec_Fichier(const Plug_Info &Slot, Genre_Enregistremen
 }
 } // namespace
 
-Resultat_Planche Enregistrer_Planche(int Nombre, const std::function<Document_Image(int)> &Case,
+Resultat_Planche Enregistrer_Planche(int Nombre,
+                                     const std::function<const Document_Image &(int)> &Case,
                                      const Plug_Info &Slot, Genre_Enregistrement Genre,
                                      const QString &Chemin, const QString &Nom, bool Ignorer_Vides,
                                      const Options_Appel &Options)
@@ -247,10 +337,47 @@ Resultat_Planche Enregistrer_Planche(int Nombre, const std::function<Document_Im
         Resultat.Enregistrement = Echec_Fichier(Slot, Genre, Chemin, Brouillon.errorString());
         return Resultat;
     }
+    // One helper for the whole sheet, and for source text one library load per lot.
+    Hote_Plugin Hote;
+    Options_Appel Options_Hote = Options;
+    Options_Hote.Hote = &Hote;
+    Lot_Enregistrement Lot(Slot, Genre,
+                           Brouillon.filePath(QStringLiteral("case.") +
+                                              QString::fromStdString(Slot.Extention)));
+    std::vector<int> Indices_Lot;
+    std::vector<int> Indices_Expedies;
     std::vector<std::optional<QByteArray>> Sorties(static_cast<std::size_t>(std::max(Nombre, 0)));
+    // While the plug-in writes one lot, the next one is cut and converted.
+    const auto Recevoir_Lot = [&]
+    {
+        std::vector<QByteArray> Octets;
+        Resultat_Enregistrement Un = Lot.Recevoir(Hote, Options_Hote, Octets);
+        if (!Un.Reussi())
+        {
+            Un.Chemin = Chemin;
+            Resultat.Enregistrement = Un;
+            return false;
+        }
+        for (std::size_t k = 0; k < Octets.size(); ++k)
+            Sorties[static_cast<std::size_t>(Indices_Expedies[k])] = std::move(Octets[k]);
+        Resultat.Ecrits += static_cast<int>(Octets.size());
+        Indices_Expedies.clear();
+        return true;
+    };
+    const auto Expedier_Lot = [&]
+    {
+        if (!Recevoir_Lot())
+            return false;
+        Indices_Expedies = std::move(Indices_Lot);
+        Indices_Lot.clear();
+        Lot.Expedier(Hote);
+        return true;
+    };
+    if (Langage != Langage_Source::Aucun)
+        Hote.Preparer();
     for (int i = 0; i < Nombre; ++i)
     {
-        const Document_Image Cellule = Case(i);
+        const Document_Image &Cellule = Case(i);
         if (Ignorer_Vides && Case_Vide(Cellule))
         {
             ++Resultat.Ignores;
@@ -260,7 +387,7 @@ Resultat_Planche Enregistrer_Planche(int Nombre, const std::function<Document_Im
         if (Langage == Langage_Source::Aucun)
         {
             const Resultat_Enregistrement Un = Enregistrer_Cellule(
-                Cellule, Slot, Genre, Chemin_Case(Chemin, i), Nom_Cellule, Options);
+                Cellule, Slot, Genre, Chemin_Case(Chemin, i), Nom_Cellule, Options_Hote);
             if (!Un.Reussi())
             {
                 Resultat.Enregistrement = Un;
@@ -269,24 +396,14 @@ Resultat_Planche Enregistrer_Planche(int Nombre, const std::function<Document_Im
             ++Resultat.Ecrits;
             continue;
         }
-        const QString Fichier =
-            Brouillon.filePath(QStringLiteral("case.") + QString::fromStdString(Slot.Extention));
-        Resultat_Enregistrement Un =
-            Enregistrer_Cellule(Cellule, Slot, Genre, Fichier, Nom_Cellule, Options);
-        QFile Lu(Fichier);
-        if (Un.Reussi() && !Lu.open(QIODevice::ReadOnly))
-            Un = Echec_Fichier(Slot, Genre, Chemin, Lu.errorString());
-        if (!Un.Reussi())
-        {
-            Un.Chemin = Chemin;
-            Resultat.Enregistrement = Un;
+        Lot.Ajouter(Nom_Cellule, Cellule.Nombre_Couleur, Cellule.Plan_Image, Cellule.Plan_Mask,
+                    Cellule.Hauteur_Image, Cellule.Largeur_Image);
+        Indices_Lot.push_back(i);
+        if (Lot.Plein() && !Expedier_Lot())
             return Resultat;
-        }
-        Sorties[static_cast<std::size_t>(i)] = Lu.readAll();
-        Lu.close();
-        Lu.remove();
-        ++Resultat.Ecrits;
     }
+    if ((!Lot.Vide() && !Expedier_Lot()) || !Recevoir_Lot())
+        return Resultat;
     if (Langage == Langage_Source::Aucun)
         return Resultat;
     QSaveFile Planche(Chemin);
@@ -308,9 +425,99 @@ Resultat_Planche Enregistrer_Planche(const Document_Image &Document, const Grill
 {
     const std::vector<Case_Sprite> Cases =
         Cases_Grille(Document.Largeur_Image, Document.Hauteur_Image, Grille);
+    Document_Image Cellule;
     return Enregistrer_Planche(
         static_cast<int>(Cases.size()),
-        [&](int i) { return Extraire_Case(Document, Cases[static_cast<std::size_t>(i)], Grille); },
+        [&](int i) -> const Document_Image &
+        {
+            Extraire_Case(Document, Cases[static_cast<std::size_t>(i)], Grille, Cellule);
+            return Cellule;
+        },
+        Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides, Options);
+}
+
+namespace
+{
+// A point-by-point conversion of the source: with a dither, a point's code also depends on its
+// neighbours, and each cell must then be converted on its own.
+bool Conversion_Ponctuelle(const Options_Conversion &Conversion)
+{
+    return Conversion.Tramage == Mode_Tramage::Aucun;
+}
+
+// The cells of one row of a sheet of the source, as many side by side as a picture holds,
+// converted in one go: for a point-by-point conversion, the codes of each cell are those of
+// the cell converted alone.
+class Bande_Source
+{
+public:
+    Bande_Source(const Document_Image &Document, const Grille_Sprites &Grille)
+        : Document_(Document), Grille_(Grille),
+          Cases_Par_Bande(std::max(1, Colonnes_Plan / Grille.Largeur))
+    {
+        Bande.Nombre_Couleur = Document.Nombre_Couleur;
+        Bande.Nombre_Choisi = Document.Nombre_Choisi;
+        Bande.Bandes_Lum = Document.Bandes_Lum;
+        Bande.Conversion = Document.Conversion;
+        Bande.Conversion.Adapter = false;
+    }
+
+    // The band that holds the cell, converted if it is not the one at hand.
+    const Document_Image &Pour(const Case_Sprite &Case, Case_Sprite &Dans_Bande)
+    {
+        if (!(Case.Y == Y_ && Case.X >= X_ && Case.X + Grille_.Largeur <= X_ + Bande.Largeur_Image))
+        {
+            const QImage &Source = Document_.Image_Couleur.Image;
+            const int Reste = (Source.width() - Case.X) / Grille_.Largeur;
+            const int Largeur = std::min(Cases_Par_Bande, Reste) * Grille_.Largeur;
+            X_ = Case.X;
+            Y_ = Case.Y;
+            Bande.Largeur_Image = static_cast<std::uint8_t>(Largeur);
+            Bande.Hauteur_Image = static_cast<std::uint8_t>(Grille_.Hauteur);
+            Bande.Prendre_Source(Source.copy(X_, Y_, Largeur, Grille_.Hauteur), Largeur,
+                                 Grille_.Hauteur);
+        }
+        Dans_Bande = {Case.Indice, Case.X - X_, 0};
+        return Bande;
+    }
+
+private:
+    const Document_Image &Document_;
+    const Grille_Sprites &Grille_;
+    const int Cases_Par_Bande;
+    Document_Image Bande;
+    int X_ = -1;
+    int Y_ = -1;
+};
+} // namespace
+
+Resultat_Planche Enregistrer_Planche_Source(const Document_Image &Document,
+                                            const Grille_Sprites &Grille,
+                                            std::optional<std::uint8_t> Fond_Mask,
+                                            const Plug_Info &Slot, Genre_Enregistrement Genre,
+                                            const QString &Chemin, const QString &Nom,
+                                            const Options_Appel &Options)
+{
+    const QImage &Source = Document.Image_Couleur.Image;
+    const std::vector<Case_Sprite> Cases = Cases_Grille(Source.width(), Source.height(), Grille);
+    Bande_Source Bande(Document, Grille);
+    Document_Image Cellule;
+    return Enregistrer_Planche(
+        static_cast<int>(Cases.size()),
+        [&](int i) -> const Document_Image &
+        {
+            const Case_Sprite &Case = Cases[static_cast<std::size_t>(i)];
+            if (Conversion_Ponctuelle(Document.Conversion))
+            {
+                Case_Sprite Dans_Bande{};
+                Extraire_Case(Bande.Pour(Case, Dans_Bande), Dans_Bande, Grille, Cellule);
+            }
+            else
+                Cellule = Convertir_Case_Source(Document, Case, Grille);
+            if (Fond_Mask)
+                Cellule.Creer_Mask_Auto(*Fond_Mask);
+            return Cellule;
+        },
         Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides, Options);
 }
 } // namespace Corvanel

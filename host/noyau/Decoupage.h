@@ -40,6 +40,9 @@ std::vector<Case_Sprite> Cases_Grille(int Largeur, int Hauteur, const Grille_Spr
 // The cell as a picture of its own: its codes, its mask, the document's level count.
 Document_Image Extraire_Case(const Document_Image &Document, const Case_Sprite &Case,
                              const Grille_Sprites &Grille);
+// The same into a picture kept from cell to cell: only the cell's points are written.
+void Extraire_Case(const Document_Image &Document, const Case_Sprite &Case,
+                   const Grille_Sprites &Grille, Document_Image &Cellule);
 // The cell of the document's kept source itself, one source pixel per picture point, as a
 // picture of the cell's size converted with the document's level count, bands and choices.
 Document_Image Convertir_Case_Source(const Document_Image &Document, const Case_Sprite &Case,
@@ -79,8 +82,10 @@ QString Titre_Planche(const Resultat_Planche &Resultat);
 
 // Saves Nombre cells, cell i being Case(i), through the slot as one sheet at Chemin (or one
 // file per cell for a format that is not source text). Genre says whether the pictures or
-// the masks are saved. A failed sheet leaves the file that was there as it was.
-Resultat_Planche Enregistrer_Planche(int Nombre, const std::function<Document_Image(int)> &Case,
+// the masks are saved. A failed sheet leaves the file that was there as it was. The picture
+// Case returns need only last until the next call.
+Resultat_Planche Enregistrer_Planche(int Nombre,
+                                     const std::function<const Document_Image &(int)> &Case,
                                      const Plug_Info &Slot, Genre_Enregistrement Genre,
                                      const QString &Chemin, const QString &Nom, bool Ignorer_Vides,
                                      const Options_Appel &Options = {});
@@ -89,6 +94,15 @@ Resultat_Planche Enregistrer_Planche(const Document_Image &Document, const Grill
                                      const Plug_Info &Slot, Genre_Enregistrement Genre,
                                      const QString &Chemin, const QString &Nom,
                                      const Options_Appel &Options = {});
+// The cells of the document's kept source, whatever its size, each converted one pixel per
+// picture point as Convertir_Case_Source does; with Fond_Mask, each gets its automatic mask
+// of that background.
+Resultat_Planche Enregistrer_Planche_Source(const Document_Image &Document,
+                                            const Grille_Sprites &Grille,
+                                            std::optional<std::uint8_t> Fond_Mask,
+                                            const Plug_Info &Slot, Genre_Enregistrement Genre,
+                                            const QString &Chemin, const QString &Nom,
+                                            const Options_Appel &Options = {});
 } // namespace Corvanel
 
 #endif

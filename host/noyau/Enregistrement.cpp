@@ -88,6 +88,9 @@ Resultat_Enregistrement Enregistrer(Genre_Enregistrement Genre, const Plug_Info 
         Resultat.Detail = QString::fromStdString(Garde.Erreur());
         return Resultat;
     }
+    if (Options.Hote != nullptr)
+        Lire_Fin(Options.Hote->Appeler(Requete.Trame(), Options), Resultat);
+    else
     {
         Hote_Plugin Hote;
         Lire_Fin(Hote.Appeler(Requete.Trame(), Options), Resultat);
@@ -105,6 +108,131 @@ Resultat_Enregistrement Enregistrer(Genre_Enregistrement Genre, const Plug_Info 
     return Resultat;
 }
 } // namespace
+
+namespace
+{
+Protocole::Operation Operation_Genre(Genre_Enregistrement Genre)
+{
+    switch (Genre)
+    {
+    case Genre_Enregistrement::Mask:
+        return Protocole::Operation::Enregistrer_Mask;
+    case Genre_Enregistrement::Image_Mask:
+        return Protocole::Operation::Enregistrer_Image_Mask;
+    case Genre_Enregistrement::Image:
+        break;
+    }
+    return Protocole::Operation::Enregistrer_Image;
+}
+
+// A lot's answer: each sprite's result and bytes, up to the first one refused.
+void Lire_Lot(const std::string &Reponse, int Nombre, Resultat_Enregistrement &Resultat,
+              std::vector<QByteArray> &Octets)
+{
+    Protocole::Lecture Lecture(Reponse);
+    Lecture.Octet();
+    std::vector<QByteArray> Lus;
+    for (int i = 0; i < Nombre && !Lecture.Fin(); ++i)
+    {
+        if (Lecture.Octet() == 0)
+        {
+            Resultat.Echec = Echec_Enregistrement::Refus;
+            return;
+        }
+        const std::optional<std::string> Texte = Lecture.Texte_Optionnel();
+        if (!Texte)
+        {
+            Resultat.Echec = Echec_Enregistrement::Fichier;
+            Resultat.Detail = QStringLiteral("fichier écrit par le plug-in illisible");
+            return;
+        }
+        Lus.push_back(QByteArray::fromStdString(*Texte));
+    }
+    if (!Lecture.Valide() || static_cast<int>(Lus.size()) != Nombre)
+    {
+        Resultat.Echec = Echec_Enregistrement::Plantage;
+        Resultat.Detail = QStringLiteral("réponse illisible du programme d'aide");
+        return;
+    }
+    for (QByteArray &Un : Lus)
+        Octets.push_back(std::move(Un));
+}
+} // namespace
+
+Lot_Enregistrement::Lot_Enregistrement(const Plug_Info &Slot, Genre_Enregistrement Genre,
+                                       QString Brouillon)
+    : Slot_(Slot), Genre_(Genre), Brouillon_(std::move(Brouillon)),
+      Requete_(Protocole::Operation::Enregistrer_Lot)
+{
+    Commencer();
+}
+
+void Lot_Enregistrement::Commencer()
+{
+    Requete_ = Protocole::Ecriture(Protocole::Operation::Enregistrer_Lot);
+    Requete_.Texte(Slot_.Fichier)
+        .Octet(static_cast<std::uint8_t>(Operation_Genre(Genre_)))
+        .Texte(QFile::encodeName(Brouillon_).toStdString());
+    Nombre = 0;
+    Points = 0;
+}
+
+void Lot_Enregistrement::Ajouter(const QString &Nom, std::uint8_t Nombre_Couleur,
+                                 const Plan &Plan_Image, const Plan &Plan_Mask,
+                                 std::uint8_t Hauteur_Image, std::uint8_t Largeur_Image)
+{
+    Requete_.Texte(Vers_Cp1252(Nom)).Octet(Nombre_Couleur).Octet(Hauteur_Image).Octet(Largeur_Image);
+    if (Genre_ != Genre_Enregistrement::Mask)
+        Requete_.Points(Plan_Image.data(), Hauteur_Image, Largeur_Image);
+    if (Genre_ != Genre_Enregistrement::Image)
+        Requete_.Points(Plan_Mask.data(), Hauteur_Image, Largeur_Image);
+    ++Nombre;
+    Points += std::size_t{Hauteur_Image} * Largeur_Image;
+}
+
+bool Lot_Enregistrement::Plein() const
+{
+    // Small enough for the next lot to be made while the plug-in writes this one, and for
+    // the request to go out at once; the answer stays far below a frame even for a text
+    // format that spends several characters on each point.
+    return Nombre >= 256 || Points >= (std::size_t{1} << 16);
+}
+
+void Lot_Enregistrement::Expedier(Hote_Plugin &Hote)
+{
+    Expedies = Nombre;
+    if (Nombre > 0 && !Slot_.Fichier.empty())
+        Hote.Commencer(Requete_.Trame());
+    Commencer();
+}
+
+Resultat_Enregistrement Lot_Enregistrement::Recevoir(Hote_Plugin &Hote,
+                                                     const Options_Appel &Options,
+                                                     std::vector<QByteArray> &Octets)
+{
+    Resultat_Enregistrement Resultat = Debut(Genre_, Slot_, Brouillon_);
+    const int Envoyes = Expedies;
+    Expedies = -1;
+    if (!Resultat.Reussi() || Envoyes <= 0)
+        return Resultat;
+    Options_Appel Options_Lot = Options;
+    Options_Lot.Delai *= Envoyes;
+    const Resultat_Appel Appel = Hote.Terminer(Options_Lot);
+    if (Appel.Repondu() && !Appel.Reponse.empty() &&
+        static_cast<Protocole::Etat>(Appel.Reponse[0]) == Protocole::Etat::Fait)
+        Lire_Lot(Appel.Reponse, Envoyes, Resultat, Octets);
+    else
+        Lire_Fin(Appel, Resultat);
+    return Resultat;
+}
+
+Resultat_Enregistrement Lot_Enregistrement::Envoyer(Hote_Plugin &Hote,
+                                                    const Options_Appel &Options,
+                                                    std::vector<QByteArray> &Octets)
+{
+    Expedier(Hote);
+    return Recevoir(Hote, Options, Octets);
+}
 
 QString Appliquer_Extention(const QString &Chemin, const Plug_Info &Slot)
 {

@@ -4,10 +4,12 @@
 
 #include "Hote_Plugin.h"
 #include "Plan.h"
+#include "Protocole_Plugin.h"
 #include "Registre.h"
 
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 namespace Corvanel
 {
@@ -79,6 +81,45 @@ Resultat_Enregistrement Enregistrer_Image_Mask(const Plug_Info &Slot, const QStr
                                                std::uint8_t Hauteur_Image,
                                                std::uint8_t Largeur_Image,
                                                const Options_Appel &Options = {});
+
+// Many sprites through one plug-in, each saved exactly as a single save of it would be, and
+// its bytes handed back instead of left in a file: the library is loaded once for the lot and
+// the planes travel with only their sprite's points. Meant for sprite sheets.
+class Lot_Enregistrement
+{
+public:
+    // Brouillon: a path in a private folder where each sprite is written and read back.
+    Lot_Enregistrement(const Plug_Info &Slot, Genre_Enregistrement Genre, QString Brouillon);
+
+    // The planes a Genre does not use are not read.
+    void Ajouter(const QString &Nom, std::uint8_t Nombre_Couleur, const Plan &Plan_Image,
+                 const Plan &Plan_Mask, std::uint8_t Hauteur_Image, std::uint8_t Largeur_Image);
+    bool Vide() const { return Nombre == 0; }
+    // Enough sprites to be worth a call; a lot stays well within one frame either way.
+    bool Plein() const;
+
+    // Saves the sprites added since the last call, through Hote, and appends the bytes of
+    // each to Octets. On a failure nothing is appended; the result says what stopped it.
+    // Options.Delai counts for each sprite.
+    Resultat_Enregistrement Envoyer(Hote_Plugin &Hote, const Options_Appel &Options,
+                                    std::vector<QByteArray> &Octets);
+    // The same in two halves, so that the next sprites can be added while the plug-in works
+    // on these: Expedier hands them to Hote, Recevoir waits for their bytes.
+    void Expedier(Hote_Plugin &Hote);
+    Resultat_Enregistrement Recevoir(Hote_Plugin &Hote, const Options_Appel &Options,
+                                     std::vector<QByteArray> &Octets);
+
+private:
+    void Commencer();
+
+    Plug_Info Slot_;
+    Genre_Enregistrement Genre_;
+    QString Brouillon_;
+    Protocole::Ecriture Requete_;
+    int Nombre = 0;
+    std::size_t Points = 0;
+    int Expedies = -1; // sprites of the request Hote works on; -1 when none
+};
 } // namespace Corvanel
 
 #endif

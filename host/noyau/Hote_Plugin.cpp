@@ -212,20 +212,61 @@ Resultat_Appel Hote_Plugin::Fin_Processus(Fin_Appel Fin, std::string Detail)
     return Resultat;
 }
 
-Resultat_Appel Hote_Plugin::Appeler(const std::string &Trame, const Options_Appel &Options)
+void Hote_Plugin::Preparer()
 {
     if (Pid < 0)
     {
-        Resultat_Appel Resultat;
-        if (!Lancer(Resultat.Detail))
-        {
-            Resultat.Fin = Fin_Appel::Sans_Hote;
-            return Resultat;
-        }
+        Echec_Lancement.clear();
+        if (!Lancer(Echec_Lancement) && Echec_Lancement.empty())
+            Echec_Lancement = "programme d'aide introuvable";
     }
-    const auto Debut = Horloge::now();
+}
+
+void Hote_Plugin::Commencer(std::string Trame)
+{
+    Preparer();
+    Trame_ = std::move(Trame);
+    Envoye = 0;
+    Debut_Appel = Horloge::now();
+    Appel_En_Cours = true;
+    // As much of the request as the socket takes now; Terminer sends the rest.
+    while (Pid >= 0 && Envoye < Trame_.size())
+    {
+        const ssize_t Ecrits = send(Fd, Trame_.data() + Envoye, Trame_.size() - Envoye,
+                                    MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (Ecrits <= 0)
+            break;
+        Envoye += static_cast<std::size_t>(Ecrits);
+    }
+}
+
+Resultat_Appel Hote_Plugin::Appeler(const std::string &Trame, const Options_Appel &Options)
+{
+    Commencer(Trame);
+    return Terminer(Options);
+}
+
+Resultat_Appel Hote_Plugin::Terminer(const Options_Appel &Options)
+{
+    if (!Appel_En_Cours)
+    {
+        Resultat_Appel Resultat;
+        Resultat.Fin = Fin_Appel::Reponse_Invalide;
+        Resultat.Detail = "aucune demande en cours";
+        return Resultat;
+    }
+    Appel_En_Cours = false;
+    const std::string Trame = std::move(Trame_);
+    Trame_.clear();
+    if (Pid < 0)
+    {
+        Resultat_Appel Resultat;
+        Resultat.Fin = Fin_Appel::Sans_Hote;
+        Resultat.Detail = Echec_Lancement;
+        return Resultat;
+    }
+    const auto Debut = Debut_Appel;
     auto Dernier_Crochet = Debut;
-    std::size_t Envoye = 0;
     char Tete[sizeof(std::uint32_t)];
     std::size_t Tete_Lue = 0;
     std::string Corps;

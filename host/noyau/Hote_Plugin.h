@@ -19,6 +19,8 @@ inline constexpr std::chrono::milliseconds Delai_Attente{1000};
 // The start-up scan and the explorer's details give each library this long.
 inline constexpr std::chrono::milliseconds Delai_Examen{3000};
 
+class Hote_Plugin;
+
 struct Options_Appel
 {
     // The longest the call may take; zero waits as long as it takes.
@@ -26,6 +28,8 @@ struct Options_Appel
     // Asked about every 20 ms while the plug-in works, with the time since the call began;
     // true stops the call. Called on the calling thread only.
     std::function<bool(std::chrono::milliseconds)> Arreter;
+    // The helper to call through, kept running between calls; none starts one for the call.
+    Hote_Plugin *Hote = nullptr;
 };
 
 enum class Fin_Appel
@@ -60,6 +64,15 @@ public:
     // helper is gone, and the next call starts another.
     Resultat_Appel Appeler(const std::string &Trame, const Options_Appel &Options = {});
 
+    // The same in two halves, so that the caller can prepare its next request while the
+    // plug-in works: Commencer sends what the connection takes at once, Terminer sends the
+    // rest and waits for the answer. Options.Delai counts from Commencer. One call at a time.
+    void Commencer(std::string Trame);
+    Resultat_Appel Terminer(const Options_Appel &Options = {});
+
+    // Starts the helper now when none runs, so that its start-up overlaps the caller's work.
+    void Preparer();
+
 private:
     bool Lancer(std::string &Detail);
     Resultat_Appel Fin_Processus(Fin_Appel Fin, std::string Detail);
@@ -68,6 +81,11 @@ private:
     std::string Programme_;
     pid_t Pid = -1;
     int Fd = -1;
+    std::string Echec_Lancement;
+    std::string Trame_;
+    std::size_t Envoye = 0;
+    std::chrono::steady_clock::time_point Debut_Appel;
+    bool Appel_En_Cours = false;
 };
 
 // Where the helper is looked for: beside the running program (the build folder), then in the

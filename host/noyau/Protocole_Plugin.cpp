@@ -2,6 +2,7 @@
 
 #include "Plug_Contrat.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace Corvanel::Protocole
@@ -40,6 +41,14 @@ Ecriture &Ecriture::Texte_Optionnel(const std::optional<std::string> &Valeur)
 Ecriture &Ecriture::Plan(const std::uint8_t *Plan)
 {
     Corps.append(reinterpret_cast<const char *>(Plan), Plug::Taille_Plan);
+    return *this;
+}
+
+Ecriture &Ecriture::Points(const std::uint8_t *Plan, std::uint8_t Hauteur, std::uint8_t Largeur)
+{
+    for (std::size_t X = 0; X < std::min<std::size_t>(Largeur, std::size_t{Plug::Colonnes}); ++X)
+        Corps.append(reinterpret_cast<const char *>(Plan + X * Plug::Lignes),
+                     std::min<std::size_t>(Hauteur, std::size_t{Plug::Lignes}));
     return *this;
 }
 
@@ -95,6 +104,15 @@ void Lecture::Plan(std::uint8_t *Plan)
         std::memcpy(Plan, Morceau.data(), Plug::Taille_Plan);
     else
         std::memset(Plan, 0, Plug::Taille_Plan);
+}
+
+void Lecture::Points(std::uint8_t *Plan, std::uint8_t Hauteur, std::uint8_t Largeur)
+{
+    const std::size_t Colonne = std::min<std::size_t>(Hauteur, std::size_t{Plug::Lignes});
+    std::string_view Morceau;
+    for (std::size_t X = 0; X < std::min<std::size_t>(Largeur, std::size_t{Plug::Colonnes}); ++X)
+        if (Prendre(Colonne, Morceau))
+            std::memcpy(Plan + X * Plug::Lignes, Morceau.data(), Colonne);
 }
 
 std::uint32_t Lire_Longueur(const char *Quatre_Octets)

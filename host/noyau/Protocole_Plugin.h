@@ -34,6 +34,12 @@ enum class Operation : std::uint8_t
     Enregistrer_Image_Mask = 5,
     // library, colour count, picture, height, width -> result, then the picture on success
     Demarrer = 6,
+    // library, the single save's operation (3, 4 or 5), scratch path, then sprites to the end
+    // of the body: name, colour count, height, width, the picture's points (not for a mask
+    // save), the mask's points (for a mask or picture-and-mask save) -> for each sprite in
+    // order up to the first one refused, its result and, saved, the scratch file's bytes as an
+    // optional text (absent when the file could not be read back)
+    Enregistrer_Lot = 7,
 };
 
 enum class Etat : std::uint8_t
@@ -55,6 +61,9 @@ public:
     Ecriture &Texte(std::string_view Valeur);
     Ecriture &Texte_Optionnel(const std::optional<std::string> &Valeur);
     Ecriture &Plan(const std::uint8_t *Plan);
+    // Only the picture's own points of a plane, column by column: Largeur x Hauteur bytes.
+    Ecriture &Points(const std::uint8_t *Plan, std::uint8_t Hauteur, std::uint8_t Largeur);
+    std::size_t Taille() const { return Corps.size(); }
 
     // The frame: length and body.
     std::string Trame() const;
@@ -74,6 +83,12 @@ public:
     std::string Texte();
     std::optional<std::string> Texte_Optionnel();
     void Plan(std::uint8_t *Plan);
+    // The points Ecriture::Points wrote, into a plane whose other bytes stay as they are.
+    void Points(std::uint8_t *Plan, std::uint8_t Hauteur, std::uint8_t Largeur);
+    // Every field so far was there.
+    bool Intacte() const { return Ok; }
+    // Nothing left to read (or the body went bad).
+    bool Fin() const { return !Ok || Reste.empty(); }
 
     // Valid, and nothing left over.
     bool Valide() const { return Ok && Reste.empty(); }

@@ -10,6 +10,8 @@
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/mman.h>
+#include <optional>
 #include <string>
 #include <unistd.h>
 
@@ -103,6 +105,127 @@ std::string Resultat(std::uint8_t Valeur)
     return Protocole::Ecriture(Etat::Fait).Octet(Valeur).Trame();
 }
 
+// Where the sprites of a lot are written: a file in memory, reached by a path, so that
+// a thousand sprites cost no thousand files on the disk; the scratch path when the system
+// has no such file.
+class Fichier_Case
+{
+public:
+    explicit Fichier_Case(const std::string &Brouillon)
+        : Memoire(memfd_create("corvanel-case", MFD_CLOEXEC)),
+          Chemin(Memoire >= 0 ? "/proc/self/fd/" + std::to_string(Memoire) : Brouillon)
+    {
+    }
+    ~Fichier_Case()
+    {
+        if (Memoire >= 0)
+            close(Memoire);
+        else
+            unlink(Chemin.c_str());
+    }
+    Fichier_Case(const Fichier_Case &) = delete;
+    Fichier_Case &operator=(const Fichier_Case &) = delete;
+
+    const char *Nom() const { return Chemin.c_str(); }
+
+    // Emptied before each sprite: a plug-in that writes nothing must not hand on the last.
+    void Vider()
+    {
+        if (Memoire >= 0)
+            (void)!ftruncate(Memoire, 0);
+        else
+            unlink(Chemin.c_str());
+    }
+
+    // The bytes the plug-in wrote; nothing when they cannot be read back.
+    std::optional<std::string> Lire() const
+    {
+        const int Fd = Memoire >= 0 ? Memoire : open(Chemin.c_str(), O_RDONLY | O_CLOEXEC);
+        if (Fd < 0)
+            return std::nullopt;
+        std::string Octets;
+        char Tampon[65536];
+        bool Ok = true;
+        for (off_t Position = 0;;)
+        {
+            const ssize_t Lus = pread(Fd, Tampon, sizeof Tampon, Position);
+            if (Lus < 0 && errno == EINTR)
+                continue;
+            if (Lus < 0)
+                Ok = false;
+            if (Lus <= 0)
+                break;
+            Octets.append(Tampon, static_cast<std::size_t>(Lus));
+            Position += Lus;
+            // An answer is one frame: a plug-in that writes without end is cut off.
+            if (Octets.size() > Protocole::Taille_Max_Trame)
+            {
+                Ok = false;
+                break;
+            }
+        }
+        if (Fd != Memoire)
+            close(Fd);
+        if (!Ok)
+            return std::nullopt;
+        return Octets;
+    }
+
+private:
+    int Memoire;
+    std::string Chemin;
+};
+
+// A sheet's sprites through one library load: each is saved to the scratch path as a single
+// save would save it, and its bytes go back in the answer.
+std::string Enregistrer_Lot(const Bibliotheque &Plugin, Operation Genre, const std::string &Chemin,
+                            Protocole::Lecture &Requete)
+{
+    const auto Image = Plugin.Chercher_Fonction<Plug_Enregistrement_Image_Type>(
+        "Plug_Enregistrement_Go", Ordre::Simple_Puis_Souligne);
+    const auto Mask = Plugin.Chercher_Fonction<Plug_Enregistrement_Mask_Type>(
+        "Plug_Enregistrement_Go", Ordre::Simple_Seul);
+    const auto Image_Mask = Plugin.Chercher_Fonction<Plug_Enregistrement_Image_Mask_Type>(
+        "Plug_Enregistrement_Go_Mask", Ordre::Simple_Puis_Souligne);
+    if ((Genre == Operation::Enregistrer_Image && Image == nullptr) ||
+        (Genre == Operation::Enregistrer_Mask && Mask == nullptr) ||
+        (Genre == Operation::Enregistrer_Image_Mask && Image_Mask == nullptr))
+        return Refus(Etat::Fonction_Absente);
+    Protocole::Ecriture Reponse(Etat::Fait);
+    Fichier_Case Fichier(Chemin);
+    Plan Niveaux{};
+    Plan Points_Mask{};
+    while (!Requete.Fin())
+    {
+        const std::string Nom = Requete.Texte();
+        const std::uint8_t Couleurs = Requete.Octet();
+        const std::uint8_t Hauteur = Requete.Octet();
+        const std::uint8_t Largeur = Requete.Octet();
+        if (Genre != Operation::Enregistrer_Mask)
+            Requete.Points(Niveaux.data(), Hauteur, Largeur);
+        if (Genre != Operation::Enregistrer_Image)
+            Requete.Points(Points_Mask.data(), Hauteur, Largeur);
+        if (!Requete.Intacte())
+            return Refus(Etat::Requete_Invalide);
+        Fichier.Vider();
+        std::uint8_t Valeur = 0;
+        if (Genre == Operation::Enregistrer_Image)
+            Valeur = Image(Fichier.Nom(), Nom.c_str(), Couleurs, Niveaux.data(), Hauteur, Largeur);
+        else if (Genre == Operation::Enregistrer_Mask)
+            Valeur = Mask(Fichier.Nom(), Nom.c_str(), Points_Mask.data(), Hauteur, Largeur);
+        else
+            Valeur = Image_Mask(Fichier.Nom(), Nom.c_str(), Couleurs, Niveaux.data(),
+                                Points_Mask.data(), Hauteur, Largeur);
+        Reponse.Octet(Valeur);
+        if (Valeur == 0)
+            break;
+        Reponse.Texte_Optionnel(Fichier.Lire());
+        if (Reponse.Taille() > Protocole::Taille_Max_Trame)
+            return Refus(Etat::Requete_Invalide);
+    }
+    return Reponse.Trame();
+}
+
 std::string Traiter(const std::string &Corps)
 {
     Protocole::Lecture Requete(Corps);
@@ -139,6 +262,19 @@ std::string Traiter(const std::string &Corps)
         Hauteur = Requete.Octet();
         Largeur = Requete.Octet();
         break;
+    case Operation::Enregistrer_Lot:
+    {
+        const auto Genre = static_cast<Operation>(Requete.Octet());
+        Chemin = Requete.Texte();
+        if (Requete.Fin() || (Genre != Operation::Enregistrer_Image &&
+                              Genre != Operation::Enregistrer_Mask &&
+                              Genre != Operation::Enregistrer_Image_Mask))
+            return Refus(Etat::Requete_Invalide);
+        const Bibliotheque Plugin(Fichier);
+        if (!Plugin.Chargee())
+            return Refus(Etat::Non_Chargee);
+        return Enregistrer_Lot(Plugin, Genre, Chemin, Requete);
+    }
     default:
         return Refus(Etat::Requete_Invalide);
     }
@@ -197,6 +333,8 @@ std::string Traiter(const std::string &Corps)
             Reponse.Plan(Niveaux.data());
         return Reponse.Trame();
     }
+    case Operation::Enregistrer_Lot:
+        break;
     }
     return Refus(Etat::Requete_Invalide);
 }

@@ -87,21 +87,9 @@ Resultat_Planche Ecrire_Planche(const Lot &Lot_, const Document_Image &Document,
     const Options_Appel Options{Lot_.Delai_Plugin, {}};
     if (!Lot_.Decouper_Source || !Document.Source_Valide)
         return Enregistrer_Planche(Document, Grille, Slot, Genre, Chemin, Nom, Options);
-    const QImage &Source = Document.Image_Couleur.Image;
-    const std::vector<Case_Sprite> Cases = Cases_Grille(Source.width(), Source.height(), Grille);
     const std::optional<std::uint8_t> Fond =
         Lot_.Plug_Mask ? std::optional<std::uint8_t>(Lot_.Fond) : std::nullopt;
-    return Enregistrer_Planche(
-        static_cast<int>(Cases.size()),
-        [&](int i)
-        {
-            Document_Image Cellule =
-                Convertir_Case_Source(Document, Cases[static_cast<std::size_t>(i)], Grille);
-            if (Fond)
-                Cellule.Creer_Mask_Auto(*Fond);
-            return Cellule;
-        },
-        Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides, Options);
+    return Enregistrer_Planche_Source(Document, Grille, Fond, Slot, Genre, Chemin, Nom, Options);
 }
 
 QString Bilan_Planche(const QString &Chemin, const Resultat_Planche &Planche)
