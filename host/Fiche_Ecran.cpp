@@ -1,5 +1,6 @@
 #include "Fiche_Ecran.h"
 
+#include "Affichage_Plan.h"
 #include "Surface_Dessin.h"
 
 #include <QVBoxLayout>
@@ -53,22 +54,8 @@ void TFEcran::Peindre_Image()
 {
     const int z = Zoom_Ecran;
     Ecran_TI->Redimensionner(Largeur_Image * z, Hauteur_Image * z, Blanc_TI);
-    QImage &image = Ecran_TI->Image();
-    const Mode_Gris mode = Mode;
-    // Row by row, block by block, in the exact display colour of each code.
-    for (int y = 0; y < Hauteur_Image; ++y)
-    {
-        for (int x = 0; x < Largeur_Image; ++x)
-        {
-            const QRgb rgb = Vers_Rgb(
-                Corvanel::Couleur_Affichage(Plan_Image[Indice(x, y)], Nombre_Couleur, mode));
-            for (int j = 0; j < z; ++j)
-            {
-                QRgb *ligne = reinterpret_cast<QRgb *>(image.scanLine(y * z + j));
-                std::fill(ligne + x * z, ligne + x * z + z, rgb);
-            }
-        }
-    }
+    Peindre_Plan(Ecran_TI->Image(), Plan_Image, Largeur_Image, Hauteur_Image, Nombre_Couleur, Mode,
+                 z);
     Ecran_TI->update();
     adjustSize();
 }

@@ -338,28 +338,28 @@ void TFMain::Creer_Page_Option()
 {
     QWidget *page = TabSheet[7];
     auto *couleurs = new QGroupBox(QStringLiteral("Couleur de l'image"), page);
-    couleurs->setGeometry(4, 2, 140, 74);
+    couleurs->setGeometry(4, 2, 136, 74);
     Choix_Couleur_TI =
         Nommer(new QRadioButton(QStringLiteral("Gris de la TI"), couleurs), "Choix_Couleur_TI");
-    Choix_Couleur_TI->setGeometry(8, 20, 128, 22);
+    Choix_Couleur_TI->setGeometry(8, 20, 124, 22);
     Choix_Couleur_TI->setChecked(true);
     Choix_Couleur_WIN =
         Nommer(new QRadioButton(QStringLiteral("Gris de Windows"), couleurs), "Choix_Couleur_WIN");
-    Choix_Couleur_WIN->setGeometry(8, 44, 128, 22);
+    Choix_Couleur_WIN->setGeometry(8, 44, 124, 22);
     connect(Choix_Couleur_TI, &QRadioButton::clicked, this, &TFMain::Recolorer);
     connect(Choix_Couleur_WIN, &QRadioButton::clicked, this, &TFMain::Recolorer);
 
     auto *nombre = new QGroupBox(QStringLiteral(" Nombre de couleurs "), page);
-    nombre->setGeometry(148, 2, 150, 100);
+    nombre->setGeometry(142, 2, 138, 84);
     Choix_Nombre_Couleur_2 =
         Nommer(new QRadioButton(QStringLiteral("Noir && Blanc"), nombre), "Choix_Nombre_Couleur_2");
     Choix_Nombre_Couleur_4 = Nommer(new QRadioButton(QStringLiteral("4 niveaux de gris"), nombre),
                                     "Choix_Nombre_Couleur_4");
     Choix_Nombre_Couleur_8 = Nommer(new QRadioButton(QStringLiteral("8 niveaux de gris"), nombre),
                                     "Choix_Nombre_Couleur_8");
-    Choix_Nombre_Couleur_2->setGeometry(8, 20, 138, 22);
-    Choix_Nombre_Couleur_4->setGeometry(8, 44, 138, 22);
-    Choix_Nombre_Couleur_8->setGeometry(8, 68, 138, 22);
+    Choix_Nombre_Couleur_2->setGeometry(8, 18, 128, 21);
+    Choix_Nombre_Couleur_4->setGeometry(8, 39, 128, 21);
+    Choix_Nombre_Couleur_8->setGeometry(8, 60, 128, 21);
     Choix_Nombre_Couleur_4->setChecked(true);
     Groupe_Nombre = new QButtonGroup(this);
     Groupe_Nombre->addButton(Choix_Nombre_Couleur_2, 2);
@@ -373,14 +373,37 @@ void TFMain::Creer_Page_Option()
                     Changer_Nombre(static_cast<std::uint8_t>(id));
             });
 
+    // Three lists in the room of the page's right-hand column, in a slightly smaller type.
+    QFont petite = font();
+    petite.setPointSizeF(petite.pointSizeF() - 1);
+    auto *conversion = new QGroupBox(QStringLiteral("Conversion"), page);
+    conversion->setGeometry(284, 2, 238, 84);
+    const auto liste = [&](const char *nom_objet, const char *legende, const auto &modes, int y)
+    {
+        auto *etiquette = new QLabel(QString::fromUtf8(legende), conversion);
+        etiquette->setFont(petite);
+        etiquette->setGeometry(5, y, 90, 20);
+        auto *choix = Nommer(new QComboBox(conversion), nom_objet);
+        choix->setFont(petite);
+        choix->setGeometry(95, y, 138, 20);
+        for (const Mode_Nomme &mode : modes)
+            choix->addItem(QString::fromUtf8(mode.Nom));
+        etiquette->setBuddy(choix);
+        connect(choix, &QComboBox::currentIndexChanged, this, &TFMain::Changer_Conversion);
+        return choix;
+    };
+    Choix_Echantillonnage =
+        liste("Choix_Echantillonnage", "Échantillonnage", Modes_Echantillonnage, 17);
+    Choix_Teinte = liste("Choix_Teinte", "Teinte", Modes_Teinte, 39);
+    Choix_Tramage = liste("Choix_Tramage", "Tramage", Modes_Tramage, 61);
+
     Button10 =
-        Bouton(page, "Button10", QStringLiteral("Explorateur de Plug-in"), QRect(304, 8, 216, 30));
+        Bouton(page, "Button10", QStringLiteral("Explorateur de Plug-in"), QRect(4, 80, 136, 26));
+    Button10->setFont(petite);
     connect(Button10, &QPushButton::clicked, this, [this] { Explorateur->exec(); });
     Active_Trace = Nommer(new QCheckBox(QStringLiteral("Activer la trace dans la retouche"), page),
                           "Active_Trace");
-    Active_Trace->setGeometry(304, 46, 218, 44);
-    QFont petite = Active_Trace->font();
-    petite.setPointSizeF(petite.pointSizeF() - 1);
+    Active_Trace->setGeometry(146, 88, 300, 20);
     Active_Trace->setFont(petite);
     connect(Active_Trace, &QCheckBox::toggled, this,
             [this](bool active)

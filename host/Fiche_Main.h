@@ -105,6 +105,9 @@ public:
     QRadioButton *Choix_Nombre_Couleur_4;
     QRadioButton *Choix_Nombre_Couleur_8;
     QButtonGroup *Groupe_Nombre;
+    QComboBox *Choix_Echantillonnage;
+    QComboBox *Choix_Teinte;
+    QComboBox *Choix_Tramage;
     QPushButton *Button10;
     QCheckBox *Active_Trace;
     // "A Propos"
@@ -144,6 +147,7 @@ private:
     bool Lire_Taille(int &largeur, int &hauteur);
     void Changer_Bandes(Action_Bandes action);
     void Changer_Nombre(std::uint8_t nombre);
+    void Changer_Conversion();
     void Activer_Mask();
     void Creer_Mask();
     void Editer_Mask();

@@ -160,6 +160,20 @@ void TFMain::Changer_Nombre(std::uint8_t nombre)
         Ecran->Peindre_Image();
 }
 
+void TFMain::Changer_Conversion()
+{
+    Options_Conversion options = Document.Conversion;
+    options.Echantillonnage =
+        static_cast<Mode_Echantillonnage>(Choix_Echantillonnage->currentIndex());
+    options.Teinte = static_cast<Mode_Teinte>(Choix_Teinte->currentIndex());
+    options.Tramage = static_cast<Mode_Tramage>(Choix_Tramage->currentIndex());
+    // The same rule as the level count: only a picture from a file opened in this run.
+    const bool convertir = Ouvrir_Fichier->isChecked() && Document.Source_Valide;
+    Document.Choisir_Conversion(options, convertir);
+    if (convertir)
+        Ecran->Peindre_Image();
+}
+
 std::uint8_t TFMain::Nombre_Radio() const
 {
     return Document.Nombre_Choisi;

@@ -8,6 +8,10 @@ if [ "${1:-}" = "--tests" ]; then
     # The installation test checks the desktop entry and the metadata with their validators.
     paquets+=(gcc-m68k-linux-gnu binutils-m68k-linux-gnu desktop-file-utils appstream)
 fi
+# The benchmark's reference converter and its sample photos.
+if [ "${1:-}" = "--bench" ]; then
+    paquets+=(imagemagick python3-skimage)
+fi
 if [ "${1:-}" = "--fuzz" ]; then
     paquets+=(clang libclang-rt-dev)
 fi

@@ -1,8 +1,11 @@
 // corvanel-convert as a makefile runs it, against the windows' own open and save commands.
+#include "Choix_Image.h"
 #include "Demarrage.h"
 #include "Dialogues_Factices.h"
+#include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
 #include "Outils_Essai.h"
+#include "Surface_Dessin.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 #include <sys/resource.h>
 
@@ -154,43 +158,63 @@ private slots:
         QTest::addColumn<int>("Contraste");
         QTest::addColumn<QString>("Plugin_Mask");
         QTest::addColumn<int>("Fond");
-        QTest::newRow("TI 89, 4 niveaux, Sprite C") << "vue.bmp"
-                                                    << "vue"
-                                                    << "Tavisk"
-                                                    << "TI 89" << false << 4 << 0 << 0 << "" << 0;
+        // The three lists of the option page, by index; the default rows give no option.
+        QTest::addColumn<QList<int>>("Modes");
+        QTest::addColumn<int>("Zoom");
+        QTest::newRow("TI 89, 4 niveaux, Sprite C")
+            << "vue.bmp"
+            << "vue"
+            << "Tavisk"
+            << "TI 89" << false << 4 << 0 << 0 << "" << 0 << QList<int>{} << 1;
         QTest::newRow("TI 92, 8 niveaux, lumière +3, contraste -2, ASM, mask noir")
             << "vue.bmp"
             << "vue"
             << "Roskel"
-            << "TI 92" << false << 8 << 3 << -2 << "Mervil" << 3;
+            << "TI 92" << false << 8 << 3 << -2 << "Mervil" << 3 << QList<int>{} << 1;
         QTest::newRow("32 x 32 coupé, lumière -4, contraste +5, GenLib, mask blanc")
             << "2 vues-ok.bmp"
             << "_2_vues_ok"
             << "Pelkor"
-            << "32x32" << true << 4 << -4 << 5 << "Quenda" << 0;
+            << "32x32" << true << 4 << -4 << 5 << "Quenda" << 0 << QList<int>{} << 1;
         QTest::newRow("37 x 21, 2 niveaux, lumière +40, sauvegarde")
             << "vue.bmp"
             << "vue"
             << "Sauvegarde"
-            << "37x21" << false << 2 << 40 << 0 << "" << 0;
+            << "37x21" << false << 2 << 40 << 0 << "" << 0 << QList<int>{} << 1;
         // The picture-and-mask plug-ins take the mask made with that background, white by
         // default on the command line.
         QTest::newRow("TI 89, 4 niveaux, sprite + mask C, fond gris clair")
             << "vue.bmp"
             << "vue"
             << "Ombrin"
-            << "TI 89" << false << 4 << 0 << 0 << "" << 1;
+            << "TI 89" << false << 4 << 0 << 0 << "" << 1 << QList<int>{} << 1;
         QTest::newRow("16 x 16, 2 niveaux, sprite + mask ASM, fond blanc et mask ET")
             << "vue.bmp"
             << "vue"
             << "Garsel"
-            << "16x16" << false << 2 << 0 << 0 << "Sudrak" << 0;
+            << "16x16" << false << 2 << 0 << 0 << "Sudrak" << 0 << QList<int>{} << 1;
         QTest::newRow("PNG translucide, 8 x 8, 8 niveaux, mask gris foncé")
             << "photo.png"
             << "photo"
             << "Tavisk"
-            << "8x8" << false << 8 << 0 << 1 << "Quenda" << 2;
+            << "8x8" << false << 8 << 0 << 1 << "Quenda" << 2 << QList<int>{} << 1;
+        QTest::newRow("TI 89, moyenne, luminance, Floyd-Steinberg, lumière +2, aperçu zoom 3")
+            << "photo.png"
+            << "photo"
+            << "Tavisk"
+            << "TI 89" << false << 4 << 2 << 0 << "" << 0 << QList<int>{1, 1, 1} << 3;
+        QTest::newRow("TI 92, 8 niveaux, luminance, ordonné 8 x 8, contraste +3, ASM, mask")
+            << "vue.bmp"
+            << "vue"
+            << "Roskel"
+            << "TI 92" << false << 8 << 0 << 3 << "Mervil" << 1 << QList<int>{0, 1, 4} << 1;
+        QTest::newRow("37 x 21 coupé, 2 niveaux, moyenne, Atkinson, lumière -3")
+            << "vue.bmp"
+            << "vue"
+            << "Tavisk"
+            << "37x21" << true << 2 << -3 << 0 << "" << 0 << QList<int>{1, 0, 2} << 2;
     }
+
     void Identique_Aux_Fenetres()
     {
         QFETCH(QString, Source);
@@ -203,6 +227,8 @@ private slots:
         QFETCH(int, Contraste);
         QFETCH(QString, Plugin_Mask);
         QFETCH(int, Fond);
+        QFETCH(QList<int>, Modes);
+        QFETCH(int, Zoom);
         Ecrire_Source(Source);
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("fen")));
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
@@ -231,7 +257,26 @@ private slots:
         const int Radio = Niveaux == 2 ? 0 : Niveaux == 4 ? 1 : 2;
         Radios[(Radio + 1) % 3]->click();
         Radios[Radio]->click();
+        if (!Modes.isEmpty())
+        {
+            FMain->Choix_Echantillonnage->setCurrentIndex(Modes[0]);
+            FMain->Choix_Teinte->setCurrentIndex(Modes[1]);
+            FMain->Choix_Tramage->setCurrentIndex(Modes[2]);
+            Arguments
+                << QStringLiteral("--echantillonnage")
+                << QLatin1String(Modes_Echantillonnage[Modes[0]].Option)
+                << QStringLiteral("--teinte=%1").arg(QLatin1String(Modes_Teinte[Modes[1]].Option))
+                << QStringLiteral("--tramage") << QLatin1String(Modes_Tramage[Modes[2]].Option);
+        }
+        // The preview is the edit window's picture in Windows greys.
+        FMain->Choix_Couleur_WIN->click();
         Ouvrir(Chemin(Source), Source.endsWith(QLatin1String(".bmp")) ? 1 : 3);
+        for (int i = 1; i < Zoom; ++i)
+            FMain->SpeedButton17->click();
+        Arguments << QStringLiteral("--apercu") << QStringLiteral("apercu.png");
+        if (Zoom > 1)
+            Arguments << QStringLiteral("--zoom") << QString::number(Zoom);
+        QFile::remove(Chemin(QStringLiteral("apercu.png")));
         for (int i = 0; i < std::abs(Lumiere); ++i)
             (Lumiere > 0 ? FMain->Button4 : FMain->Button3)->click();
         for (int i = 0; i < std::abs(Contraste); ++i)
@@ -281,6 +326,8 @@ private slots:
             QVERIFY2(Lire(Chemin(QStringLiteral("cli/") + Fichier)) == Attendu,
                      qPrintable(Fichier));
         }
+        QCOMPARE(QImage(Chemin(QStringLiteral("apercu.png"))).convertToFormat(QImage::Format_RGB32),
+                 FEcran->Ecran_TI->Image());
     }
 
     // A save file is taken as it stands: the level options do not touch it.
@@ -462,6 +509,12 @@ private slots:
             << QStringList{"-p", "Sauvegarde", "vue.cvl"} << "remplacerait le fichier d'entrée";
         QTest::newRow("deux entrées vers un fichier")
             << QStringList{"-o", ".", "vue.bmp", "vue.png"} << "même fichier de sortie « ./vue.c »";
+        QTest::newRow("l'aperçu remplacerait la sortie")
+            << QStringList{"-o", "sprite.c", "--apercu", "sprite.c", "vue.bmp"}
+            << "l'aperçu « sprite.c » remplacerait la sortie";
+        QTest::newRow("aperçu dans un dossier absent")
+            << QStringList{"--apercu", "absent/vue.png", "vue.bmp"}
+            << "« absent/vue.png » : aperçu impossible à écrire";
     }
     void Sortie_Impossible()
     {
@@ -526,6 +579,30 @@ private slots:
         QTest::newRow("dossier de plug-ins absent")
             << P + QStringList{"-d", "nulle-part", "a.bmp"} << "« nulle-part »";
         QTest::newRow("liste et fichiers") << QStringList{"-L", "a.bmp"} << "ne prend pas";
+        QTest::newRow("grille 0") << P + QStringList{"-g", "0x8", "a.bmp"} << "grille refusée";
+        QTest::newRow("grille 241")
+            << P + QStringList{"--grille", "241x8", "a.bmp"} << "grille refusée";
+        QTest::newRow("grille coupée et taille")
+            << P + QStringList{"-g", "8x8", "-c", "-t", "8x8", "a.bmp"} << "--couper";
+        QTest::newRow("vides sans grille")
+            << P + QStringList{"--ignorer-vides", "a.bmp"} << "--ignorer-vides";
+        QTest::newRow("échantillonnage inconnu")
+            << P + QStringList{"--echantillonnage", "bilineaire", "a.bmp"}
+            << "échantillonnage inconnu « bilineaire » (point ou moyenne)";
+        QTest::newRow("teinte inconnue")
+            << P + QStringList{"--teinte=Gris", "a.bmp"} << "teinte inconnue « Gris »";
+        QTest::newRow("tramage inconnu")
+            << P + QStringList{"--tramage", "ordonne-16", "a.bmp"}
+            << "(aucun, floyd-steinberg, atkinson, ordonne-4 ou ordonne-8)";
+        QTest::newRow("zoom sans aperçu")
+            << P + QStringList{"--zoom", "2", "a.bmp"} << "--zoom ne sert qu'avec --apercu";
+        QTest::newRow("zoom 17") << P + QStringList{"--apercu", "a.png", "--zoom", "17", "a.bmp"}
+                                 << "zoom refusé";
+        QTest::newRow("aperçu des cases de la source")
+            << P + QStringList{"-g", "8x8", "-c", "--apercu", "a.png", "a.bmp"} << "--apercu";
+        QTest::newRow("plusieurs entrées vers un aperçu")
+            << P + QStringList{"--apercu", "a.png", "a.bmp", "b.bmp"}
+            << "--apercu doit être un dossier existant";
     }
     void Usage()
     {
@@ -757,6 +834,37 @@ private slots:
         QCOMPARE(QDir(Chemin(QStringLiteral("cli"))).entryList(QDir::Files), QStringList{Fichier});
         QVERIFY(Lire(Chemin(QStringLiteral("cli/") + Fichier))
                     .contains(QStringLiteral("unsigned long %1_C0[]").arg(Nom).toUtf8()));
+    }
+
+    // A sheet in one call: the converted picture or the source itself in whole cells, the
+    // count said on the standard output.
+    void Planche_data()
+    {
+        QTest::addColumn<QStringList>("Options");
+        QTest::addColumn<QString>("Bilan");
+        QTest::addColumn<QString>("Derniere");
+        // 40 x 20 fitted onto 32 x 32: two by two cells of 16.
+        QTest::newRow("image") << QStringList{"-t", "32x32", "-g", "16x16"}
+                               << "« p.c » : 4 sprite(s) écrit(s), 0 ignoré(s)\n"
+                               << "p_3_C0";
+        // The source itself: five by two cells of 8, its 4-pixel strip left out.
+        QTest::newRow("source") << QStringList{"-g", "8x8", "--couper"}
+                                << "« p.c » : 10 sprite(s) écrit(s), 0 ignoré(s)\n"
+                                << "p_9_C0";
+    }
+    void Planche()
+    {
+        QFETCH(QStringList, Options);
+        QFETCH(QString, Bilan);
+        QFETCH(QString, Derniere);
+        Ecrire_Source(QStringLiteral("p.bmp"), QSize(40, 20));
+        const Issue Resultat =
+            Lancer(QStringList{"-p", "Tavisk", "-o", "p.c", "p.bmp"} + Options, Dossier.path());
+        QCOMPARE(Resultat.Statut, 0);
+        QCOMPARE(Resultat.Sortie, Bilan);
+        const QByteArray Texte = Lire(Chemin(QStringLiteral("p.c")));
+        QVERIFY(Texte.contains(Derniere.toUtf8() + "[]"));
+        QVERIFY(Texte.contains("void *p_Table_C0[]"));
     }
 };
 

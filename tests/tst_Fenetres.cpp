@@ -291,6 +291,72 @@ private slots:
         QCOMPARE(FEcran->Nombre_Couleur, std::uint8_t(4));
     }
 
+    // Each list converts the picture from a file again, as the level-count radios do, and
+    // only that picture; a choice made before the opening holds for it.
+    void Listes_De_Conversion_data()
+    {
+        QTest::addColumn<QString>("Liste");
+        QTest::addColumn<QStringList>("Elements");
+        QTest::addColumn<int>("Index");
+        QTest::newRow("échantillonnage")
+            << "Choix_Echantillonnage" << QStringList{"Point le plus proche", "Moyenne de la zone"}
+            << 1;
+        QTest::newRow("teinte") << "Choix_Teinte" << QStringList{"Valeur de couleur", "Luminance"}
+                                << 1;
+        const QStringList Tramages{"Aucun", "Floyd-Steinberg", "Atkinson", "Ordonné 4 x 4",
+                                   "Ordonné 8 x 8"};
+        QTest::newRow("Floyd-Steinberg") << "Choix_Tramage" << Tramages << 1;
+        QTest::newRow("ordonné 8 x 8") << "Choix_Tramage" << Tramages << 4;
+    }
+    void Listes_De_Conversion()
+    {
+        QFETCH(QString, Liste);
+        QFETCH(QStringList, Elements);
+        QFETCH(int, Index);
+        auto *choix = FMain->findChild<QComboBox *>(Liste);
+        QVERIFY(choix);
+        QStringList lus;
+        for (int i = 0; i < choix->count(); ++i)
+            lus << choix->itemText(i);
+        QCOMPARE(lus, Elements);
+        QCOMPARE(choix->currentIndex(), 0);
+
+        // Colours whose colour value and luminance disagree, and detail finer than a point.
+        QImage image(320, 200, QImage::Format_RGB32);
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 320; ++x)
+                image.setPixel(
+                    x, y, (x + y) % 2 ? qRgb(x * 255 / 320, 0, y * 255 / 200) : qRgb(255, y, 80));
+        const QString chemin = Dossier.filePath(QStringLiteral("couleurs.bmp"));
+        QVERIFY(image.save(chemin, "BMP"));
+        const auto attendu = [&](const Options_Conversion &options)
+        {
+            Plan plan{};
+            Convertir_Image(plan, Image_Source{image, 160, 100}, 160, 100, options, 4, Bandes{});
+            return plan;
+        };
+        Ouvrir(chemin, 1);
+        QCOMPARE(FEcran->Plan_Image, attendu({}));
+        choix->setCurrentIndex(Index);
+        const Options_Conversion options = FEcran->Document.Conversion;
+        QVERIFY(!(options == Options_Conversion{}));
+        QCOMPARE(FEcran->Plan_Image, attendu(options));
+        QVERIFY(FEcran->Plan_Image != attendu({}));
+        QCOMPARE(FEcran->Ecran_TI->Lire_Pixel(7, 3),
+                 Couleur_Affichage(FEcran->Plan_Image[Indice(7, 3)], 4, Mode_Gris::TI));
+
+        // An empty picture keeps its codes; the next opening takes the choice.
+        choix->setCurrentIndex(0);
+        FMain->RadioButton1->click();
+        FMain->Button1->click();
+        FEcran->Plan_Image[Indice(0, 0)] = 123;
+        FMain->Ouvrir_Fichier->click();
+        choix->setCurrentIndex(Index);
+        QCOMPARE(FEcran->Plan_Image[Indice(0, 0)], std::uint8_t(123));
+        Ouvrir(chemin, 1);
+        QCOMPARE(FEcran->Plan_Image, attendu(options));
+    }
+
     void Lumiere_Et_Barre()
     {
         Ouvrir(Ecrire_Bitmap(QStringLiteral("f.bmp"), QSize(160, 100)), 1);

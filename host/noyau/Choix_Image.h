@@ -1,5 +1,5 @@
-// The named choices that the windows offer and the command line accepts: the picture sizes
-// and the background levels of the automatic mask.
+// The named choices that the windows offer and the command line accepts: the picture sizes,
+// the background levels of the automatic mask and the conversion's modes.
 #ifndef CORVANEL_CHOIX_IMAGE_H
 #define CORVANEL_CHOIX_IMAGE_H
 
@@ -34,6 +34,30 @@ inline constexpr Fond_Mask Fonds_Mask[] = {
     {"Gris Clair", "gris-clair", 1},
     {"Gris Fonc\xC3\xA9", "gris-fonce", 2},
     {"Noir", "noir", 3},
+};
+
+struct Mode_Nomme
+{
+    const char *Nom;    // UTF-8, as the option page's list shows it
+    const char *Option; // as the command line spells it
+};
+
+// In the order of the lists, which is that of the modes (Mode_Echantillonnage, Mode_Teinte,
+// Mode_Tramage): the list's index is the mode, the first is the default.
+inline constexpr Mode_Nomme Modes_Echantillonnage[] = {
+    {"Point le plus proche", "point"},
+    {"Moyenne de la zone", "moyenne"},
+};
+inline constexpr Mode_Nomme Modes_Teinte[] = {
+    {"Valeur de couleur", "valeur"},
+    {"Luminance", "luminance"},
+};
+inline constexpr Mode_Nomme Modes_Tramage[] = {
+    {"Aucun", "aucun"},
+    {"Floyd-Steinberg", "floyd-steinberg"},
+    {"Atkinson", "atkinson"},
+    {"Ordonn\xC3\xA9 4 x 4", "ordonne-4"},
+    {"Ordonn\xC3\xA9 8 x 8", "ordonne-8"},
 };
 } // namespace Corvanel
 

@@ -1,6 +1,9 @@
 #include "Conversion.h"
 
 #include "Couleurs.h"
+#include "Echantillonnage_Zone.h"
+#include "Luminance.h"
+#include "Tramage.h"
 
 #include <QRgb>
 #include <algorithm>
@@ -57,21 +60,41 @@ void Quantification_Bandes::Quantifier(const Tons &tons, std::uint8_t nombre_cou
     }
 }
 
-const Reechantillonnage &Etape_Reechantillonnage(Mode_Echantillonnage)
+const Reechantillonnage &Etape_Reechantillonnage(Mode_Echantillonnage mode)
 {
     static const Reechantillonnage_Point point;
-    return point;
+    static const Reechantillonnage_Zone zone;
+    return mode == Mode_Echantillonnage::Moyenne_Zone ? static_cast<const Reechantillonnage &>(zone)
+                                                      : point;
 }
 
-const Teinte &Etape_Teinte(Mode_Teinte)
+const Teinte &Etape_Teinte(Mode_Teinte mode)
 {
     static const Teinte_Valeur_Couleur valeur;
-    return valeur;
+    static const Teinte_Luminance luminance;
+    return mode == Mode_Teinte::Luminance ? static_cast<const Teinte &>(luminance) : valeur;
 }
 
-const Quantification &Etape_Quantification(Mode_Tramage)
+const Quantification &Etape_Quantification(Mode_Tramage mode)
 {
     static const Quantification_Bandes bandes;
+    static const Quantification_Diffusion floyd_steinberg(Noyau_Floyd_Steinberg);
+    static const Quantification_Diffusion atkinson(Noyau_Atkinson);
+    static const Quantification_Ordonnee ordonne_4(4);
+    static const Quantification_Ordonnee ordonne_8(8);
+    switch (mode)
+    {
+    case Mode_Tramage::Aucun:
+        break;
+    case Mode_Tramage::Floyd_Steinberg:
+        return floyd_steinberg;
+    case Mode_Tramage::Atkinson:
+        return atkinson;
+    case Mode_Tramage::Ordonne_4:
+        return ordonne_4;
+    case Mode_Tramage::Ordonne_8:
+        return ordonne_8;
+    }
     return bandes;
 }
 

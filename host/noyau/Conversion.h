@@ -103,14 +103,20 @@ public:
 enum class Mode_Echantillonnage
 {
     Point,
+    Moyenne_Zone,
 };
 enum class Mode_Teinte
 {
     Valeur_Couleur,
+    Luminance,
 };
 enum class Mode_Tramage
 {
     Aucun,
+    Floyd_Steinberg,
+    Atkinson,
+    Ordonne_4,
+    Ordonne_8,
 };
 
 struct Options_Conversion

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <array>
 
 namespace Corvanel
 {
@@ -49,13 +51,17 @@ Resultat_Lecture Lire_Sauvegarde(const QString &Chemin, Plan &Plan_Image)
     {
         return {};
     }
-    const QByteArray Entete = Fichier.read(Taille_Entete);
-    if (Entete.size() < Taille_Entete)
+    // A fixed buffer: the compiler then sees that the header's words lie inside it.
+    std::array<unsigned char, Sauvegarde::Taille_Entete> Entete{};
+    const qint64 Lus = Fichier.read(reinterpret_cast<char *>(Entete.data()), Taille_Entete);
+    if (Lus < Taille_Entete)
     {
-        return Tronque(Entete.size(), Taille_Entete);
+        return Tronque(std::max<qint64>(Lus, 0), Taille_Entete);
     }
-    const std::uint16_t Largeur = Mot(Entete, Sauvegarde::Position_Largeur);
-    const std::uint16_t Hauteur = Mot(Entete, Sauvegarde::Position_Hauteur);
+    const std::uint16_t Largeur =
+        Sauvegarde::Lire_Mot(Entete.data() + Sauvegarde::Position_Largeur);
+    const std::uint16_t Hauteur =
+        Sauvegarde::Lire_Mot(Entete.data() + Sauvegarde::Position_Hauteur);
     if (Largeur < 1 || Largeur > Colonnes_Plan)
     {
         return Invalide(
@@ -88,7 +94,8 @@ Resultat_Lecture Lire_Sauvegarde(const QString &Chemin, Plan &Plan_Image)
     Resultat.Etat = Etat_Lecture::Ok;
     Resultat.Largeur = static_cast<std::uint8_t>(Largeur);
     Resultat.Hauteur = static_cast<std::uint8_t>(Hauteur);
-    Resultat.Nombre_Couleur = Mot(Entete, Sauvegarde::Position_Nombre_Couleur);
+    Resultat.Nombre_Couleur =
+        Sauvegarde::Lire_Mot(Entete.data() + Sauvegarde::Position_Nombre_Couleur);
     return Resultat;
 }
 } // namespace Corvanel

@@ -1,9 +1,11 @@
 #include "Conversion_Lot.h"
 
+#include "Affichage_Plan.h"
 #include "Document_Image.h"
 #include "Lecteurs.h"
 
 #include <QFileInfo>
+#include <QImageWriter>
 #include <algorithm>
 #include <atomic>
 #include <exception>
@@ -35,6 +37,9 @@ QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Do
             Action_Bandes::Contraste_Moins);
     Options_Conversion Options = Document.Conversion;
     Options.Adapter = Choix.Adapter;
+    Options.Echantillonnage = Choix.Echantillonnage;
+    Options.Teinte = Choix.Teinte;
+    Options.Tramage = Choix.Tramage;
     Document.Choisir_Conversion(Options, false);
 
     const Lecteur &Lecteur_ = Lecteur_Du_Fichier(Travail_.Entree);
@@ -115,6 +120,17 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
     // Only the name in the code follows the input: the file names are already chosen.
     const QString Nom =
         !Travail_.Nom_Donne && Ouverture.Nom_Image ? *Ouverture.Nom_Image : Travail_.Nom;
+    if (!Travail_.Chemin_Apercu.isEmpty())
+    {
+        // In Windows greys: the tones the levels stand for, not the calculator's tint.
+        QImageWriter Ecrivain(Travail_.Chemin_Apercu, "png");
+        if (!Ecrivain.write(Dessiner_Plan(Document.Plan_Image, Document.Largeur_Image,
+                                          Document.Hauteur_Image, Document.Nombre_Couleur,
+                                          Mode_Gris::Windows, Lot_.Zoom_Apercu)))
+            return {QStringLiteral("« %1 » : aperçu impossible à écrire : %2")
+                        .arg(Travail_.Chemin_Apercu, Ecrivain.errorString()),
+                    {}};
+    }
     // The automatic mask is made before the sheet is cut, so that empty cells can be told; a
     // mask read from the input takes its place.
     if (Besoin_Mask(Lot_) && !Ouverture.Mask_Lu)

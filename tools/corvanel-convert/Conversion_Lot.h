@@ -2,6 +2,7 @@
 #ifndef CORVANEL_CONVERSION_LOT_H
 #define CORVANEL_CONVERSION_LOT_H
 
+#include "Conversion.h"
 #include "Decoupage.h"
 #include "Registre.h"
 
@@ -25,6 +26,9 @@ struct Choix_Conversion
     std::uint8_t Nombre_Couleur = 4;
     int Lumiere = 0;   // presses of "+" (positive) or "-" (negative)
     int Contraste = 0; // the same for "Contraste", pressed after the light
+    Mode_Echantillonnage Echantillonnage = Mode_Echantillonnage::Point;
+    Mode_Teinte Teinte = Mode_Teinte::Valeur_Couleur;
+    Mode_Tramage Tramage = Mode_Tramage::Aucun;
 };
 
 // One input and where it goes; Erreur set beforehand means the input is not converted.
@@ -34,7 +38,8 @@ struct Travail
     QString Nom;
     bool Nom_Donne = false; // --nom: otherwise a name read from the input wins
     QString Chemin_Image;
-    QString Chemin_Mask; // empty without a mask plug-in
+    QString Chemin_Mask;   // empty without a mask plug-in
+    QString Chemin_Apercu; // the converted picture as a PNG; empty when not asked
     QString Erreur;
 };
 
@@ -52,6 +57,7 @@ struct Lot
     // itself, each cell taken one pixel per pixel.
     std::optional<Grille_Sprites> Grille;
     bool Decouper_Source = false;
+    int Zoom_Apercu = 1; // each point of the preview in so many pixels square
 };
 
 // What became of one input: the reason it failed, or what was written when there is more to

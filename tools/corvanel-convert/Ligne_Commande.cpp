@@ -15,12 +15,15 @@
 #include <QRegularExpression>
 #include <thread>
 #include <tuple>
+#include <type_traits>
 
 namespace Corvanel
 {
 namespace
 {
 const QString Programme = QStringLiteral("corvanel-convert");
+// A TI 92 picture at 16 is 3840 pixels wide, about what the edit window allows.
+constexpr int Zoom_Apercu_Maximum = 16;
 
 struct Definition
 {
@@ -53,6 +56,19 @@ const Definition Definitions[] = {
     {"n", "niveaux", "N", "niveaux de gris : 2, 4 (par défaut) ou 8"},
     {"", "lumiere", "N", "appuis sur Lumière : N fois + si N > 0, -N fois - si N < 0"},
     {"", "contraste", "N", "appuis sur Contraste, de même, après ceux de Lumière"},
+    {"", "echantillonnage", "MODE",
+     "point (par défaut) : le point le plus proche de la source ; moyenne : la moyenne de la "
+     "zone que couvre chaque point, quand l'image est adaptée à la taille"},
+    {"", "teinte", "MODE",
+     "valeur (par défaut) : la valeur de couleur R + 256 V + 65536 B ; luminance : le gris "
+     "0,299 R + 0,587 V + 0,114 B"},
+    {"", "tramage", "MODE",
+     "aucun (par défaut), floyd-steinberg, atkinson, ordonne-4 ou ordonne-8 : mêle les niveaux "
+     "pour que chaque zone garde son ton"},
+    {"", "apercu", "FICHIER",
+     "écrit aussi l'image convertie en PNG, en gris de Windows, un pixel par point ; un dossier "
+     "existant avec plusieurs fichiers"},
+    {"", "zoom", "N", "avec --apercu, chaque point en N x N pixels (1 à 16)"},
     {"", "nom", "NOM",
      "nom de l'image dans le code écrit (par défaut : celui que porte une source de sprite, "
      "sinon le nom de l'entrée fait identifiant C)"},
@@ -117,9 +133,10 @@ QString Texte_Aide()
     Texte += QStringLiteral(
         "\nChaque entrée donne une sortie, nommée d'après l'entrée dans le dossier de sortie ;\n"
         "l'extension du plug-in est ajoutée quand le chemin ne contient aucun point, comme\n"
-        "dans la fenêtre d'enregistrement. Les options des niveaux, de la lumière et du\n"
-        "contraste ne touchent pas les sauvegardes ni les sources de sprite (.c, .h, .asm),\n"
-        "qui gardent leurs niveaux.\n\n"
+        "dans la fenêtre d'enregistrement. Les options des niveaux, de la lumière, du\n"
+        "contraste et de la conversion ne touchent pas les sauvegardes ni les sources de\n"
+        "sprite (.c, .h, .asm), qui gardent leurs niveaux ; leur aperçu montre leur image\n"
+        "telle quelle.\n\n"
         "Code de sortie : 0 si toutes les entrées sont converties, 1 si l'une a échoué (les\n"
         "autres sont converties quand même), 2 pour une erreur d'utilisation.\n");
     return Texte;
@@ -267,7 +284,7 @@ void Refuser_Conflits(std::vector<Travail> &Travaux)
     for (Travail &T : Travaux)
     {
         const QString Entree = Chemin_Reel(T.Entree);
-        for (const QString &Chemin : {T.Chemin_Image, T.Chemin_Mask})
+        for (const QString &Chemin : {T.Chemin_Image, T.Chemin_Mask, T.Chemin_Apercu})
         {
             if (Chemin.isEmpty() || !T.Erreur.isEmpty())
                 continue;
@@ -280,11 +297,18 @@ void Refuser_Conflits(std::vector<Travail> &Travaux)
                 T.Erreur = QStringLiteral("« %1 » : même fichier de sortie « %2 » que « %3 »")
                                .arg(T.Entree, Chemin, *Deja);
         }
+        // A preview on top of the input's own source code would replace it.
+        if (T.Erreur.isEmpty() && !T.Chemin_Apercu.isEmpty())
+            for (const QString &Chemin : {T.Chemin_Image, T.Chemin_Mask})
+                if (!Chemin.isEmpty() && Chemin_Reel(Chemin) == Chemin_Reel(T.Chemin_Apercu))
+                    T.Erreur = QStringLiteral("« %1 » : l'aperçu « %2 » remplacerait la sortie")
+                                   .arg(T.Entree, T.Chemin_Apercu);
         if (T.Erreur.isEmpty())
         {
             Sorties.insert(Chemin_Reel(T.Chemin_Image), T.Entree);
-            if (!T.Chemin_Mask.isEmpty())
-                Sorties.insert(Chemin_Reel(T.Chemin_Mask), T.Entree);
+            for (const QString &Chemin : {T.Chemin_Mask, T.Chemin_Apercu})
+                if (!Chemin.isEmpty())
+                    Sorties.insert(Chemin_Reel(Chemin), T.Entree);
         }
     }
 }
@@ -318,6 +342,29 @@ const Fond_Mask *Trouver_Fond(const QString &Nom)
             Cherche == QString::number(F.Niveau))
             return &F;
     return nullptr;
+}
+
+// A conversion mode by its command-line spelling; -1 when the list has none of that name.
+template <std::size_t Nombre>
+int Trouver_Mode(const Mode_Nomme (&Modes)[Nombre], const QString &Nom)
+{
+    const QString Cherche = Nom.trimmed().toLower();
+    for (std::size_t i = 0; i < Nombre; ++i)
+        if (Cherche == QLatin1String(Modes[i].Option))
+            return static_cast<int>(i);
+    return -1;
+}
+
+// "a, b ou c", as the usage errors list what is accepted.
+template <std::size_t Nombre> QString Modes_Offerts(const Mode_Nomme (&Modes)[Nombre])
+{
+    QString Texte;
+    for (std::size_t i = 0; i < Nombre; ++i)
+        Texte += (i == 0            ? QString()
+                  : i + 1 == Nombre ? QStringLiteral(" ou ")
+                                    : QStringLiteral(", ")) +
+                 QLatin1String(Modes[i].Option);
+    return Texte;
 }
 } // namespace
 
@@ -411,6 +458,39 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
         if (Option(Nom) && !Lire_Entier(Valeur(Nom), *Appuis))
             return Erreur_Usage(QStringLiteral("nombre d'appuis refusé pour --%1 : « %2 »")
                                     .arg(QLatin1String(Nom), Valeur(Nom)));
+    const auto Lire_Mode = [&](const char *Nom, const auto &Modes, auto &Mode)
+    {
+        if (!Option(Nom))
+            return true;
+        const int Trouve = Trouver_Mode(Modes, Valeur(Nom));
+        if (Trouve >= 0)
+            Mode = static_cast<std::remove_reference_t<decltype(Mode)>>(Trouve);
+        return Trouve >= 0;
+    };
+    if (!Lire_Mode("echantillonnage", Modes_Echantillonnage, Choix.Echantillonnage))
+        return Erreur_Usage(
+            QStringLiteral("échantillonnage inconnu « %1 » (%2)")
+                .arg(Valeur("echantillonnage"), Modes_Offerts(Modes_Echantillonnage)));
+    if (!Lire_Mode("teinte", Modes_Teinte, Choix.Teinte))
+        return Erreur_Usage(QStringLiteral("teinte inconnue « %1 » (%2)")
+                                .arg(Valeur("teinte"), Modes_Offerts(Modes_Teinte)));
+    if (!Lire_Mode("tramage", Modes_Tramage, Choix.Tramage))
+        return Erreur_Usage(QStringLiteral("tramage inconnu « %1 » (%2)")
+                                .arg(Valeur("tramage"), Modes_Offerts(Modes_Tramage)));
+    if (Option("zoom"))
+    {
+        if (!Lire_Entier(Valeur("zoom"), Lot_.Zoom_Apercu) || Lot_.Zoom_Apercu < 1 ||
+            Lot_.Zoom_Apercu > Zoom_Apercu_Maximum)
+            return Erreur_Usage(QStringLiteral("zoom refusé « %1 » (1 à %2)")
+                                    .arg(Valeur("zoom"))
+                                    .arg(Zoom_Apercu_Maximum));
+        if (!Option("apercu"))
+            return Erreur_Usage(QStringLiteral("--zoom ne sert qu'avec --apercu"));
+    }
+    if (Option("apercu") && Lot_.Decouper_Source)
+        return Erreur_Usage(QStringLiteral("avec --grille et --couper, les cases sont prises "
+                                           "dans la source elle-même : --apercu n'a pas "
+                                           "d'image à montrer"));
     if (Option("fond"))
     {
         const Fond_Mask *Trouve = Trouver_Fond(Valeur("fond"));
@@ -540,6 +620,17 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
                            "« %1 »")
                 .arg(Sortie));
 
+    const bool Apercu = Option("apercu");
+    const QString Apercus = Valeur("apercu");
+    if (Apercu && Apercus.isEmpty())
+        return Erreur_Usage(QStringLiteral("--apercu est vide"));
+    const bool Apercus_En_Dossier = Apercu && QFileInfo(Apercus).isDir();
+    if (Apercu && !Apercus_En_Dossier && Entrees.size() > 1)
+        return Erreur_Usage(
+            QStringLiteral("avec plusieurs fichiers, --apercu doit être un dossier existant : "
+                           "« %1 »")
+                .arg(Apercus));
+
     for (const QString &Entree : Entrees)
     {
         Travail T;
@@ -573,6 +664,10 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
                                                     *Lot_.Plug_Mask);
             }
         }
+        if (Apercu)
+            T.Chemin_Apercu = Apercus_En_Dossier
+                                  ? Joindre(Apercus, Identifiant + QStringLiteral(".png"))
+                                  : Apercus;
         Lot_.Travaux.push_back(std::move(T));
     }
     Refuser_Conflits(Lot_.Travaux);
