@@ -274,8 +274,9 @@ std::pair<int, std::string_view> Lire_Tete(std::string_view Tete)
     while (!Tete.empty())
     {
         const auto [Mot, Reste] = Mot_Suivant(Tete);
-        const auto Type_Du_Mot = std::find_if(std::begin(Types), std::end(Types),
-                                              [Mot](const auto &T) { return T.first == Mot; });
+        const auto Type_Du_Mot =
+            std::find_if(std::begin(Types), std::end(Types),
+                         [Mot = Mot](const auto &T) { return T.first == Mot; });
         if (Type_Du_Mot != std::end(Types))
         {
             Type = true;
