@@ -285,7 +285,7 @@ private slots:
                   << QString::number(Contraste);
         const auto Assembleur = [](const QString &Bibliotheque)
         { return QStringList{"Roskel", "Mervil", "Garsel", "Sudrak"}.contains(Bibliotheque); };
-        const QString Extention = Assembleur(Plugin)                       ? QStringLiteral("asm")
+        const QString Extention = Assembleur(Plugin)                      ? QStringLiteral("asm")
                                   : Plugin == QLatin1String("Sauvegarde") ? QStringLiteral("cvl")
                                                                           : QStringLiteral("c");
         const QString Extention_Mask =

@@ -340,13 +340,15 @@ void Tst_Registre::Scan_Plugins_Livres()
     const Resultat_Scan Scan = Scanner_Plugins();
     QCOMPARE(Scan.ListePlug.size(), std::size_t(11));
     // The picture-and-mask libraries (kind 3) are offered once, in the picture dialog.
-    QCOMPARE(Filtre_Image(Scan),
-             QStringLiteral("Sprite + mask entrelacés (language ASM)|*.asm|Sprite + mask entrelacés "
-                            "(language C)|*.c|GenLib (language C)|*.c|Sprite (language ASM)|*.asm|"
-                            "Sauvegarde d'image Corvanel 3.0|*.cvl|Sprite entrelacé (language "
-                            "ASM)|*.asm|Sprite (language C)|*.c"));
-    QCOMPARE(Filtre_Mask(Scan), QStringLiteral("Mask (language ASM)|*.asm|Mask ET (language C)|*.c|"
-                                               "Mask (language C)|*.c|Mask ET (language ASM)|*.asm"));
+    QCOMPARE(
+        Filtre_Image(Scan),
+        QStringLiteral("Sprite + mask entrelacés (language ASM)|*.asm|Sprite + mask entrelacés "
+                       "(language C)|*.c|GenLib (language C)|*.c|Sprite (language ASM)|*.asm|"
+                       "Sauvegarde d'image Corvanel 3.0|*.cvl|Sprite entrelacé (language "
+                       "ASM)|*.asm|Sprite (language C)|*.c"));
+    QCOMPARE(Filtre_Mask(Scan),
+             QStringLiteral("Mask (language ASM)|*.asm|Mask ET (language C)|*.c|"
+                            "Mask (language C)|*.c|Mask ET (language ASM)|*.asm"));
     QCOMPARE(Extention_Defaut_Image(Scan), QStringLiteral("asm"));
     QVERIFY(Prend_Mask(Slot_Image(Scan, 1)) && Prend_Mask(Slot_Image(Scan, 2)));
     for (int Type = 3; Type <= Scan.Nombre_Plug_Image; ++Type)
@@ -357,10 +359,11 @@ void Tst_Registre::Scan_Plugins_Livres()
     // The explorer ends each library's details with its kind.
     for (std::size_t i = 0; i < Scan.ListePlug.size(); ++i)
     {
-        const QString Attendu = Scan.ListePlug[i] == So("Garsel") || Scan.ListePlug[i] == So("Ombrin")
-                                    ? QStringLiteral("image et mask")
-                                : Scan.Table_Plug[i].Fonction == 4 ? QStringLiteral("mask")
-                                                                   : QStringLiteral("image");
+        const QString Attendu =
+            Scan.ListePlug[i] == So("Garsel") || Scan.ListePlug[i] == So("Ombrin")
+                ? QStringLiteral("image et mask")
+            : Scan.Table_Plug[i].Fonction == 4 ? QStringLiteral("mask")
+                                               : QStringLiteral("image");
         const QStringList Lignes = Details_Plugin(Scan.Table_Plug[i], Scan.Table_Plug[i].Fichier);
         QCOMPARE(Lignes.mid(Lignes.size() - 3), (QStringList{QString(), "Genre : ", Attendu}));
     }
@@ -680,8 +683,9 @@ void Tst_Registre::Enregistrer()
     Document.Largeur_Image = 8;
     const Plug_Info &Slot = Mask ? Slot_Mask(Scan, Type_Fichier) : Slot_Image(Scan, Type_Fichier);
     const QString Chemin = Appliquer_Extention(Temporaire->filePath(QStringLiteral("Image")), Slot);
-    const QString Message = Titre_Enregistrement(Mask ? Document.Enregistrer_Mask(Slot, Chemin, "Image")
-                                                      : Document.Enregistrer_Image(Slot, Chemin, "Image"));
+    const QString Message =
+        Titre_Enregistrement(Mask ? Document.Enregistrer_Mask(Slot, Chemin, "Image")
+                                  : Document.Enregistrer_Image(Slot, Chemin, "Image"));
     QCOMPARE(Message, Titre);
     if (Trace.isEmpty())
     {

@@ -342,9 +342,9 @@ Resultat_Planche Enregistrer_Planche(int Nombre,
     Options_Appel Options_Hote = Options;
     Options_Hote.Hote = &Hote;
     // A picture-and-mask plug-in gets each cell's mask with its picture, as a single save does.
-    const Genre_Enregistrement Genre_Lot =
-        Genre == Genre_Enregistrement::Image && Prend_Mask(Slot) ? Genre_Enregistrement::Image_Mask
-                                                                 : Genre;
+    const Genre_Enregistrement Genre_Lot = Genre == Genre_Enregistrement::Image && Prend_Mask(Slot)
+                                               ? Genre_Enregistrement::Image_Mask
+                                               : Genre;
     Lot_Enregistrement Lot(Slot, Genre_Lot,
                            Brouillon.filePath(QStringLiteral("case.") +
                                               QString::fromStdString(Slot.Extention)));

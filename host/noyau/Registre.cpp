@@ -141,9 +141,8 @@ void Examiner(Hote_Plugin &Hote, Resultat_Scan &Scan, std::size_t Ligne, const Q
     {
         Scan.Plug_Non_Offerts.push_back(Fichier);
     }
-    if ((Genre & Plug::Genre_Mask) != 0 &&
-        !Inscrire(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask,
-                  Slot_De(Chemin, Genre, Extention, Nom)))
+    if ((Genre & Plug::Genre_Mask) != 0 && !Inscrire(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask,
+                                                     Slot_De(Chemin, Genre, Extention, Nom)))
     {
         Scan.Plug_Non_Offerts.push_back(Fichier);
     }
