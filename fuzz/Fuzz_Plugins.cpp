@@ -1,6 +1,6 @@
-// The six save plug-ins called as the host calls them, with any plane, size, colour count and
-// picture name. The plane is the host's own: a plug-in must leave it as it was, and must read
-// nothing beyond its 30720 bytes.
+// The shipped save plug-ins called as the host calls them, with any plane, size, colour count
+// and picture name, and a picture-and-mask library also with the mask. The plane is the host's own:
+// a plug-in must leave it as it was, and must read nothing beyond its 30720 bytes.
 #include "Plug_Contrat.h"
 
 #include <dlfcn.h>
@@ -20,6 +20,7 @@ struct Plugin_Charge
 {
     bool Masque = false;
     void *Go = nullptr;
+    void *Go_Mask = nullptr; // picture-and-mask libraries
 };
 
 std::vector<Plugin_Charge> Plugins;
@@ -34,7 +35,8 @@ void Verifier(bool Condition)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    for (const char *Nom : {"Pelkor", "Tavisk", "Roskel", "Sauvegarde", "Quenda", "Mervil"})
+    for (const char *Nom : {"Pelkor", "Tavisk", "Roskel", "Sauvegarde", "Quenda", "Mervil",
+                            "Talvek", "Ombrin", "Garsel", "Pirnel", "Sudrak"})
     {
         const std::string Chemin =
             std::string(CORVANEL_DOSSIER_PLUGIN) + "/" + Nom + CORVANEL_SUFFIXE;
@@ -50,6 +52,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
         Plugin.Go = dlsym(Poignee, "Plug_Enregistrement_Go");
         Verifier(Fonction != nullptr && Plugin.Go != nullptr);
         Plugin.Masque = Fonction() == Plug::Genre_Mask;
+        if (Fonction() & Plug::Genre_Image_Mask)
+            Plugin.Go_Mask = dlsym(Poignee, "Plug_Enregistrement_Go_Mask");
         Plugins.push_back(Plugin);
     }
     const char *Temporaire = std::getenv("TMPDIR");
@@ -67,8 +71,9 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     return 0;
 }
 
-// Input: plug-in, colour count, height, width, name length, the name, then the plane's bytes
-// (repeated to fill the plane).
+// Input: plug-in (and, past the count of plug-ins, whether the mask goes too), colour count,
+// height, width, name length, the name, then the plane's bytes (repeated to fill the plane;
+// the mask is the same plane).
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Donnees, std::size_t Taille)
 {
     if (Taille < 5)
@@ -91,7 +96,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Donnees, std::size_t T
     const std::vector<std::uint8_t> Avant = Plan;
 
     std::uint8_t Resultat;
-    if (Plugin.Masque)
+    if (Plugin.Go_Mask && (Donnees[0] / Plugins.size()) % 2)
+        Resultat = reinterpret_cast<Plug_Enregistrement_Image_Mask_Type>(Plugin.Go_Mask)(
+            Chemin_Sortie.c_str(), Nom.c_str(), Couleurs, Plan.data(), Plan.data(), Hauteur,
+            Largeur);
+    else if (Plugin.Masque)
         Resultat = reinterpret_cast<Plug_Enregistrement_Mask_Type>(Plugin.Go)(
             Chemin_Sortie.c_str(), Nom.c_str(), Plan.data(), Hauteur, Largeur);
     else

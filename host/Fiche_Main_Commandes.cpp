@@ -266,6 +266,11 @@ bool TFMain::Ouvrir_Image(const QString &chemin, int type)
     Selectionner_Nombre(Document.Nombre_Choisi);
     if (!resultat.Page_Lumiere)
         Onglets->setTabVisible(2, false);
+    if (resultat.Nom_Image)
+        Enregistrement_Nom_Image->setText(*resultat.Nom_Image);
+    // A mask read from the file can be saved as it is, without "Créer" replacing it.
+    if (resultat.Mask_Lu)
+        Button11->setEnabled(true);
     Ecran->Peindre_Image();
     if (resultat.Etat == Etat_Ouverture::Refuse)
         Dialogues_.Erreur(this, QString::fromUtf8(Titre_Message), resultat.Message);

@@ -25,7 +25,11 @@ inline constexpr std::uint8_t Genre_Image = 1; // picture save (bit)
 // Picture and mask save (bit): offered in the picture save dialog, called through
 // Plug_Enregistrement_Go_Mask with both planes. A host that does not know this bit sees only
 // the others, so a library that sets bits 1 and 2 and exports both functions works with every
-// host: an older one calls Plug_Enregistrement_Go with the picture alone.
+// host: an older one calls Plug_Enregistrement_Go with the picture alone, and the library
+// decides what that writes (the shipped ones write the sprite with every cell covered). A
+// library with bit 2 but not bit 1 is not offered by an older host at all. A host that knows
+// the bit lists such a library once and calls Plug_Enregistrement_Go_Mask; it falls back to
+// Plug_Enregistrement_Go only when bit 1 is set too and the mask export is missing.
 inline constexpr std::uint8_t Genre_Image_Mask = 2;
 inline constexpr std::uint8_t Genre_Mask = 4;         // mask save (bit)
 inline constexpr std::uint8_t Genre_Application = 16; // exactly 16: Plug_App_Go
@@ -50,8 +54,10 @@ extern "C"
                                                            const std::uint8_t *niveaux,
                                                            std::uint8_t hauteur,
                                                            std::uint8_t largeur);
-    // Plug_Enregistrement_Go_Mask (kind bit 2): the picture and its mask in one file. The mask
-    // plane has the picture plane's layout, 1 where the cell is covered.
+    // Plug_Enregistrement_Go_Mask (kind bit 2): the picture and its mask in one file. The
+    // arguments are those of the picture form with the mask plane before the size; the mask
+    // plane has the picture plane's layout, 1 where the cell is covered. Both planes stay the
+    // host's. Returns 1 when the file was written, 0 otherwise.
     typedef std::uint8_t (*Plug_Enregistrement_Image_Mask_Type)(
         const char *chemin, const char *nom, std::uint8_t couleurs, const std::uint8_t *niveaux,
         const std::uint8_t *mask, std::uint8_t hauteur, std::uint8_t largeur);

@@ -2,4 +2,4 @@
 corvanel_test(tst_Convert ${CMAKE_CURRENT_SOURCE_DIR}/tst_Convert.cpp
               ${CMAKE_CURRENT_SOURCE_DIR}/Dialogues_Factices.h)
 target_link_libraries(tst_Convert PRIVATE corvanel_fenetres)
-add_dependencies(tst_Convert corvanel-convert Pelkor Tavisk Roskel Quenda Mervil Sauvegarde)
+add_dependencies(tst_Convert corvanel-convert ${corvanel_plugins_livres})

@@ -20,6 +20,11 @@ corvanel_fixture(Essai_Double ESSAI_GENRE=5 "ESSAI_NOM=\"Double\"" "ESSAI_NOM_SO
                  "ESSAI_EXTENTION=\"dbl\"" ESSAI_AUTEUR_DOUBLE ESSAI_GO_CHEMIN)
 corvanel_fixture(Essai_Image ESSAI_GENRE=1 "ESSAI_NOM=\"Image \\xE9\"" "ESSAI_EXTENTION=\"c\""
                  ESSAI_DETAILS ESSAI_GO_IMAGE ESSAI_GO_IMAGE_MASK)
+# The picture-and-mask kind alone, and with the picture bit but only the picture export.
+corvanel_fixture(Essai_Image_Mask ESSAI_GENRE=2 "ESSAI_NOM=\"Image et mask\""
+                 "ESSAI_EXTENTION=\"im\"" ESSAI_GO_IMAGE_MASK)
+corvanel_fixture(Essai_Trois ESSAI_GENRE=3 "ESSAI_NOM=\"Trois\"" "ESSAI_EXTENTION=\"tr\""
+                 ESSAI_GO_IMAGE)
 corvanel_fixture(Essai_Masque ESSAI_GENRE=4 "ESSAI_NOM=\"Masque\"" "ESSAI_EXTENTION=\"msk\""
                  ESSAI_GO_MASK)
 corvanel_fixture(Essai_App ESSAI_GENRE=16 "ESSAI_NOM=\"Application\"" ESSAI_APP)

@@ -2,9 +2,9 @@
 # The programs as `cmake --install` leaves them, used from an unrelated folder without a
 # display: both find the installed plug-ins, a conversion gives the build's bytes, the manual
 # pages cover the options, the desktop entry and the metadata pass their validators.
-#   tests/installation.sh BUILD SOURCE ID PLUGINDIR HELPDIR VERSION
+#   tests/installation.sh BUILD SOURCE ID PLUGINDIR HELPDIR VERSION PLUGINS
 set -euo pipefail
-build=$1 source=$2 id=$3 plugindir=$4 helpdir=$5 version=$6
+build=$1 source=$2 id=$3 plugindir=$4 helpdir=$5 version=$6 plugins=$7
 
 # The programs name their folders from their own real location.
 tmp=$(cd "$(mktemp -d)" && pwd -P)
@@ -35,7 +35,7 @@ done
 
 # The same libraries as the build's, listed from the installed folder.
 attendu=$("$build/corvanel-convert" --dossier-plugins "$build/Plugin" --lister-plugins | tail -n +2)
-[ "$(wc -l <<<"$attendu")" -ge 6 ] || echec "the build lists fewer than six plug-ins"
+[ "$(wc -l <<<"$attendu")" -eq "$plugins" ] || echec "the build lists $(wc -l <<<"$attendu") plug-ins, not $plugins"
 for programme in corvanel corvanel-convert; do
     liste=$("$prefixe/bin/$programme" --lister-plugins)
     [ "$(head -n 1 <<<"$liste")" = "Dossier des plug-ins : $prefixe/$plugindir" ] ||

@@ -54,11 +54,16 @@ QByteArray Lire(const QString &Chemin)
 }
 
 const QStringList Liste_Attendue = {
+    QStringLiteral("Garsel.so\timage et mask\tasm\tSprite + mask entrelacés (language ASM)"),
     QStringLiteral("Mervil.so\tmask\tasm\tMask (language ASM)"),
+    QStringLiteral("Ombrin.so\timage et mask\tc\tSprite + mask entrelacés (language C)"),
     QStringLiteral("Pelkor.so\timage\tc\tGenLib (language C)"),
+    QStringLiteral("Pirnel.so\tmask\tc\tMask ET (language C)"),
     QStringLiteral("Quenda.so\tmask\tc\tMask (language C)"),
     QStringLiteral("Roskel.so\timage\tasm\tSprite (language ASM)"),
     QStringLiteral("Sauvegarde.so\timage\tcvl\tSauvegarde d'image Corvanel 3.0"),
+    QStringLiteral("Sudrak.so\tmask\tasm\tMask ET (language ASM)"),
+    QStringLiteral("Talvek.so\timage\tasm\tSprite entrelacé (language ASM)"),
     QStringLiteral("Tavisk.so\timage\tc\tSprite (language C)"),
 };
 } // namespace
@@ -132,7 +137,7 @@ private slots:
         QVERIFY(QDir::setCurrent(Dossier.path()));
         QFile::link(Dossier_Build() + QStringLiteral("/Plugin"), Chemin(QStringLiteral("Plugin")));
         Creer_Fenetres(Faux);
-        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{4});
+        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{7});
     }
     void cleanup()
     {
@@ -176,6 +181,18 @@ private slots:
             << "vue"
             << "Sauvegarde"
             << "37x21" << false << 2 << 40 << 0 << "" << 0 << QList<int>{} << 1;
+        // The picture-and-mask plug-ins take the mask made with that background, white by
+        // default on the command line.
+        QTest::newRow("TI 89, 4 niveaux, sprite + mask C, fond gris clair")
+            << "vue.bmp"
+            << "vue"
+            << "Ombrin"
+            << "TI 89" << false << 4 << 0 << 0 << "" << 1 << QList<int>{} << 1;
+        QTest::newRow("16 x 16, 2 niveaux, sprite + mask ASM, fond blanc et mask ET")
+            << "vue.bmp"
+            << "vue"
+            << "Garsel"
+            << "16x16" << false << 2 << 0 << 0 << "Sudrak" << 0 << QList<int>{} << 1;
         QTest::newRow("PNG translucide, 8 x 8, 8 niveaux, mask gris foncé")
             << "photo.png"
             << "photo"
@@ -266,19 +283,33 @@ private slots:
             (Contraste > 0 ? FMain->Button6 : FMain->Button5)->click();
         Arguments << QStringLiteral("--lumiere=%1").arg(Lumiere) << QStringLiteral("--contraste")
                   << QString::number(Contraste);
-        const QString Extention = Plugin == QLatin1String("Roskel")       ? QStringLiteral("asm")
+        const auto Assembleur = [](const QString &Bibliotheque)
+        { return QStringList{"Roskel", "Mervil", "Garsel", "Sudrak"}.contains(Bibliotheque); };
+        const QString Extention = Assembleur(Plugin)                      ? QStringLiteral("asm")
                                   : Plugin == QLatin1String("Sauvegarde") ? QStringLiteral("cvl")
                                                                           : QStringLiteral("c");
         const QString Extention_Mask =
-            Plugin_Mask == QLatin1String("Mervil") ? QStringLiteral("asm") : QStringLiteral("c");
+            Assembleur(Plugin_Mask) ? QStringLiteral("asm") : QStringLiteral("c");
+        const bool Image_Mask =
+            Plugin == QLatin1String("Ombrin") || Plugin == QLatin1String("Garsel");
+        if (Image_Mask)
+        {
+            FMain->Choix_Fond->setCurrentIndex(Fond);
+            FMain->Button8->click();
+            if (Fond != 0)
+                Arguments << QStringLiteral("--fond") << QString::number(Fond);
+        }
         Enregistrer(Nom, Plugin, Chemin(QStringLiteral("fen/") + Nom + '.' + Extention),
                     Plugin_Mask, Fond,
                     Chemin(QStringLiteral("fen/Mask_") + Nom + '.' + Extention_Mask));
         if (QTest::currentTestFailed())
             return;
         if (!Plugin_Mask.isEmpty())
-            Arguments << QStringLiteral("--mask-plugin") << Plugin_Mask << QStringLiteral("--fond")
-                      << QString::number(Fond);
+        {
+            Arguments << QStringLiteral("--mask-plugin") << Plugin_Mask;
+            if (!Image_Mask)
+                Arguments << QStringLiteral("--fond") << QString::number(Fond);
+        }
 
         const Issue Resultat = Lancer(Arguments << Source, Dossier.path());
         QCOMPARE(Resultat.Erreur, QString());
@@ -357,6 +388,10 @@ private slots:
         QTest::newRow("sauvegarde trop large")
             << "large.cvl" << QByteArray::fromHex("f100010004000000") << "largeur 241";
         QTest::newRow("sauvegarde absente") << "absente.cvl" << QByteArray() << "introuvable";
+        QTest::newRow("source qui ne va pas à la taille")
+            << "courte.h" << QByteArray("unsigned char S_C0[] = {0x01};")
+            << "« S_C0 » a 1 nombre de 8 bits";
+        QTest::newRow("source absente") << "absente.asm" << QByteArray() << "introuvable";
     }
     void Entree_Mauvaise()
     {
@@ -385,6 +420,78 @@ private slots:
         QCOMPARE(QDir(Chemin(QStringLiteral("cli"))).entryList(QDir::Files, QDir::Name),
                  QStringList({"bon1.c", "bon2.c"}));
         QDir(Chemin(Nom)).removeRecursively();
+    }
+
+    // A source keeps its levels; its name is the default of --nom, and its mask is saved
+    // rather than the automatic one (which here would cover every grey cell).
+    void Source_Relue_data()
+    {
+        QTest::addColumn<QStringList>("Options");
+        QTest::addColumn<QString>("Nom");
+        QTest::newRow("nom et mask de la source") << QStringList{"-n", "2"} << "Nef";
+        QTest::newRow("--nom") << QStringList{"--nom", "Autre"} << "Autre";
+    }
+    void Source_Relue()
+    {
+        QFETCH(QStringList, Options);
+        QFETCH(QString, Nom);
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
+        QFile Fichier(Chemin(QStringLiteral("entree.c")));
+        QVERIFY(Fichier.open(QIODevice::WriteOnly));
+        Fichier.write("#define Nef_HAUTEUR 2\n#define Nef_LARGEUR 3\n"
+                      "unsigned char Nef_Entrelace_Mask[] = {0x7F,0xA0,0xE0, 0xDF,0x40,0x00};\n");
+        Fichier.close();
+        const Issue Resultat =
+            Lancer(QStringList{"-p", "Tavisk", "-m", "Quenda", "-o", "cli", "entree.c"} + Options,
+                   Dossier.path());
+        QCOMPARE(Resultat.Erreur, QString());
+        QCOMPARE(Resultat.Statut, 0);
+        QCOMPARE(Lire(Chemin(QStringLiteral("cli/entree.c"))),
+                 QStringLiteral("\r\n\r\nunsigned char %1_C0[] = {0xA0,0x40};\r\n\r\n"
+                                "\r\n\r\nunsigned char %1_C1[] = {0xE0,0x00};\r\n\r\n")
+                     .arg(Nom)
+                     .toUtf8());
+        QCOMPARE(Lire(Chemin(QStringLiteral("cli/Mask_entree.c"))),
+                 QStringLiteral("unsigned char %1_Mask[] = {0x80,0x20};\r\n").arg(Nom).toUtf8());
+    }
+
+    // A picture-and-mask plug-in gets the mask read from the source, or else the automatic
+    // one of --fond, white by default.
+    void Image_Et_Mask_data()
+    {
+        QTest::addColumn<QByteArray>("Source");
+        QTest::addColumn<QStringList>("Options");
+        QTest::addColumn<QByteArray>("Donnees");
+        const QByteArray Plans = "unsigned char Nef_C0[] = {0xA0,0x40};\n"
+                                 "unsigned char Nef_C1[] = {0xE0,0x00};\n";
+        const QStringList Taille{"--largeur", "3", "--hauteur", "2"};
+        QTest::newRow("mask de la source")
+            << QByteArray("#define Nef_HAUTEUR 2\n#define Nef_LARGEUR 3\nunsigned char "
+                          "Nef_Entrelace_Mask[] = {0x7F,0xA0,0xE0, 0xDF,0x40,0x00};\n")
+            << QStringList{"--fond", "noir"} << QByteArray("0x7F,0xA0,0xE0,\r\n\t0xDF,0x40,0x00");
+        QTest::newRow("fond blanc par défaut")
+            << Plans << Taille << QByteArray("0x1F,0xA0,0xE0,\r\n\t0xBF,0x40,0x00");
+        QTest::newRow("fond noir") << Plans << Taille + QStringList{"--fond", "noir"}
+                                   << QByteArray("0xBF,0xA0,0xE0,\r\n\t0x1F,0x40,0x00");
+    }
+    void Image_Et_Mask()
+    {
+        QFETCH(QByteArray, Source);
+        QFETCH(QStringList, Options);
+        QFETCH(QByteArray, Donnees);
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
+        QFile Fichier(Chemin(QStringLiteral("entree.c")));
+        QVERIFY(Fichier.open(QIODevice::WriteOnly));
+        Fichier.write(Source);
+        Fichier.close();
+        const Issue Resultat =
+            Lancer(QStringList{"-p", "Ombrin", "-o", "cli", "entree.c"} + Options, Dossier.path());
+        QCOMPARE(Resultat.Erreur, QString());
+        QCOMPARE(Resultat.Statut, 0);
+        QCOMPARE(Lire(Chemin(QStringLiteral("cli/entree.c"))),
+                 "#define Nef_HAUTEUR 2\r\n#define Nef_LARGEUR 3\r\n\r\nunsigned char "
+                 "Nef_Entrelace_Mask[] = {\r\n\t" +
+                     Donnees + "\r\n};\r\n");
     }
 
     void Sortie_Impossible_data()

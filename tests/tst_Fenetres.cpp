@@ -434,6 +434,49 @@ private slots:
         QCOMPARE(std::count(FEcran->Plan_Image.begin(), FEcran->Plan_Image.end(), 0), 30720);
     }
 
+    // The fourth file type: the picture, its level count, its mask and its name from the
+    // source; the light page goes, as for a save file.
+    void Ouvrir_Source()
+    {
+        const QString chemin = Dossier.filePath(QStringLiteral("nef.asm"));
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Nef_HAUTEUR\tequ\t2\r\nNef_LARGEUR\tequ\t3\r\n\teven\r\nNef_Entrelace_Mask\r\n"
+                "\tdc.b\t$7F,$A0,$E0\r\n\tdc.b\t$DF,$40,$00\r\n");
+        f.close();
+        FMain->Choix_Nombre_Couleur_8->click();
+        Ouvrir(chemin, 4);
+        QVERIFY(Faux.Demandes.first().Texte.endsWith(
+            QStringLiteral("|Source de sprite (*.c *.h *.asm)|*.c;*.h;*.asm")));
+        QCOMPARE(FEcran->Largeur_Image, std::uint8_t(3));
+        QCOMPARE(FEcran->Hauteur_Image, std::uint8_t(2));
+        QVERIFY(FMain->Choix_Nombre_Couleur_4->isChecked());
+        QCOMPARE(FEcran->Nombre_Couleur, std::uint8_t(4));
+        const std::uint8_t codes[] = {3, 2, 3, 0, 1, 0};
+        const std::uint8_t mask[] = {1, 0, 0, 0, 0, 1};
+        for (int i = 0; i < 6; ++i)
+        {
+            QCOMPARE(FEcran->Plan_Image[Indice(i % 3, i / 3)], codes[i]);
+            QCOMPARE(FMask->Plan_Mask[Indice(i % 3, i / 3)], mask[i]);
+        }
+        QCOMPARE(FMain->Enregistrement_Nom_Image->text(), QStringLiteral("Nef"));
+        QVERIFY(FMain->Button11->isEnabled());
+        QCOMPARE(Onglets_Visibles(), (QList<int>{1, 2, 4, 5, 6, 7, 8}));
+        QVERIFY(FEcran->isVisible());
+        // Arrays that do not fit the size: a message, and the name stays.
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("\r\nAutre_C0\r\n\tdc.b 128,0\r\r\n");
+        f.close();
+        Faux.Demandes.clear();
+        Ouvrir(chemin, 4);
+        QCOMPARE(Faux.Genres(), (QStringList{QStringLiteral("ouvrir"), QStringLiteral("erreur")}));
+        QVERIFY2(Faux.Demandes.last().Texte.contains(
+                     QStringLiteral("« Autre_C0 » a 2 nombres de 8 bits, il en faut 2000")),
+                 qPrintable(Faux.Demandes.last().Texte));
+        QCOMPARE(FMain->Enregistrement_Nom_Image->text(), QStringLiteral("Nef"));
+        QVERIFY(!FMain->Button11->isEnabled());
+    }
+
     void Zoom_Borne()
     {
         Choisir_Taille(1);

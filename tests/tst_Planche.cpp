@@ -67,35 +67,55 @@ void Tst_Planche::Formats_data()
 {
     QTest::addColumn<QString>("Plugin");
     QTest::addColumn<QString>("Extention");
-    QTest::addColumn<bool>("Mask");
+    QTest::addColumn<int>("Fonction"); // the library's kind
     QTest::addColumn<int>("Nombre");
     QTest::addColumn<QStringList>("Tables");
+    // Row 3 of the AND mask of cell 0, where column 2 is covered: the mask went with the cell.
+    QTest::addColumn<QByteArray>("Mask_ET");
+    const QStringList Plans{"Planche_Table_C0", "Planche_Table_C1"};
     QTest::newRow("Sprite C") << "Tavisk"
-                              << "c" << false << 4
-                              << QStringList{"Planche_Table_C0", "Planche_Table_C1"};
-    QTest::newRow("Sprite C, 2 niveaux") << "Tavisk"
-                                         << "c" << false << 2 << QStringList{"Planche_Table_C0"};
+                              << "c" << 1 << 4 << Plans << QByteArray();
+    QTest::newRow("Sprite C, 2 niveaux")
+        << "Tavisk"
+        << "c" << 1 << 2 << QStringList{"Planche_Table_C0"} << QByteArray();
     QTest::newRow("GenLib C") << "Pelkor"
-                              << "c" << false << 4 << QStringList{"Planche_Table"};
+                              << "c" << 1 << 4 << QStringList{"Planche_Table"} << QByteArray();
     QTest::newRow("Sprite ASM") << "Roskel"
-                                << "asm" << false << 4
-                                << QStringList{"Planche_Table_C0", "Planche_Table_C1"};
+                                << "asm" << 1 << 4 << Plans << QByteArray();
     QTest::newRow("Mask C") << "Quenda"
-                            << "c" << true << 4 << QStringList{"Planche_Table_Mask"};
+                            << "c" << 4 << 4 << QStringList{"Planche_Table_Mask"} << QByteArray();
     QTest::newRow("Mask ASM") << "Mervil"
-                              << "asm" << true << 4 << QStringList{"Mask_Planche_Table"};
+                              << "asm" << 4 << 4 << QStringList{"Mask_Planche_Table"}
+                              << QByteArray();
+    QTest::newRow("Sprite entrelacé ASM")
+        << "Talvek"
+        << "asm" << 1 << 4 << QStringList{"Planche_Table_Entrelace"} << QByteArray();
+    QTest::newRow("Sprite + mask C")
+        << "Ombrin"
+        << "c" << 3 << 4 << QStringList{"Planche_Table_Entrelace_Mask"} << QByteArray("0xDFFF,");
+    QTest::newRow("Sprite + mask ASM, 2 niveaux")
+        << "Garsel"
+        << "asm" << 3 << 2 << QStringList{"Planche_Table_Entrelace_Mask"} << QByteArray("$DFFF,");
+    QTest::newRow("Mask ET C") << "Pirnel"
+                               << "c" << 4 << 4 << QStringList{"Planche_Table_Mask_ET"}
+                               << QByteArray("0xDFFF,");
+    QTest::newRow("Mask ET ASM") << "Sudrak"
+                                 << "asm" << 4 << 4 << QStringList{"Planche_Table_Mask_ET"}
+                                 << QByteArray("$DFFF\r\n");
 }
 
 void Tst_Planche::Formats()
 {
     QFETCH(QString, Plugin);
     QFETCH(QString, Extention);
-    QFETCH(bool, Mask);
+    QFETCH(int, Fonction);
     QFETCH(int, Nombre);
     QFETCH(QStringList, Tables);
+    QFETCH(QByteArray, Mask_ET);
     QTemporaryDir Dossier;
     const Plug_Info Slot{Essai::Plugin_Livre(Plugin).toStdString(), Plugin.toStdString(),
-                         Extention.toStdString()};
+                         Extention.toStdString(), static_cast<std::uint8_t>(Fonction)};
+    const bool Mask = Fonction == 4;
     const Genre_Enregistrement Genre =
         Mask ? Genre_Enregistrement::Mask : Genre_Enregistrement::Image;
     const Document_Image Document = Planche_Essai(static_cast<std::uint8_t>(Nombre));
@@ -115,6 +135,7 @@ void Tst_Planche::Formats()
                 .Reussi());
     const QByteArray Texte = Lire(Chemin);
     QVERIFY(Texte.startsWith(Lire(Seule)));
+    QVERIFY2(Texte.contains(Mask_ET), Texte.constData());
     const QByteArray Suite = Texte.mid(Lire(Seule).size());
     for (const QString &Table : Tables)
     {

@@ -3,6 +3,7 @@
 // from a real Plugin folder.
 #include "Bibliotheque.h"
 #include "Cp1252.h"
+#include "Document_Image.h"
 #include "Emplacements.h"
 #include "Enregistrement.h"
 #include "Explorateur.h"
@@ -326,7 +327,8 @@ void Tst_Registre::Scan_Tables_Et_Filtres()
 
 void Tst_Registre::Scan_Plugins_Livres()
 {
-    const QStringList Livres = {"Pelkor", "Tavisk", "Roskel", "Quenda", "Mervil", "Sauvegarde"};
+    const QStringList Livres = {"Pelkor", "Tavisk", "Roskel", "Quenda", "Mervil", "Sauvegarde",
+                                "Talvek", "Ombrin", "Garsel", "Pirnel", "Sudrak"};
     for (const QString &Nom : Livres)
     {
         if (!QFile::exists(Plugin_Livre(Nom)))
@@ -336,13 +338,35 @@ void Tst_Registre::Scan_Plugins_Livres()
         Poser(Plugin_Livre(Nom), Nom);
     }
     const Resultat_Scan Scan = Scanner_Plugins();
-    QCOMPARE(Scan.ListePlug, (std::vector<QString>{So("Mervil"), So("Pelkor"), So("Quenda"),
-                                                   So("Roskel"), So("Sauvegarde"), So("Tavisk")}));
-    QCOMPARE(Filtre_Image(Scan),
-             QStringLiteral("GenLib (language C)|*.c|Sprite (language ASM)|*.asm|Sauvegarde "
-                            "d'image Corvanel 3.0|*.cvl|Sprite (language C)|*.c"));
-    QCOMPARE(Filtre_Mask(Scan), QStringLiteral("Mask (language ASM)|*.asm|Mask (language C)|*.c"));
-    QCOMPARE(Extention_Defaut_Image(Scan), QStringLiteral("c"));
+    QCOMPARE(Scan.ListePlug.size(), std::size_t(11));
+    // The picture-and-mask libraries (kind 3) are offered once, in the picture dialog.
+    QCOMPARE(
+        Filtre_Image(Scan),
+        QStringLiteral("Sprite + mask entrelacés (language ASM)|*.asm|Sprite + mask entrelacés "
+                       "(language C)|*.c|GenLib (language C)|*.c|Sprite (language ASM)|*.asm|"
+                       "Sauvegarde d'image Corvanel 3.0|*.cvl|Sprite entrelacé (language "
+                       "ASM)|*.asm|Sprite (language C)|*.c"));
+    QCOMPARE(Filtre_Mask(Scan),
+             QStringLiteral("Mask (language ASM)|*.asm|Mask ET (language C)|*.c|"
+                            "Mask (language C)|*.c|Mask ET (language ASM)|*.asm"));
+    QCOMPARE(Extention_Defaut_Image(Scan), QStringLiteral("asm"));
+    QVERIFY(Prend_Mask(Slot_Image(Scan, 1)) && Prend_Mask(Slot_Image(Scan, 2)));
+    for (int Type = 3; Type <= Scan.Nombre_Plug_Image; ++Type)
+    {
+        QVERIFY(!Prend_Mask(Slot_Image(Scan, Type)));
+    }
+
+    // The explorer ends each library's details with its kind.
+    for (std::size_t i = 0; i < Scan.ListePlug.size(); ++i)
+    {
+        const QString Attendu =
+            Scan.ListePlug[i] == So("Garsel") || Scan.ListePlug[i] == So("Ombrin")
+                ? QStringLiteral("image et mask")
+            : Scan.Table_Plug[i].Fonction == 4 ? QStringLiteral("mask")
+                                               : QStringLiteral("image");
+        const QStringList Lignes = Details_Plugin(Scan.Table_Plug[i], Scan.Table_Plug[i].Fichier);
+        QCOMPARE(Lignes.mid(Lignes.size() - 3), (QStringList{QString(), "Genre : ", Attendu}));
+    }
 }
 
 void Tst_Registre::Scan_Cinquante_Et_Un()
@@ -609,6 +633,13 @@ void Tst_Registre::Enregistrer_data()
         << "Essai_Image" << false << 1 << QByteArray("1") << true << "Bug 1 !!!" << QByteArray();
     QTest::newRow("image, réussite sans fichier")
         << "Essai_Muet" << false << 1 << QByteArray("1") << false << QString() << QByteArray();
+    // A picture-and-mask slot gets both planes; one that lacks that export but has the
+    // picture bit gets the picture alone.
+    QTest::newRow("image et mask") << "Essai_Image_Mask" << false << 1 << QByteArray("1") << false
+                                   << QString() << QByteArray("image et mask Essai_Image_Mask");
+    QTest::newRow("genre 3 sans Plug_Enregistrement_Go_Mask")
+        << "Essai_Trois" << false << 1 << QByteArray("1") << false << QString()
+        << QByteArray("image Essai_Trois");
     QTest::newRow("image, aucun type")
         << "Essai_Image" << false << 0 << QByteArray("1") << false << Sans_Plugin << QByteArray();
     QTest::newRow("image, type sans plug-in")
@@ -645,12 +676,16 @@ void Tst_Registre::Enregistrer()
     }
     qputenv("CORVANEL_ESSAI_RESULTAT", Resultat);
 
-    const Plan Plan_Vide{};
+    // The document's saves, as the windows and corvanel-convert make them.
+    Document_Image Document;
+    Document.Nombre_Couleur = 4;
+    Document.Hauteur_Image = 8;
+    Document.Largeur_Image = 8;
     const Plug_Info &Slot = Mask ? Slot_Mask(Scan, Type_Fichier) : Slot_Image(Scan, Type_Fichier);
     const QString Chemin = Appliquer_Extention(Temporaire->filePath(QStringLiteral("Image")), Slot);
     const QString Message =
-        Titre_Enregistrement(Mask ? Enregistrer_Mask(Slot, Chemin, "Image", Plan_Vide, 8, 8)
-                                  : Enregistrer_Image(Slot, Chemin, "Image", 4, Plan_Vide, 8, 8));
+        Titre_Enregistrement(Mask ? Document.Enregistrer_Mask(Slot, Chemin, "Image")
+                                  : Document.Enregistrer_Image(Slot, Chemin, "Image"));
     QCOMPARE(Message, Titre);
     if (Trace.isEmpty())
     {

@@ -341,7 +341,11 @@ Resultat_Planche Enregistrer_Planche(int Nombre,
     Hote_Plugin Hote;
     Options_Appel Options_Hote = Options;
     Options_Hote.Hote = &Hote;
-    Lot_Enregistrement Lot(Slot, Genre,
+    // A picture-and-mask plug-in gets each cell's mask with its picture, as a single save does.
+    const Genre_Enregistrement Genre_Lot = Genre == Genre_Enregistrement::Image && Prend_Mask(Slot)
+                                               ? Genre_Enregistrement::Image_Mask
+                                               : Genre;
+    Lot_Enregistrement Lot(Slot, Genre_Lot,
                            Brouillon.filePath(QStringLiteral("case.") +
                                               QString::fromStdString(Slot.Extention)));
     std::vector<int> Indices_Lot;

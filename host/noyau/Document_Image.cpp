@@ -130,6 +130,8 @@ Resultat_Enregistrement Document_Image::Enregistrer_Image(const Plug_Info &Slot,
                                                           const QString &Chemin, const QString &Nom,
                                                           const Options_Appel &Options) const
 {
+    if (Prend_Mask(Slot))
+        return Enregistrer_Image_Mask(Slot, Chemin, Nom, Options);
     return Corvanel::Enregistrer_Image(Slot, Chemin, Nom, Nombre_Couleur, Plan_Image, Hauteur_Image,
                                        Largeur_Image, Options);
 }

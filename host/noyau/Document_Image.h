@@ -73,6 +73,7 @@ public:
     void Memoriser_Annulation() { Image_Annulation = Plan_Image; }
     void Annuler() { Plan_Image = Image_Annulation; }
 
+    // Through a picture-and-mask slot (Prend_Mask), the mask goes too.
     Resultat_Enregistrement Enregistrer_Image(const Plug_Info &Slot, const QString &Chemin,
                                               const QString &Nom,
                                               const Options_Appel &Options = {}) const;

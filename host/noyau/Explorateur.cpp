@@ -30,10 +30,11 @@ QString Phrase(const char *Quand, const std::string &Detail)
 {
     return QString::fromUtf8(Quand) + QString::fromUtf8(Detail) + QLatin1Char('.');
 }
-} // namespace
 
-QStringList Details_Plugin(const std::string &Chemin)
+// Compatible says whether the library gave its details.
+QStringList Details(const std::string &Chemin, bool &Compatible)
 {
+    Compatible = false;
     Hote_Plugin Hote;
     const Resultat_Appel Appel =
         Hote.Appeler(Protocole::Ecriture(Protocole::Operation::Details).Texte(Chemin).Trame(),
@@ -64,14 +65,27 @@ QStringList Details_Plugin(const std::string &Chemin)
     Ajouter_Lignes(Lignes, Mail.value_or("Adresse mail Inconnue"));
     Lignes << QStringLiteral("Site Internet : ");
     Ajouter_Lignes(Lignes, Site.value_or("Adresse site inconnu"));
+    Compatible = true;
     return Lignes;
+}
+} // namespace
+
+QStringList Details_Plugin(const std::string &Chemin)
+{
+    bool Compatible;
+    return Details(Chemin, Compatible);
 }
 
 QStringList Details_Plugin(const Entree_Plug &Entree, const std::string &Chemin)
 {
-    if (Entree.Echec == Echec_Examen::Aucun)
-        return Details_Plugin(Chemin);
-    return Incompatible(Phrase("Au démarrage, ", Entree.Detail));
+    if (Entree.Echec != Echec_Examen::Aucun)
+        return Incompatible(Phrase("Au démarrage, ", Entree.Detail));
+    bool Compatible;
+    QStringList Lignes = Details(Chemin, Compatible);
+    // The kind the scan read, which decides the dialogs a library is offered in.
+    if (Compatible)
+        Lignes << QString() << QStringLiteral("Genre : ") << Nom_Genre(Entree.Fonction);
+    return Lignes;
 }
 
 bool Demarrer_Possible(std::int32_t Fonction)

@@ -20,8 +20,8 @@ inline constexpr const char *Texte_Incompatible = "Plug-in non compatible avec C
 // its details, or the incompatibility line when it does not load or has no name, followed by
 // why when it crashed or gave no answer.
 QStringList Details_Plugin(const std::string &Chemin);
-// The same for a line of the explorer: a library whose examination at start-up failed is not
-// called again, its lines say what happened then.
+// The same for a line of the explorer, followed by the kind the scan read: a library whose
+// examination at start-up failed is not called again, its lines say what happened then.
 QStringList Details_Plugin(const Entree_Plug &Entree, const std::string &Chemin);
 
 // Kinds 16, 32 and 64 enable "Démarrer".

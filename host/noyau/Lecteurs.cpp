@@ -3,6 +3,7 @@
 #include "Decodage_Image.h"
 #include "Document_Image.h"
 #include "Lecture_Sauvegarde.h"
+#include "Lecture_Source.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -73,11 +74,43 @@ Resultat_Ouverture Lire_Fichier_Sauvegarde(Document_Image &Document, const QStri
     return Resultat;
 }
 
+Resultat_Ouverture Lire_Source(Document_Image &Document, const QString &Chemin)
+{
+    Resultat_Ouverture Resultat;
+    // Source holds codes, as a save file does.
+    Resultat.Page_Lumiere = false;
+    const Resultat_Source Lu =
+        Lire_Fichier_Source(Chemin, Document.Largeur_Image, Document.Hauteur_Image);
+    if (Lu.Etat != Etat_Source::Ok)
+    {
+        Resultat.Etat = Lu.Etat == Etat_Source::Non_Ouvert ? Etat_Ouverture::Non_Ouvert
+                                                           : Etat_Ouverture::Refuse;
+        Resultat.Message = Lu.Message;
+        return Resultat;
+    }
+    Document.Largeur_Image = Lu.Largeur;
+    Document.Hauteur_Image = Lu.Hauteur;
+    // A mask alone leaves the level count as it is, over a white picture.
+    if (Lu.Nombre_Couleur != 0)
+    {
+        Document.Choisir_Nombre(Lu.Nombre_Couleur, false);
+        Document.Nombre_Couleur = Lu.Nombre_Couleur;
+    }
+    Document.Plan_Image = Lu.Plan_Image;
+    if (Lu.Mask_Trouve)
+        Document.Plan_Mask = Lu.Plan_Mask;
+    Resultat.Nom_Image = Lu.Nom;
+    Resultat.Mask_Lu = Lu.Mask_Trouve;
+    return Resultat;
+}
+
 constexpr Lecteur Table_Lecteurs[] = {
     {Genre_Fichier::Bitmap, "Image Bitmap (*.bmp)", "*.bmp", &Lire_Bitmap},
     {Genre_Fichier::Sauvegarde, "Sauvegarde (*.cvl)", "*.cvl", &Lire_Fichier_Sauvegarde},
     {Genre_Fichier::Autres_Images, "Autres images (*.png *.gif *.jpg *.jpeg)",
      "*.png;*.gif;*.jpg;*.jpeg", &Lire_Autre_Image},
+    {Genre_Fichier::Source_Sprite, "Source de sprite (*.c *.h *.asm)", "*.c;*.h;*.asm",
+     &Lire_Source},
 };
 } // namespace
 

@@ -4,6 +4,7 @@
 #define CORVANEL_LECTEURS_H
 
 #include <QString>
+#include <optional>
 #include <span>
 
 namespace Corvanel
@@ -15,6 +16,7 @@ enum class Genre_Fichier
     Bitmap = 1,        // decoded as a Windows bitmap whatever the file holds
     Sauvegarde = 2,    // the program's own save file, taken as it stands
     Autres_Images = 3, // any picture the decoder recognises from the content
+    Source_Sprite = 4, // C or assembler source of a sprite, as the export plug-ins write it
 };
 
 enum class Etat_Ouverture
@@ -27,9 +29,11 @@ enum class Etat_Ouverture
 struct Resultat_Ouverture
 {
     Etat_Ouverture Etat = Etat_Ouverture::Ok;
-    QString Message;             // why, for anything but Ok
-    bool Page_Lumiere = true;    // the light page applies: the picture can be converted again
-    bool Montrer_Edition = true; // the edit window comes up
+    QString Message;                  // why, for anything but Ok
+    bool Page_Lumiere = true;         // the light page applies: the picture can be converted again
+    bool Montrer_Edition = true;      // the edit window comes up
+    std::optional<QString> Nom_Image; // the picture name the file carries
+    bool Mask_Lu = false;             // the file's mask is in the document: keep it
 };
 
 struct Lecteur

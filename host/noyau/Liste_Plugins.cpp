@@ -2,7 +2,6 @@
 
 #include "Cp1252.h"
 #include "Emplacements.h"
-#include "Plug_Contrat.h"
 
 namespace Corvanel
 {
@@ -23,20 +22,7 @@ QString Texte_Genre(const Entree_Plug &Entree)
     case Echec_Examen::Sans_Hote:
         return QStringLiteral("non examiné");
     }
-    const std::int32_t Genre = Entree.Fonction;
-    const bool Image = (Genre & Plug::Genre_Image) != 0;
-    const bool Mask = (Genre & Plug::Genre_Mask) != 0;
-    if (Image && Mask)
-        return QStringLiteral("image+mask");
-    if (Image)
-        return QStringLiteral("image");
-    if (Mask)
-        return QStringLiteral("mask");
-    if (Genre == Plug::Genre_Application)
-        return QStringLiteral("application");
-    if (Genre == 0)
-        return QStringLiteral("aucun");
-    return QStringLiteral("genre %1").arg(Genre);
+    return Nom_Genre(Entree.Fonction);
 }
 } // namespace
 

@@ -27,7 +27,7 @@ std::string Couper(std::string Texte, std::size_t Longueur)
 
 // Nothing when the library cannot be offered in a save dialog: without an extension there is
 // neither a pattern nor an extension to add to the file name.
-std::optional<Plug_Info> Slot_De(const std::string &Chemin,
+std::optional<Plug_Info> Slot_De(const std::string &Chemin, std::uint8_t Genre,
                                  const std::optional<std::string> &Extention,
                                  const std::optional<std::string> &Nom)
 {
@@ -39,6 +39,7 @@ std::optional<Plug_Info> Slot_De(const std::string &Chemin,
     Slot.Fichier = Chemin;
     Slot.Nom = Couper(Nom.value_or(""), Longueur_Max_Nom);
     Slot.Extention = Couper(*Extention, Longueur_Max_Extention);
+    Slot.Fonction = Genre;
     return Slot;
 }
 
@@ -133,13 +134,15 @@ void Examiner(Hote_Plugin &Hote, Resultat_Scan &Scan, std::size_t Ligne, const Q
         return;
     }
     Scan.Table_Plug[Ligne] = Entree_Plug{Chemin, Genre, Echec_Examen::Aucun, {}};
-    if ((Genre & Plug::Genre_Image) != 0 &&
-        !Inscrire(Scan.Liste_Plug_Image, Scan.Nombre_Plug_Image, Slot_De(Chemin, Extention, Nom)))
+    // A library with both picture bits is offered once, and saves the picture with its mask.
+    if ((Genre & (Plug::Genre_Image | Plug::Genre_Image_Mask)) != 0 &&
+        !Inscrire(Scan.Liste_Plug_Image, Scan.Nombre_Plug_Image,
+                  Slot_De(Chemin, Genre, Extention, Nom)))
     {
         Scan.Plug_Non_Offerts.push_back(Fichier);
     }
-    if ((Genre & Plug::Genre_Mask) != 0 &&
-        !Inscrire(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask, Slot_De(Chemin, Extention, Nom)))
+    if ((Genre & Plug::Genre_Mask) != 0 && !Inscrire(Scan.Liste_Plug_Mask, Scan.Nombre_Plug_Mask,
+                                                     Slot_De(Chemin, Genre, Extention, Nom)))
     {
         Scan.Plug_Non_Offerts.push_back(Fichier);
     }
@@ -207,6 +210,29 @@ Resultat_Scan Scanner_Fichiers_Plugins(const QStringList &Fichiers)
 {
     return Scanner_Liste(Fichiers, [](const QString &Fichier)
                          { return QFile::encodeName(Fichier).toStdString(); });
+}
+
+bool Prend_Mask(const Plug_Info &Slot)
+{
+    return (Slot.Fonction & Plug::Genre_Image_Mask) != 0;
+}
+
+QString Nom_Genre(std::int32_t Fonction)
+{
+    if (Fonction == Plug::Genre_Application)
+        return QStringLiteral("application");
+    if (Fonction == 0)
+        return QStringLiteral("aucun");
+    QStringList Parties;
+    if ((Fonction & Plug::Genre_Image_Mask) != 0)
+        Parties << QStringLiteral("image et mask");
+    else if ((Fonction & Plug::Genre_Image) != 0)
+        Parties << QStringLiteral("image");
+    if ((Fonction & Plug::Genre_Mask) != 0)
+        Parties << QStringLiteral("mask");
+    if (Parties.isEmpty())
+        return QStringLiteral("genre %1").arg(Fonction);
+    return Parties.join(QLatin1Char('+'));
 }
 
 QString Filtre_Image(const Resultat_Scan &Scan)

@@ -18,13 +18,21 @@ inline constexpr std::size_t Longueur_Max_Nom = 199;     // a 200-byte field
 inline constexpr std::size_t Longueur_Max_Extention = 3; // a 4-byte field
 
 // A save plug-in's slot. Nom and Extention are the plug-in's own Windows-1252 bytes;
-// Fichier is the load path in the platform's file-name encoding.
+// Fichier is the load path in the platform's file-name encoding. Fonction is the kind the
+// library gave: a picture slot whose kind has the picture-and-mask bit saves both planes.
 struct Plug_Info
 {
     std::string Fichier;
     std::string Nom;
     std::string Extention;
+    std::uint8_t Fonction = 0;
 };
+
+// A picture slot that takes the mask too.
+bool Prend_Mask(const Plug_Info &Slot);
+// The kind in words, as the explorer and the plug-in list show it: "image", "image et mask",
+// "mask", "image+mask" (both dialogs), "application", "aucun" or "genre N".
+QString Nom_Genre(std::int32_t Fonction);
 
 // What became of a library's examination at start-up, when it gave no answer.
 enum class Echec_Examen : std::uint8_t

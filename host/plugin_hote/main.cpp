@@ -176,6 +176,40 @@ private:
     std::string Chemin;
 };
 
+// The picture-and-mask save of a library. One that lacks Plug_Enregistrement_Go_Mask but also
+// declares the picture kind saves the picture alone, as a host without the mask kind would.
+class Enregistreur_Image_Mask
+{
+public:
+    explicit Enregistreur_Image_Mask(const Bibliotheque &Plugin)
+        : Go_Mask(Plugin.Chercher_Fonction<Plug_Enregistrement_Image_Mask_Type>(
+              "Plug_Enregistrement_Go_Mask", Ordre::Simple_Puis_Souligne))
+    {
+        if (Go_Mask != nullptr)
+            return;
+        const auto Fonction = Plugin.Chercher_Fonction<Plug_Fonction_Type>(
+            "Plug_Fonction", Ordre::Simple_Puis_Souligne);
+        if (Fonction != nullptr && (Fonction() & Plug::Genre_Image) != 0)
+            Go = Plugin.Chercher_Fonction<Plug_Enregistrement_Image_Type>(
+                "Plug_Enregistrement_Go", Ordre::Simple_Puis_Souligne);
+    }
+
+    bool Present() const { return Go_Mask != nullptr || Go != nullptr; }
+
+    std::uint8_t operator()(const char *Chemin, const char *Nom, std::uint8_t Couleurs,
+                            const std::uint8_t *Niveaux, const std::uint8_t *Mask,
+                            std::uint8_t Hauteur, std::uint8_t Largeur) const
+    {
+        if (Go_Mask != nullptr)
+            return Go_Mask(Chemin, Nom, Couleurs, Niveaux, Mask, Hauteur, Largeur);
+        return Go(Chemin, Nom, Couleurs, Niveaux, Hauteur, Largeur);
+    }
+
+private:
+    Plug_Enregistrement_Image_Mask_Type Go_Mask;
+    Plug_Enregistrement_Image_Type Go = nullptr;
+};
+
 // A sheet's sprites through one library load: each is saved to the scratch path as a single
 // save would save it, and its bytes go back in the answer.
 std::string Enregistrer_Lot(const Bibliotheque &Plugin, Operation Genre, const std::string &Chemin,
@@ -185,11 +219,10 @@ std::string Enregistrer_Lot(const Bibliotheque &Plugin, Operation Genre, const s
         "Plug_Enregistrement_Go", Ordre::Simple_Puis_Souligne);
     const auto Mask = Plugin.Chercher_Fonction<Plug_Enregistrement_Mask_Type>(
         "Plug_Enregistrement_Go", Ordre::Simple_Seul);
-    const auto Image_Mask = Plugin.Chercher_Fonction<Plug_Enregistrement_Image_Mask_Type>(
-        "Plug_Enregistrement_Go_Mask", Ordre::Simple_Puis_Souligne);
+    const Enregistreur_Image_Mask Image_Mask(Plugin);
     if ((Genre == Operation::Enregistrer_Image && Image == nullptr) ||
         (Genre == Operation::Enregistrer_Mask && Mask == nullptr) ||
-        (Genre == Operation::Enregistrer_Image_Mask && Image_Mask == nullptr))
+        (Genre == Operation::Enregistrer_Image_Mask && !Image_Mask.Present()))
         return Refus(Etat::Fonction_Absente);
     Protocole::Ecriture Reponse(Etat::Fait);
     Fichier_Case Fichier(Chemin);
@@ -312,9 +345,8 @@ std::string Traiter(const std::string &Corps)
     }
     case Operation::Enregistrer_Image_Mask:
     {
-        const auto Go = Plugin.Chercher_Fonction<Plug_Enregistrement_Image_Mask_Type>(
-            "Plug_Enregistrement_Go_Mask", Ordre::Simple_Puis_Souligne);
-        if (Go == nullptr)
+        const Enregistreur_Image_Mask Go(Plugin);
+        if (!Go.Present())
             return Refus(Etat::Fonction_Absente);
         return Resultat(Go(Chemin.c_str(), Nom.c_str(), Couleurs, Niveaux.data(), Mask.data(),
                            Hauteur, Largeur));

@@ -1,4 +1,4 @@
-// The author texts, the same in all six libraries (Windows-1252).
+// The author texts, the same in every shipped library (Windows-1252).
 #ifndef CORVANEL_AUTEUR_H
 #define CORVANEL_AUTEUR_H
 

@@ -81,6 +81,13 @@ inline int Bit_Masque(int colonne, int ligne, const std::uint8_t *mask, std::uin
     return colonne < largeur && mask[std::size_t(colonne) * Plug::Lignes + ligne] == 1;
 }
 
+// The same cell for routines that draw the mask with AND: 1 where the background shows, so
+// also in the padding beyond the width. Without a mask every cell is covered.
+inline int Bit_Masque_ET(int colonne, int ligne, const std::uint8_t *mask, std::uint8_t largeur)
+{
+    return colonne >= largeur || (mask && mask[std::size_t(colonne) * Plug::Lignes + ligne] != 1);
+}
+
 // Four binary digits, leftmost the most significant, as one uppercase hexadecimal digit.
 inline char Quartet_Hexa(const int (&chiffres)[4])
 {
@@ -104,11 +111,12 @@ struct Type_Element
 };
 Type_Element Choisir_Type_Element(std::uint8_t largeur);
 
-// Appends "0x", bits / 4 hexadecimal digits of the columns x0 onwards, then a comma, to the
-// text of a row; a row goes to the file in one piece.
-template <typename Bit> void Ajouter_Hexa(std::string &ligne, int x0, int bits, Bit &&bit)
+// Appends the prefix ("0x" in C), bits / 4 hexadecimal digits of the columns x0 onwards, then
+// a comma, to the text of a row; a row goes to the file in one piece.
+template <typename Bit>
+void Ajouter_Hexa(std::string &ligne, int x0, int bits, Bit &&bit, std::string_view prefixe = "0x")
 {
-    ligne += "0x";
+    ligne += prefixe;
     for (int q = 0; q < bits; q += 4)
     {
         const int chiffres[4] = {bit(x0 + q), bit(x0 + q + 1), bit(x0 + q + 2), bit(x0 + q + 3)};

@@ -27,7 +27,8 @@ void Appuyer(Document_Image &Document, int Appuis, Action_Bandes Plus, Action_Ba
 
 // The input read into the document as the windows would: the choices made on the option and
 // light pages first, so that the picture is converted once, with them.
-QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Document)
+QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Document,
+                    Resultat_Ouverture &Ouverture)
 {
     const Choix_Conversion &Choix = Lot_.Choix;
     Document.Choisir_Nombre(Choix.Nombre_Couleur, false);
@@ -42,8 +43,7 @@ QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Do
     Document.Choisir_Conversion(Options, false);
 
     const Lecteur &Lecteur_ = Lecteur_Du_Fichier(Travail_.Entree);
-    const Resultat_Ouverture Ouverture =
-        Document.Ouvrir(Travail_.Entree, Lecteur_.Genre, Choix.Largeur, Choix.Hauteur);
+    Ouverture = Document.Ouvrir(Travail_.Entree, Lecteur_.Genre, Choix.Largeur, Choix.Hauteur);
     switch (Ouverture.Etat)
     {
     case Etat_Ouverture::Ok:
@@ -54,7 +54,8 @@ QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Do
     case Etat_Ouverture::Refuse:
         break;
     }
-    if (Lecteur_.Genre == Genre_Fichier::Sauvegarde)
+    if (Lecteur_.Genre == Genre_Fichier::Sauvegarde ||
+        Lecteur_.Genre == Genre_Fichier::Source_Sprite)
         return QStringLiteral("« %1 » : %2").arg(Travail_.Entree, Ouverture.Message);
     return Ouverture.Message;
 }
@@ -78,6 +79,12 @@ QString Identifiant_C(const QString &Base)
 
 namespace
 {
+// The mask is written by the mask plug-in, or with the picture by a picture-and-mask one.
+bool Besoin_Mask(const Lot &Lot_)
+{
+    return Lot_.Plug_Mask || Prend_Mask(Lot_.Plug_Image);
+}
+
 // The sheet of one input: the picture's cells, or the source's.
 Resultat_Planche Ecrire_Planche(const Lot &Lot_, const Document_Image &Document,
                                 const Plug_Info &Slot, Genre_Enregistrement Genre,
@@ -88,7 +95,7 @@ Resultat_Planche Ecrire_Planche(const Lot &Lot_, const Document_Image &Document,
     if (!Lot_.Decouper_Source || !Document.Source_Valide)
         return Enregistrer_Planche(Document, Grille, Slot, Genre, Chemin, Nom, Options);
     const std::optional<std::uint8_t> Fond =
-        Lot_.Plug_Mask ? std::optional<std::uint8_t>(Lot_.Fond) : std::nullopt;
+        Besoin_Mask(Lot_) ? std::optional<std::uint8_t>(Lot_.Fond) : std::nullopt;
     return Enregistrer_Planche_Source(Document, Grille, Fond, Slot, Genre, Chemin, Nom, Options);
 }
 
@@ -106,9 +113,13 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
     if (!Travail_.Erreur.isEmpty())
         return {Travail_.Erreur, {}};
     Document_Image Document;
-    const QString Erreur = Lire_Entree(Lot_, Travail_, Document);
+    Resultat_Ouverture Ouverture;
+    const QString Erreur = Lire_Entree(Lot_, Travail_, Document, Ouverture);
     if (!Erreur.isEmpty())
         return {Erreur, {}};
+    // Only the name in the code follows the input: the file names are already chosen.
+    const QString Nom =
+        !Travail_.Nom_Donne && Ouverture.Nom_Image ? *Ouverture.Nom_Image : Travail_.Nom;
     if (!Travail_.Chemin_Apercu.isEmpty())
     {
         // In Windows greys: the tones the levels stand for, not the calculator's tint.
@@ -120,8 +131,9 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
                         .arg(Travail_.Chemin_Apercu, Ecrivain.errorString()),
                     {}};
     }
-    // The automatic mask is made before the sheet is cut, so that empty cells can be told.
-    if (Lot_.Plug_Mask)
+    // The automatic mask is made before the sheet is cut, so that empty cells can be told; a
+    // mask read from the input takes its place.
+    if (Besoin_Mask(Lot_) && !Ouverture.Mask_Lu)
         Document.Creer_Mask_Auto(Lot_.Fond);
 
     if (Lot_.Grille)
@@ -129,7 +141,7 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
         Bilan_Travail Bilan;
         const Resultat_Planche Image =
             Ecrire_Planche(Lot_, Document, Lot_.Plug_Image, Genre_Enregistrement::Image,
-                           Travail_.Chemin_Image, Travail_.Nom);
+                           Travail_.Chemin_Image, Nom);
         if (!Image.Enregistrement.Reussi())
             return {Message_Enregistrement(Image.Enregistrement), {}};
         Bilan.Message = Bilan_Planche(Travail_.Chemin_Image, Image);
@@ -137,7 +149,7 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
         {
             const Resultat_Planche Mask =
                 Ecrire_Planche(Lot_, Document, *Lot_.Plug_Mask, Genre_Enregistrement::Mask,
-                               Travail_.Chemin_Mask, Travail_.Nom);
+                               Travail_.Chemin_Mask, Nom);
             if (!Mask.Enregistrement.Reussi())
                 return {Message_Enregistrement(Mask.Enregistrement), Bilan.Message};
             Bilan.Message += QLatin1Char('\n') + Bilan_Planche(Travail_.Chemin_Mask, Mask);
@@ -147,14 +159,14 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
 
     const Options_Appel Options{Lot_.Delai_Plugin, {}};
     const Resultat_Enregistrement Image =
-        Document.Enregistrer_Image(Lot_.Plug_Image, Travail_.Chemin_Image, Travail_.Nom, Options);
+        Document.Enregistrer_Image(Lot_.Plug_Image, Travail_.Chemin_Image, Nom, Options);
     if (!Image.Reussi())
         return {Message_Enregistrement(Image), {}};
 
     if (Lot_.Plug_Mask)
     {
         const Resultat_Enregistrement Mask =
-            Document.Enregistrer_Mask(*Lot_.Plug_Mask, Travail_.Chemin_Mask, Travail_.Nom, Options);
+            Document.Enregistrer_Mask(*Lot_.Plug_Mask, Travail_.Chemin_Mask, Nom, Options);
         if (!Mask.Reussi())
             return {Message_Enregistrement(Mask), {}};
     }

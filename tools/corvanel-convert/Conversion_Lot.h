@@ -36,6 +36,7 @@ struct Travail
 {
     QString Entree;
     QString Nom;
+    bool Nom_Donne = false; // --nom: otherwise a name read from the input wins
     QString Chemin_Image;
     QString Chemin_Mask;   // empty without a mask plug-in
     QString Chemin_Apercu; // the converted picture as a PNG; empty when not asked

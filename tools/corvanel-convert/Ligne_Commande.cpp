@@ -37,7 +37,8 @@ const Definition Definitions[] = {
     {"p", "plugin", "NOM",
      "plug-in d'image qui écrit les sorties : nom de bibliothèque (Tavisk), fichier de "
      "bibliothèque, ou nom affiché (\"Sprite (language C)\") ; une bibliothèque nommée est "
-     "seule examinée"},
+     "seule examinée ; un plug-in d'image et de mask reçoit aussi le mask automatique (ou "
+     "celui d'une source de sprite)"},
     {"o", "sortie", "CHEMIN",
      "fichier de sortie (une seule entrée) ou dossier existant ; par défaut, le dossier de "
      "chaque entrée"},
@@ -69,11 +70,14 @@ const Definition Definitions[] = {
      "existant avec plusieurs fichiers"},
     {"", "zoom", "N", "avec --apercu, chaque point en N x N pixels (1 à 16)"},
     {"", "nom", "NOM",
-     "nom de l'image dans le code écrit (par défaut : le nom de l'entrée fait identifiant C)"},
+     "nom de l'image dans le code écrit (par défaut : celui que porte une source de sprite, "
+     "sinon le nom de l'entrée fait identifiant C)"},
     {"m", "mask-plugin", "NOM",
-     "écrit aussi le mask automatique avec ce plug-in, dans Mask_<nom> à côté de l'image"},
+     "écrit aussi le mask automatique (ou celui d'une source de sprite) avec ce plug-in, dans "
+     "Mask_<nom> à côté de l'image"},
     {"f", "fond", "FOND",
-     "couleur de fond du mask : blanc (par défaut), gris-clair, gris-fonce, noir, ou 0 à 3"},
+     "couleur de fond du mask automatique : blanc (par défaut), gris-clair, gris-fonce, noir, "
+     "ou 0 à 3"},
     {"d", "dossier-plugins", "DOSSIER",
      "dossier des plug-ins ; par défaut Plugin dans le dossier courant, sinon Plugin à côté "
      "du programme, sinon celui de l'installation"},
@@ -130,8 +134,9 @@ QString Texte_Aide()
         "\nChaque entrée donne une sortie, nommée d'après l'entrée dans le dossier de sortie ;\n"
         "l'extension du plug-in est ajoutée quand le chemin ne contient aucun point, comme\n"
         "dans la fenêtre d'enregistrement. Les options des niveaux, de la lumière, du\n"
-        "contraste et de la conversion ne touchent pas les sauvegardes, qui gardent leurs\n"
-        "niveaux ; leur aperçu montre leur image telle quelle.\n\n"
+        "contraste et de la conversion ne touchent pas les sauvegardes ni les sources de\n"
+        "sprite (.c, .h, .asm), qui gardent leurs niveaux ; leur aperçu montre leur image\n"
+        "telle quelle.\n\n"
         "Code de sortie : 0 si toutes les entrées sont converties, 1 si l'une a échoué (les\n"
         "autres sont converties quand même), 2 pour une erreur d'utilisation.\n");
     return Texte;
@@ -495,8 +500,6 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
             return Erreur_Usage(QStringLiteral("fond inconnu « %1 » (blanc, gris-clair, "
                                                "gris-fonce, noir, ou 0 à 3)")
                                     .arg(Valeur("fond")));
-        if (!Option("mask-plugin"))
-            return Erreur_Usage(QStringLiteral("--fond ne sert qu'avec --mask-plugin"));
     }
     Lot_.Taches = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     if (Option("taches") && (!Lire_Entier(Valeur("taches"), Lot_.Taches) || Lot_.Taches < 1))
@@ -601,6 +604,10 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
                                Pour_Mask.Nombre_Plug_Mask);
         Lot_.Plug_Mask = *Mask;
     }
+    // Known only now: whether the picture plug-in takes the mask too.
+    if (Option("fond") && !Lot_.Plug_Mask && !Prend_Mask(Lot_.Plug_Image))
+        return Erreur_Usage(QStringLiteral("--fond ne sert qu'avec --mask-plugin ou un plug-in "
+                                           "d'image et de mask"));
 
     const bool Sortie_Donnee = Option("sortie");
     const QString Sortie = Valeur("sortie");
@@ -629,7 +636,8 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
         Travail T;
         T.Entree = Entree;
         const QString Identifiant = Identifiant_C(QFileInfo(Entree).completeBaseName());
-        T.Nom = Option("nom") ? Valeur("nom") : Identifiant;
+        T.Nom_Donne = Option("nom");
+        T.Nom = T.Nom_Donne ? Valeur("nom") : Identifiant;
         if (Vers_Dossier)
         {
             // A name made here has no dot, so it always gets the plug-in's extension, whatever
