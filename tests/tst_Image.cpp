@@ -540,6 +540,14 @@ void Tst_Image::Decodage_Refuse_data()
     QTest::newRow("plus de 100 millions de points")
         << Bitmap{10001, 10000, 24, 0, {}, QByteArray(16, '\0'), {}}.Octets()
         << QStringLiteral("image trop grande, 10001 x 10000 pixels");
+    // 138 bytes claiming 6 x 16715776 rows stored top down, which Qt's reader reports no size
+    // for and then decoded: the bitmap's own header is checked too (found by fuzzing).
+    QTest::newRow("haute de 16 millions de rangées, de haut en bas")
+        << QByteArray::fromBase64(
+            "Qk2KAAAAAAAAAEIAAAAoAAAABgAAAADwAP8BABAAAwAAAEgAAAATCwAAZgB3d3cAiIgAqqoAAFVVACkL"
+            "AAAQAAAAAAAAAAAAAAAREREAIiIiADMzMwBiREREAFVVVVVVAGZmZgB3d3cAiIiIAJmZmQCqqqoIu7u7"
+            "Y3VyAMzMzADd3d0A7u7uAP///wAAAgQGAAIEBgACBAYAAgQGAACqqgBVVaZPzg==")
+        << QStringLiteral("image trop grande, 6 x 16715776 pixels");
 }
 
 void Tst_Image::Decodage_Refuse()

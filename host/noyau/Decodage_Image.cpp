@@ -54,15 +54,25 @@ Resultat_Decodage Decoder_Image(const QString &chemin, bool bitmap_seul)
     Permettre_Grandes_Images();
     QImageReader lecteur(chemin, bitmap_seul ? QByteArray("bmp") : QByteArray());
     lecteur.setDecideFormatFromContent(!bitmap_seul);
+    // Checked on the reader's size, on the bitmap's own header (which the reader may not
+    // report, for rows stored top down) and on the picture read, whichever says it first.
+    const auto trop_grande = [](qint64 largeur, qint64 hauteur)
+    {
+        return largeur > Cote_Maximum || hauteur > Cote_Maximum ||
+               largeur * hauteur > Pixels_Maximum;
+    };
+    const auto refus_taille = [&debut](qint64 largeur, qint64 hauteur)
+    {
+        return Resultat_Decodage{{},
+                                 debut + QStringLiteral("image trop grande, %1 x %2 pixels : %3 "
+                                                        "millions de pixels au plus")
+                                             .arg(largeur)
+                                             .arg(hauteur)
+                                             .arg(Pixels_Maximum / 1'000'000)};
+    };
     const QSize taille = lecteur.size();
-    if (taille.isValid() && (taille.width() > Cote_Maximum || taille.height() > Cote_Maximum ||
-                             qint64(taille.width()) * taille.height() > Pixels_Maximum))
-        return {{},
-                debut + QStringLiteral("image trop grande, %1 x %2 pixels : %3 millions de "
-                                       "pixels au plus")
-                            .arg(taille.width())
-                            .arg(taille.height())
-                            .arg(Pixels_Maximum / 1'000'000)};
+    if (taille.isValid() && trop_grande(taille.width(), taille.height()))
+        return refus_taille(taille.width(), taille.height());
     Entete_Bitmap entete;
     if (lecteur.format() == "bmp")
     {
@@ -70,6 +80,8 @@ Resultat_Decodage Decoder_Image(const QString &chemin, bool bitmap_seul)
         if (fichier_bmp.open(QIODevice::ReadOnly))
         {
             entete = Lire_Entete_Bitmap(fichier_bmp.read(Taille_Max_Entetes));
+            if (trop_grande(entete.Largeur, entete.Hauteur))
+                return refus_taille(entete.Largeur, entete.Hauteur);
             // The decoder would leave the missing rows as whatever the memory held.
             if (entete.Fin_Pixels > static_cast<std::uint64_t>(fichier_bmp.size()))
                 return {{},
@@ -82,6 +94,8 @@ Resultat_Decodage Decoder_Image(const QString &chemin, bool bitmap_seul)
     QImage image;
     if (!lecteur.read(&image) || image.isNull())
         return {{}, debut + Raison(lecteur.error())};
+    if (trop_grande(image.width(), image.height()))
+        return refus_taille(image.width(), image.height());
     if (entete.Lu)
         Corriger_Canaux(image, entete);
     return {std::move(image), {}};
