@@ -540,6 +540,11 @@ void Tst_Image::Decodage_Refuse_data()
     QTest::newRow("plus de 100 millions de points")
         << Bitmap{10001, 10000, 24, 0, {}, QByteArray(16, '\0'), {}}.Octets()
         << QStringLiteral("image trop grande, 10001 x 10000 pixels");
+    // Rows from the top, given as a negative height: the decoder would make 16 million rows of
+    // what memory held.
+    QTest::newRow("16 millions de rangées de haut en bas")
+        << Bitmap{10, -16777216, 8, 0, QList<QRgb>(256), QByteArray(60, '\0'), {}}.Octets()
+        << QStringLiteral("image trop grande, 10 x 16777216 pixels");
 }
 
 void Tst_Image::Decodage_Refuse()

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <cstdlib>
 #include <mutex>
 
 namespace Corvanel
@@ -54,14 +55,16 @@ Resultat_Decodage Decoder_Image(const QString &chemin, bool bitmap_seul)
     Permettre_Grandes_Images();
     QImageReader lecteur(chemin, bitmap_seul ? QByteArray("bmp") : QByteArray());
     lecteur.setDecideFormatFromContent(!bitmap_seul);
+    // Qt gives a top-down bitmap's height as a negative number; an unknown size is -1 x -1.
     const QSize taille = lecteur.size();
-    if (taille.isValid() && (taille.width() > Cote_Maximum || taille.height() > Cote_Maximum ||
-                             qint64(taille.width()) * taille.height() > Pixels_Maximum))
+    const qint64 largeur = std::abs(qint64{taille.width()});
+    const qint64 hauteur = std::abs(qint64{taille.height()});
+    if (largeur > Cote_Maximum || hauteur > Cote_Maximum || largeur * hauteur > Pixels_Maximum)
         return {{},
                 debut + QStringLiteral("image trop grande, %1 x %2 pixels : %3 millions de "
                                        "pixels au plus")
-                            .arg(taille.width())
-                            .arg(taille.height())
+                            .arg(largeur)
+                            .arg(hauteur)
                             .arg(Pixels_Maximum / 1'000'000)};
     Entete_Bitmap entete;
     if (lecteur.format() == "bmp")
