@@ -548,6 +548,11 @@ void Tst_Image::Decodage_Refuse_data()
             "AAAQAAAAAAAAAAAAAAAREREAIiIiADMzMwBiREREAFVVVVVVAGZmZgB3d3cAiIiIAJmZmQCqqqoIu7u7"
             "Y3VyAMzMzADd3d0A7u7uAP///wAAAgQGAAIEBgACBAYAAgQGAACqqgBVVaZPzg==")
         << QStringLiteral("image trop grande, 6 x 16715776 pixels");
+    // Rows from the top, given as a negative height: the decoder would make 16 million rows of
+    // what memory held.
+    QTest::newRow("16 millions de rangées de haut en bas")
+        << Bitmap{10, -16777216, 8, 0, QList<QRgb>(256), QByteArray(60, '\0'), {}}.Octets()
+        << QStringLiteral("image trop grande, 10 x 16777216 pixels");
 }
 
 void Tst_Image::Decodage_Refuse()

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <cstdlib>
 #include <mutex>
 
 namespace Corvanel
@@ -70,9 +71,12 @@ Resultat_Decodage Decoder_Image(const QString &chemin, bool bitmap_seul)
                                              .arg(hauteur)
                                              .arg(Pixels_Maximum / 1'000'000)};
     };
+    // Qt gives a top-down bitmap's height as a negative number; an unknown size is -1 x -1.
     const QSize taille = lecteur.size();
-    if (taille.isValid() && trop_grande(taille.width(), taille.height()))
-        return refus_taille(taille.width(), taille.height());
+    const qint64 largeur = std::abs(qint64{taille.width()});
+    const qint64 hauteur = std::abs(qint64{taille.height()});
+    if (trop_grande(largeur, hauteur))
+        return refus_taille(largeur, hauteur);
     Entete_Bitmap entete;
     if (lecteur.format() == "bmp")
     {
