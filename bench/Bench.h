@@ -3,6 +3,11 @@
 #ifndef CORVANEL_BENCH_H
 #define CORVANEL_BENCH_H
 
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QString>
+
 #include <algorithm>
 #include <chrono>
 #include <functional>
@@ -43,6 +48,23 @@ template <typename F> double Mediane_ms(int repetitions, F &&f)
     }
     std::sort(temps.begin(), temps.end());
     return temps[temps.size() / 2];
+}
+// The stand-ins some machines put first in PATH are no ImageMagick: ask each candidate.
+inline QString Trouver_ImageMagick()
+{
+    for (const QString &Dossier :
+         qEnvironmentVariable("PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts))
+    {
+        const QString Programme = QDir(Dossier).filePath(QStringLiteral("convert"));
+        if (!QFileInfo(Programme).isExecutable())
+            continue;
+        QProcess Version;
+        Version.start(Programme, {QStringLiteral("-version")});
+        if (Version.waitForFinished(10000) &&
+            Version.readAllStandardOutput().startsWith("Version: ImageMagick"))
+            return Programme;
+    }
+    return {};
 }
 } // namespace Bench
 

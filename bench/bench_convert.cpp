@@ -59,24 +59,6 @@ bool Ecrire_Bitmap(const QString &Chemin, int Graine)
     return Fichier.open(QIODevice::WriteOnly) && Fichier.write(Octets) == Octets.size();
 }
 
-// The stand-ins some machines put first in PATH are no ImageMagick: ask each candidate.
-QString Trouver_ImageMagick()
-{
-    const QStringList Dossiers =
-        qEnvironmentVariable("PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts);
-    for (const QString &Dossier : Dossiers)
-    {
-        const QString Programme = QDir(Dossier).filePath(QStringLiteral("convert"));
-        if (!QFileInfo(Programme).isExecutable())
-            continue;
-        QProcess Version;
-        Version.start(Programme, {QStringLiteral("-version")});
-        if (Version.waitForFinished(10000) &&
-            Version.readAllStandardOutput().startsWith("Version: ImageMagick"))
-            return Programme;
-    }
-    return {};
-}
 
 bool Lancer(const QString &Programme, const QStringList &Arguments)
 {
@@ -91,7 +73,7 @@ void Mesurer_Conversion()
 {
     const QString Convertisseur =
         QCoreApplication::applicationDirPath() + QStringLiteral("/corvanel-convert");
-    const QString ImageMagick = Trouver_ImageMagick();
+    const QString ImageMagick = Bench::Trouver_ImageMagick();
     if (ImageMagick.isEmpty())
     {
         std::printf("convert %d bitmaps %dx%d: skipped: convert not found (ImageMagick)\n",

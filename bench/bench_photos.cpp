@@ -203,23 +203,6 @@ struct Mesures
     double T() const { return N ? Ton / N : 0; }
 };
 
-// The stand-ins some machines put first in PATH are no ImageMagick: ask each candidate.
-QString Trouver_ImageMagick()
-{
-    for (const QString &Dossier :
-         qEnvironmentVariable("PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts))
-    {
-        const QString Programme = QDir(Dossier).filePath(QStringLiteral("convert"));
-        if (!QFileInfo(Programme).isExecutable())
-            continue;
-        QProcess Version;
-        Version.start(Programme, {QStringLiteral("-version")});
-        if (Version.waitForFinished(10000) &&
-            Version.readAllStandardOutput().startsWith("Version: ImageMagick"))
-            return Programme;
-    }
-    return {};
-}
 
 constexpr std::uint8_t Nombres[] = {2, 4, 8};
 
@@ -238,7 +221,7 @@ void Mesurer_Photos()
                     "CORVANEL_PHOTOS)\n");
         return;
     }
-    const QString ImageMagick = Trouver_ImageMagick();
+    const QString ImageMagick = Bench::Trouver_ImageMagick();
     QTemporaryDir Travail;
 
     std::vector<Ligne> Lignes;
