@@ -226,14 +226,6 @@ Resultat_Enregistrement Lot_Enregistrement::Recevoir(Hote_Plugin &Hote,
     return Resultat;
 }
 
-Resultat_Enregistrement Lot_Enregistrement::Envoyer(Hote_Plugin &Hote,
-                                                    const Options_Appel &Options,
-                                                    std::vector<QByteArray> &Octets)
-{
-    Expedier(Hote);
-    return Recevoir(Hote, Options, Octets);
-}
-
 QString Appliquer_Extention(const QString &Chemin, const Plug_Info &Slot)
 {
     if (Chemin.contains(QLatin1Char('.')) || Slot.Extention.empty())

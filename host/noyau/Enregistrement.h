@@ -98,13 +98,10 @@ public:
     // Enough sprites to be worth a call; a lot stays well within one frame either way.
     bool Plein() const;
 
-    // Saves the sprites added since the last call, through Hote, and appends the bytes of
+    // Hands the sprites added since the last call to Hote, so that the next ones can be
+    // added while the plug-in works on these; Recevoir waits for them and appends the bytes of
     // each to Octets. On a failure nothing is appended; the result says what stopped it.
     // Options.Delai counts for each sprite.
-    Resultat_Enregistrement Envoyer(Hote_Plugin &Hote, const Options_Appel &Options,
-                                    std::vector<QByteArray> &Octets);
-    // The same in two halves, so that the next sprites can be added while the plug-in works
-    // on these: Expedier hands them to Hote, Recevoir waits for their bytes.
     void Expedier(Hote_Plugin &Hote);
     Resultat_Enregistrement Recevoir(Hote_Plugin &Hote, const Options_Appel &Options,
                                      std::vector<QByteArray> &Octets);

@@ -176,38 +176,57 @@ private:
     std::string Chemin;
 };
 
-// The picture-and-mask save of a library. One that lacks Plug_Enregistrement_Go_Mask but also
-// declares the picture kind saves the picture alone, as a host without the mask kind would.
-class Enregistreur_Image_Mask
+// The save function of a library for one kind of save, called the same way for all three.
+// A library that lacks Plug_Enregistrement_Go_Mask but also declares the picture kind saves
+// the picture alone, as a host without the mask kind would.
+class Enregistreur
 {
 public:
-    explicit Enregistreur_Image_Mask(const Bibliotheque &Plugin)
-        : Go_Mask(Plugin.Chercher_Fonction<Plug_Enregistrement_Image_Mask_Type>(
-              "Plug_Enregistrement_Go_Mask", Ordre::Simple_Puis_Souligne))
+    Enregistreur(const Bibliotheque &Plugin, Operation Genre)
     {
-        if (Go_Mask != nullptr)
+        if (Genre == Operation::Enregistrer_Mask)
+        {
+            // The mask save asks for the plain name only.
+            Go_Masque = Plugin.Chercher_Fonction<Plug_Enregistrement_Mask_Type>(
+                "Plug_Enregistrement_Go", Ordre::Simple_Seul);
             return;
-        const auto Fonction = Plugin.Chercher_Fonction<Plug_Fonction_Type>(
-            "Plug_Fonction", Ordre::Simple_Puis_Souligne);
-        if (Fonction != nullptr && (Fonction() & Plug::Genre_Image) != 0)
-            Go = Plugin.Chercher_Fonction<Plug_Enregistrement_Image_Type>(
-                "Plug_Enregistrement_Go", Ordre::Simple_Puis_Souligne);
+        }
+        if (Genre == Operation::Enregistrer_Image_Mask)
+        {
+            Go_Image_Mask = Plugin.Chercher_Fonction<Plug_Enregistrement_Image_Mask_Type>(
+                "Plug_Enregistrement_Go_Mask", Ordre::Simple_Puis_Souligne);
+            if (Go_Image_Mask != nullptr)
+                return;
+            const auto Fonction = Plugin.Chercher_Fonction<Plug_Fonction_Type>(
+                "Plug_Fonction", Ordre::Simple_Puis_Souligne);
+            if (Fonction == nullptr || (Fonction() & Plug::Genre_Image) == 0)
+                return;
+        }
+        Go_Image = Plugin.Chercher_Fonction<Plug_Enregistrement_Image_Type>(
+            "Plug_Enregistrement_Go", Ordre::Simple_Puis_Souligne);
     }
 
-    bool Present() const { return Go_Mask != nullptr || Go != nullptr; }
+    bool Present() const
+    {
+        return Go_Image != nullptr || Go_Masque != nullptr || Go_Image_Mask != nullptr;
+    }
 
+    // The planes the kind does not use are not read.
     std::uint8_t operator()(const char *Chemin, const char *Nom, std::uint8_t Couleurs,
                             const std::uint8_t *Niveaux, const std::uint8_t *Mask,
                             std::uint8_t Hauteur, std::uint8_t Largeur) const
     {
-        if (Go_Mask != nullptr)
-            return Go_Mask(Chemin, Nom, Couleurs, Niveaux, Mask, Hauteur, Largeur);
-        return Go(Chemin, Nom, Couleurs, Niveaux, Hauteur, Largeur);
+        if (Go_Masque != nullptr)
+            return Go_Masque(Chemin, Nom, Mask, Hauteur, Largeur);
+        if (Go_Image_Mask != nullptr)
+            return Go_Image_Mask(Chemin, Nom, Couleurs, Niveaux, Mask, Hauteur, Largeur);
+        return Go_Image(Chemin, Nom, Couleurs, Niveaux, Hauteur, Largeur);
     }
 
 private:
-    Plug_Enregistrement_Image_Mask_Type Go_Mask;
-    Plug_Enregistrement_Image_Type Go = nullptr;
+    Plug_Enregistrement_Image_Type Go_Image = nullptr;
+    Plug_Enregistrement_Mask_Type Go_Masque = nullptr;
+    Plug_Enregistrement_Image_Mask_Type Go_Image_Mask = nullptr;
 };
 
 // A sheet's sprites through one library load: each is saved to the scratch path as a single
@@ -215,14 +234,8 @@ private:
 std::string Enregistrer_Lot(const Bibliotheque &Plugin, Operation Genre, const std::string &Chemin,
                             Protocole::Lecture &Requete)
 {
-    const auto Image = Plugin.Chercher_Fonction<Plug_Enregistrement_Image_Type>(
-        "Plug_Enregistrement_Go", Ordre::Simple_Puis_Souligne);
-    const auto Mask = Plugin.Chercher_Fonction<Plug_Enregistrement_Mask_Type>(
-        "Plug_Enregistrement_Go", Ordre::Simple_Seul);
-    const Enregistreur_Image_Mask Image_Mask(Plugin);
-    if ((Genre == Operation::Enregistrer_Image && Image == nullptr) ||
-        (Genre == Operation::Enregistrer_Mask && Mask == nullptr) ||
-        (Genre == Operation::Enregistrer_Image_Mask && !Image_Mask.Present()))
+    const Enregistreur Go(Plugin, Genre);
+    if (!Go.Present())
         return Refus(Etat::Fonction_Absente);
     Protocole::Ecriture Reponse(Etat::Fait);
     Fichier_Case Fichier(Chemin);
@@ -241,14 +254,8 @@ std::string Enregistrer_Lot(const Bibliotheque &Plugin, Operation Genre, const s
         if (!Requete.Intacte())
             return Refus(Etat::Requete_Invalide);
         Fichier.Vider();
-        std::uint8_t Valeur = 0;
-        if (Genre == Operation::Enregistrer_Image)
-            Valeur = Image(Fichier.Nom(), Nom.c_str(), Couleurs, Niveaux.data(), Hauteur, Largeur);
-        else if (Genre == Operation::Enregistrer_Mask)
-            Valeur = Mask(Fichier.Nom(), Nom.c_str(), Points_Mask.data(), Hauteur, Largeur);
-        else
-            Valeur = Image_Mask(Fichier.Nom(), Nom.c_str(), Couleurs, Niveaux.data(),
-                                Points_Mask.data(), Hauteur, Largeur);
+        const std::uint8_t Valeur = Go(Fichier.Nom(), Nom.c_str(), Couleurs, Niveaux.data(),
+                                       Points_Mask.data(), Hauteur, Largeur);
         Reponse.Octet(Valeur);
         if (Valeur == 0)
             break;
@@ -326,26 +333,10 @@ std::string Traiter(const std::string &Corps)
     case Operation::Details:
         return Details(Plugin);
     case Operation::Enregistrer_Image:
-    {
-        const auto Go = Plugin.Chercher_Fonction<Plug_Enregistrement_Image_Type>(
-            "Plug_Enregistrement_Go", Ordre::Simple_Puis_Souligne);
-        if (Go == nullptr)
-            return Refus(Etat::Fonction_Absente);
-        return Resultat(
-            Go(Chemin.c_str(), Nom.c_str(), Couleurs, Niveaux.data(), Hauteur, Largeur));
-    }
     case Operation::Enregistrer_Mask:
-    {
-        // The mask save asks for the plain name only.
-        const auto Go = Plugin.Chercher_Fonction<Plug_Enregistrement_Mask_Type>(
-            "Plug_Enregistrement_Go", Ordre::Simple_Seul);
-        if (Go == nullptr)
-            return Refus(Etat::Fonction_Absente);
-        return Resultat(Go(Chemin.c_str(), Nom.c_str(), Mask.data(), Hauteur, Largeur));
-    }
     case Operation::Enregistrer_Image_Mask:
     {
-        const Enregistreur_Image_Mask Go(Plugin);
+        const Enregistreur Go(Plugin, Op);
         if (!Go.Present())
             return Refus(Etat::Fonction_Absente);
         return Resultat(Go(Chemin.c_str(), Nom.c_str(), Couleurs, Niveaux.data(), Mask.data(),
