@@ -1,0 +1,47 @@
+// Source code as the export plug-ins write it, read into its arrays and constants: C
+// declarations with their #define lines, or assembler labels followed by dc lines.
+#ifndef CORVANEL_ANALYSE_SOURCE_H
+#define CORVANEL_ANALYSE_SOURCE_H
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Corvanel
+{
+struct Tableau
+{
+    std::string Nom;
+    int Bits = 0; // 8, 16 or 32; 0 for a type that holds no sprite
+    std::vector<std::uint32_t> Valeurs;
+    QString Erreur; // what is wrong with its numbers; it is refused only if it is used
+};
+
+struct Constante
+{
+    std::string Nom;
+    std::string Valeur;
+};
+
+struct Lecture
+{
+    std::vector<Tableau> Tableaux;
+    std::vector<Constante> Constantes;
+    QString Erreur; // the whole source is refused
+};
+
+// A file is one or the other, and neither reading finds anything in the other language.
+Lecture Analyser_Source(std::string_view Texte);
+
+// A number as C or assembler writes it: C's 0x, 0b, octal and suffixes, the assembler's $ % @.
+std::optional<std::uint64_t> Lire_Nombre(std::string_view t, bool Assembleur);
+// The text without its blanks at either end.
+std::string_view Rogner(std::string_view t);
+// A name or a value from the file, quoted for a message.
+QString Cite(std::string_view t);
+} // namespace Corvanel
+
+#endif
