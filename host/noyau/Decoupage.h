@@ -3,6 +3,7 @@
 #ifndef CORVANEL_DECOUPAGE_H
 #define CORVANEL_DECOUPAGE_H
 
+#include "Assemblage_Planche.h"
 #include "Document_Image.h"
 
 #include <QByteArray>
@@ -49,23 +50,6 @@ Document_Image Convertir_Case_Source(const Document_Image &Document, const Case_
                                      const Grille_Sprites &Grille);
 // Every code 0 and nothing covered.
 bool Case_Vide(const Document_Image &Cellule);
-
-// "<nom>_<i>": the name of the cell's picture in the code.
-QString Nom_Case(const QString &Nom, int Indice);
-
-enum class Langage_Source
-{
-    Aucun, // not a source text: each cell goes to a file of its own
-    C,
-    Assembleur,
-};
-Langage_Source Langage_Extention(const std::string &Extention);
-
-// The sheet's text: the output of every written cell in order (nothing for a skipped one),
-// then for each array that the cells define, the table of their addresses, 0 for a skipped
-// cell. An array of cell i is recognised by "<nom>_<i>" in its name.
-QByteArray Assembler_Planche(const std::vector<std::optional<QByteArray>> &Sorties,
-                             const QString &Nom, Langage_Source Langage);
 
 // "<fichier>_<i>.<ext>" for the cells of a format that is not source text.
 QString Chemin_Case(const QString &Chemin, int Indice);
