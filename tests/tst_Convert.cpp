@@ -468,11 +468,11 @@ private slots:
         QTest::newRow("mask de la source")
             << QByteArray("#define Nef_HAUTEUR 2\n#define Nef_LARGEUR 3\nunsigned char "
                           "Nef_Entrelace_Mask[] = {0x7F,0xA0,0xE0, 0xDF,0x40,0x00};\n")
-            << QStringList{"--fond", "noir"} << QByteArray("0x7F,0xA0,0xE0,\r\n\t0xDF,0x40,0x00");
+            << QStringList{"--fond", "noir"} << QByteArray("0x7F,0x80,0x80,\r\n\t0xDF,0x00,0x00");
         QTest::newRow("fond blanc par défaut")
             << Plans << Taille << QByteArray("0x1F,0xA0,0xE0,\r\n\t0xBF,0x40,0x00");
         QTest::newRow("fond noir") << Plans << Taille + QStringList{"--fond", "noir"}
-                                   << QByteArray("0xBF,0xA0,0xE0,\r\n\t0x1F,0x40,0x00");
+                                   << QByteArray("0xBF,0x00,0x40,\r\n\t0x1F,0x40,0x00");
     }
     void Image_Et_Mask()
     {

@@ -117,7 +117,8 @@ private slots:
         for (int x = 0; x < largeur; ++x)
             for (int y = 0; y < hauteur; ++y)
             {
-                if (F.Image)
+                // Beside the mask, the background reads as level 0.
+                if (F.Image && (!F.Mask || Mask[Indice(x, y)] == 1))
                     Image_Attendue[Indice(x, y)] = Code_Ecrit(Image[Indice(x, y)], x, y);
                 if (F.Mask)
                     Mask_Attendu[Indice(x, y)] = Mask[Indice(x, y)] == 1;
