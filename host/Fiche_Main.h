@@ -79,6 +79,7 @@ public:
     Palette_Lumiere *Palette_Lum;
     // "Retoucher l'image"
     QToolButton *Outil[10] = {}; // Outil[1] to Outil[9]
+    QToolButton *Outil_Retablir;
     QButtonGroup *Groupe_Outils;
     QToolButton *SpeedButton16;
     QToolButton *SpeedButton17;
@@ -123,12 +124,18 @@ public:
 
     // Commands, as the buttons run them.
     void Ouvrir();
-    // True when the edit window is to be brought up.
+    // True when the file was opened; otherwise its message is shown and nothing has changed.
     bool Ouvrir_Image(const QString &chemin, int type);
     void Creer_Image_Vide();
     void Enregistrer_Image();
     void Enregistrer_Mask();
     void Choisir_Outil(int numero);
+    // The picture's history, whichever window made the step.
+    void Annuler();
+    void Retablir();
+    // Asked before the picture is dropped: true when nothing changed since it was last opened,
+    // created or saved, or when the user agrees to lose the changes.
+    bool Abandonner_Modifications();
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
@@ -157,6 +164,10 @@ private:
     void Pousser_Couleurs();
     void Rafraichir_Mask();
     Grille_Sprites Grille() const;
+    void Relier_Historique();
+    void Actualiser_Historique();
+    // After an undo or a redo: every control that shows the document shows it again.
+    void Montrer_Document();
 
     Dialogues &Dialogues_;
     Document_Image &Document;

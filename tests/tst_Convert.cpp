@@ -283,8 +283,9 @@ private slots:
             (Contraste > 0 ? FMain->Button6 : FMain->Button5)->click();
         Arguments << QStringLiteral("--lumiere=%1").arg(Lumiere) << QStringLiteral("--contraste")
                   << QString::number(Contraste);
-        const auto Assembleur = [](const QString &Bibliotheque)
-        { return QStringList{"Roskel", "Mervil", "Garsel", "Sudrak"}.contains(Bibliotheque); };
+        const auto Assembleur = [](const QString &Bibliotheque) {
+            return QStringList{"Roskel", "Mervil", "Garsel", "Sudrak"}.contains(Bibliotheque);
+        };
         const QString Extention = Assembleur(Plugin)                      ? QStringLiteral("asm")
                                   : Plugin == QLatin1String("Sauvegarde") ? QStringLiteral("cvl")
                                                                           : QStringLiteral("c");
@@ -370,6 +371,26 @@ private slots:
         QCOMPARE(Lire(Chemin(QStringLiteral("cli/") + Fichier)), Attendu);
         if (Plugin == QLatin1String("Sauvegarde"))
             QCOMPARE(Attendu, Lire(Chemin(QStringLiteral("orig.cvl"))));
+    }
+
+    // A picture is read by its content whatever its name: a PNG named .bmp is the PNG.
+    void Contenu_Avant_Le_Nom()
+    {
+        Ecrire_Source(QStringLiteral("vraie.png"));
+        QVERIFY(
+            QFile::copy(Chemin(QStringLiteral("vraie.png")), Chemin(QStringLiteral("png.bmp"))));
+        for (const QString &Entree : {QStringLiteral("vraie.png"), QStringLiteral("png.bmp")})
+        {
+            const Issue Resultat =
+                Lancer({QStringLiteral("-p"), QStringLiteral("Tavisk"), QStringLiteral("--nom"),
+                        QStringLiteral("Vue"), QStringLiteral("-o"), Entree + QStringLiteral(".c"),
+                        Entree},
+                       Dossier.path());
+            QVERIFY2(Resultat.Statut == 0, qPrintable(Resultat.Erreur));
+        }
+        const QByteArray Attendu = Lire(Chemin(QStringLiteral("vraie.png.c")));
+        QVERIFY(Attendu.contains("Vue_C0"));
+        QCOMPARE(Lire(Chemin(QStringLiteral("png.bmp.c"))), Attendu);
     }
 
     void Entree_Mauvaise_data()

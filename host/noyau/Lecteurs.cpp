@@ -12,31 +12,21 @@ namespace Corvanel
 {
 namespace
 {
-Resultat_Ouverture Lire_Image(Document_Image &Document, const QString &Chemin, bool Bitmap_Seul)
+// Whichever picture type the dialog showed, the file's content chooses the decoder: a PNG
+// picked as a bitmap opens as the PNG it is.
+Resultat_Ouverture Lire_Image(Document_Image &Document, const QString &Chemin)
 {
-    Resultat_Decodage Decode = Decoder_Image(Chemin, Bitmap_Seul);
+    Resultat_Decodage Decode = Decoder_Image(Chemin, false);
     Resultat_Ouverture Resultat;
     if (Decode.Image.isNull())
     {
-        // The pages stay as the open made them, but the edit window is not brought up.
         Resultat.Etat = Etat_Ouverture::Refuse;
         Resultat.Message = Decode.Erreur;
-        Resultat.Montrer_Edition = false;
         return Resultat;
     }
     Document.Prendre_Source(std::move(Decode.Image), Document.Largeur_Image,
                             Document.Hauteur_Image);
     return Resultat;
-}
-
-Resultat_Ouverture Lire_Bitmap(Document_Image &Document, const QString &Chemin)
-{
-    return Lire_Image(Document, Chemin, true);
-}
-
-Resultat_Ouverture Lire_Autre_Image(Document_Image &Document, const QString &Chemin)
-{
-    return Lire_Image(Document, Chemin, false);
 }
 
 Resultat_Ouverture Lire_Fichier_Sauvegarde(Document_Image &Document, const QString &Chemin)
@@ -105,10 +95,10 @@ Resultat_Ouverture Lire_Source(Document_Image &Document, const QString &Chemin)
 }
 
 constexpr Lecteur Table_Lecteurs[] = {
-    {Genre_Fichier::Bitmap, "Image Bitmap (*.bmp)", "*.bmp", &Lire_Bitmap},
+    {Genre_Fichier::Bitmap, "Image Bitmap (*.bmp)", "*.bmp", &Lire_Image},
     {Genre_Fichier::Sauvegarde, "Sauvegarde (*.cvl)", "*.cvl", &Lire_Fichier_Sauvegarde},
     {Genre_Fichier::Autres_Images, "Autres images (*.png *.gif *.jpg *.jpeg)",
-     "*.png;*.gif;*.jpg;*.jpeg", &Lire_Autre_Image},
+     "*.png;*.gif;*.jpg;*.jpeg", &Lire_Image},
     {Genre_Fichier::Source_Sprite, "Source de sprite (*.c *.h *.asm)", "*.c;*.h;*.asm",
      &Lire_Source},
 };

@@ -12,7 +12,7 @@ namespace Corvanel
 enum class Etat_Lecture
 {
     Ok,
-    Non_Ouvert, // the file could not be opened: nothing to say, the cleared picture stays
+    Non_Ouvert, // the file could not be opened: the caller says why
     Invalide,   // refused; Message says why
 };
 
