@@ -136,6 +136,8 @@ public:
     // Asked before the picture is dropped: true when nothing changed since it was last opened,
     // created or saved, or when the user agrees to lose the changes.
     bool Abandonner_Modifications();
+    // The picture and its mask a quarter turn clockwise, or the message why not.
+    void Tourner();
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;

@@ -122,6 +122,22 @@ void TFMain::Decaler(int dx, int dy)
     Ecran->Peindre_Image();
 }
 
+void TFMain::Tourner()
+{
+    if (!Document.Tourner())
+    {
+        Dialogues_.Information(this, QString::fromUtf8(Titre_Message),
+                               QStringLiteral("La rotation donnerait une image de %1 x %2 : la "
+                                              "hauteur ne peut dépasser 128.")
+                                   .arg(Document.Hauteur_Image)
+                                   .arg(Document.Largeur_Image));
+        return;
+    }
+    // A new size for both windows, and the light page goes if the turned picture can no longer
+    // be converted again.
+    Montrer_Document();
+}
+
 void TFMain::Activer_Mask()
 {
     for (int n = 1; n <= 4; ++n)

@@ -3,7 +3,6 @@
 #include "Fiche_Main.h"
 
 #include "Choix_Image.h"
-#include "Dialogues.h"
 #include "Document_Image.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main_Controles.h"
@@ -98,12 +97,7 @@ void TFMain::Creer_Page_Transformation()
     for (int n = 4; n <= 7; ++n)
         connect(SpeedButton[n], &QToolButton::clicked, this,
                 [this, d = pas[n - 4]] { Decaler(d.x(), d.y()); });
-    connect(SpeedButton[3], &QToolButton::clicked, this,
-            [this]
-            {
-                Dialogues_.Information(this, QString::fromUtf8(Titre_Message),
-                                       QStringLiteral("Option non disponible pour l'instant."));
-            });
+    connect(SpeedButton[3], &QToolButton::clicked, this, &TFMain::Tourner);
 }
 
 void TFMain::Creer_Page_Mask()

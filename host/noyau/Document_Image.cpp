@@ -3,6 +3,7 @@
 #include "Historique_Image.h"
 #include "Transformations.h"
 
+#include <QTransform>
 #include <algorithm>
 
 namespace Corvanel
@@ -250,6 +251,39 @@ void Document_Image::Decaler(int Dx, int Dy)
 {
     Etape(QStringLiteral("Décaler l'image"),
           [&] { Decaler_Image(Plan_Image, Largeur_Image, Hauteur_Image, Dx, Dy); });
+}
+
+bool Document_Image::Tourner()
+{
+    if (Largeur_Image > Lignes_Plan)
+        return false;
+    Etape(QStringLiteral("Rotation"),
+          [&]
+          {
+              Tourner_Quart(Plan_Image, Largeur_Image, Hauteur_Image);
+              Tourner_Quart(Plan_Mask, Largeur_Image, Hauteur_Image);
+              // A cut picture shows the source's top-left corner: only that part turns, so
+              // that the turned source's corner is what the turned picture shows. Where the
+              // source stops above the picture's bottom, the white below it would come back on
+              // the wrong side: that picture can no longer be converted again.
+              QImage Image = Image_Couleur.Image;
+              if (Source_Valide && !Conversion.Adapter)
+              {
+                  if (Image.height() < Hauteur_Image)
+                      Oublier_Source();
+                  else
+                      Image = Image.copy(0, 0, std::min<int>(Image.width(), Largeur_Image),
+                                         Hauteur_Image);
+              }
+              if (Source_Valide)
+              {
+                  Image_Couleur = {Image.transformed(QTransform().rotate(90)),
+                                   Image_Couleur.Hauteur_Cadre, Image_Couleur.Largeur_Cadre};
+                  ++Generation_Source;
+              }
+              std::swap(Largeur_Image, Hauteur_Image);
+          });
+    return true;
 }
 
 Resultat_Enregistrement Document_Image::Enregistrer_Image(const Plug_Info &Slot,

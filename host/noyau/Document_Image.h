@@ -77,6 +77,10 @@ public:
     void Miroir_Horizontal();
     void Miroir_Vertical();
     void Decaler(int Dx, int Dy);
+    // The picture and its mask a quarter turn clockwise, the kept source with them so that a
+    // new conversion gives the turned picture. A picture whose width would be too tall once
+    // turned is refused: false, and nothing changes.
+    bool Tourner();
 
     // The history the operations record their steps in; none for a document of the batch
     // converter or a sheet's cell.

@@ -54,6 +54,17 @@ void Decaler_Image(Plan &plan, int largeur, int hauteur, int dx, int dy)
         });
 }
 
+void Tourner_Quart(Plan &plan, int largeur, int hauteur)
+{
+    const Region r = Borner(largeur, hauteur);
+    if (r.largeur > Lignes_Plan)
+        return;
+    const Plan source = plan;
+    for (int x = 0; x < r.largeur; ++x)
+        for (int y = 0; y < r.hauteur; ++y)
+            plan[Indice(r.hauteur - 1 - y, x)] = source[Indice(x, y)];
+}
+
 void Creer_Mask_Auto(Plan &mask, const Plan &image, int largeur, int hauteur, std::uint8_t fond)
 {
     const Region r = Borner(largeur, hauteur);
