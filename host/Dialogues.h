@@ -53,8 +53,8 @@ public:
         Q_UNUSED(texte);
         return true;
     }
-    // The shell's "open" on a document or a link; the result is not examined.
-    virtual void Ouvrir_Document(const QString &cible) = 0;
+    // The shell's "open" on a document or a link: true when the desktop took it.
+    virtual bool Ouvrir_Document(const QString &cible) = 0;
     // The wait dialog with its button to stop the call. Without one (the default), the call
     // runs to its end.
     virtual std::unique_ptr<Attente_Plugin> Montrer_Attente(QWidget *parent, const QString &texte)
@@ -84,7 +84,7 @@ public:
     void Information(QWidget *parent, const QString &titre, const QString &texte) override;
     void Erreur(QWidget *parent, const QString &titre, const QString &texte) override;
     bool Question(QWidget *parent, const QString &titre, const QString &texte) override;
-    void Ouvrir_Document(const QString &cible) override;
+    bool Ouvrir_Document(const QString &cible) override;
     std::unique_ptr<Attente_Plugin> Montrer_Attente(QWidget *parent, const QString &texte) override;
 };
 

@@ -26,7 +26,7 @@ public:
     std::optional<QFont> Choisir_Police(QWidget *, const QFont &) override { return std::nullopt; }
     void Information(QWidget *, const QString &, const QString &) override {}
     void Erreur(QWidget *, const QString &, const QString &) override {}
-    void Ouvrir_Document(const QString &) override {}
+    bool Ouvrir_Document(const QString &) override { return true; }
 };
 } // namespace Corvanel
 

@@ -130,13 +130,14 @@ bool Dialogues_Qt::Question(QWidget *parent, const QString &titre, const QString
     return boite.clickedButton() == oui;
 }
 
-void Dialogues_Qt::Ouvrir_Document(const QString &cible)
+bool Dialogues_Qt::Ouvrir_Document(const QString &cible)
 {
     const QUrl url = cible.contains(QLatin1Char(':'))
                          ? QUrl(cible)
                          : QUrl::fromLocalFile(QFileInfo(cible).absoluteFilePath());
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
+
 std::unique_ptr<Attente_Plugin> Dialogues_Qt::Montrer_Attente(QWidget *parent, const QString &texte)
 {
     return std::make_unique<Attente_Qt>(parent, texte);

@@ -16,7 +16,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -188,9 +190,22 @@ void TFMain::Creer_Page_A_Propos()
     Label13 = lien("Label13", Adresse_Mail, 66);
     Label14 = lien("Label14", Adresse_Site, 82);
     Button7 = Bouton(page, "Button7", QStringLiteral("Ouvrir l'aide"), QRect(320, 40, 130, 30));
-    connect(Button7, &QPushButton::clicked, this,
-            [this]
-            { Dialogues_.Ouvrir_Document(Page_Aide(QCoreApplication::applicationDirPath())); });
+    connect(Button7, &QPushButton::clicked, this, &TFMain::Ouvrir_Aide);
+}
+
+void TFMain::Ouvrir_Aide()
+{
+    const QString page = Page_Aide(QCoreApplication::applicationDirPath());
+    const QString chemin = QDir::toNativeSeparators(QFileInfo(page).absoluteFilePath());
+    // The desktop is asked only for a page that is there: most desktops would say nothing.
+    if (!QFileInfo(page).isFile())
+        Dialogues_.Erreur(this, QString::fromUtf8(Titre_Message),
+                          QStringLiteral("La page d'aide est introuvable : %1").arg(chemin));
+    else if (!Dialogues_.Ouvrir_Document(page))
+        Dialogues_.Information(this, QString::fromUtf8(Titre_Message),
+                               QStringLiteral("Aucun programme n'a pu ouvrir la page d'aide. "
+                                              "Ouvrez-la dans un navigateur : %1")
+                                   .arg(chemin));
 }
 
 bool TFMain::eventFilter(QObject *objet, QEvent *evenement)

@@ -138,6 +138,8 @@ public:
     bool Abandonner_Modifications();
     // The picture and its mask a quarter turn clockwise, or the message why not.
     void Tourner();
+    // The help page, or a message that gives its path when the desktop cannot show it.
+    void Ouvrir_Aide();
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;

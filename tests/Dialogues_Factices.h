@@ -32,6 +32,8 @@ struct Dialogues_Factices : Corvanel::Dialogues
     std::deque<bool> Reponses_Question;
     // Whether the user presses the wait dialog's stop button as soon as it shows.
     bool Arreter_Attente = true;
+    // Whether the desktop opens the documents it is given.
+    bool Document_Ouvert = true;
     QList<Demande> Demandes;
 
     std::optional<Corvanel::Choix_Fichier> Suivante()
@@ -84,9 +86,10 @@ struct Dialogues_Factices : Corvanel::Dialogues
         Reponses_Question.pop_front();
         return r;
     }
-    void Ouvrir_Document(const QString &cible) override
+    bool Ouvrir_Document(const QString &cible) override
     {
         Demandes.append({QStringLiteral("document"), {}, cible, {}, {}, 0});
+        return Document_Ouvert;
     }
     struct Attente : Corvanel::Attente_Plugin
     {

@@ -561,6 +561,10 @@ private slots:
 
     void Aide_Et_Liens()
     {
+        QVERIFY(QDir().mkpath(QStringLiteral("Documentation")));
+        QFile page(QStringLiteral("Documentation/index.htm"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
         FMain->Button7->click();
         QTest::mouseClick(FMain->Label13, Qt::LeftButton);
         QTest::mouseClick(FMain->Label14, Qt::LeftButton);
