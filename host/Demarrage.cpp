@@ -7,6 +7,7 @@
 #include "Fiche_Plugin.h"
 #include "Historique_Image.h"
 
+#include <QSettings>
 #include <memory>
 
 namespace Corvanel
@@ -22,7 +23,12 @@ std::unique_ptr<Document_Image> Document;
 std::unique_ptr<Historique_Image> Historique;
 } // namespace
 
-void Creer_Fenetres(Dialogues &dialogues)
+std::unique_ptr<QSettings> Reglages_Programme()
+{
+    return std::make_unique<QSettings>(QStringLiteral("Corvanel"), QStringLiteral("Corvanel"));
+}
+
+void Creer_Fenetres(Dialogues &dialogues, QSettings *reglages)
 {
     Document = std::make_unique<Document_Image>();
     Historique = std::make_unique<Historique_Image>(*Document);
@@ -31,6 +37,7 @@ void Creer_Fenetres(Dialogues &dialogues)
     FMask = new TFMask(*Document);
     FPlugin = new TFPlugin(FMain, dialogues, FMain->Plugins, *Document);
     FMain->Relier(FEcran, FMask, FPlugin);
+    FMain->Utiliser_Reglages(reglages);
     FMain->show();
 }
 

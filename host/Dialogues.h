@@ -33,6 +33,9 @@ class Dialogues
 public:
     virtual ~Dialogues() = default;
 
+    // The folder the next file dialog starts in, open or save; the dialog after it starts
+    // wherever the platform chooses unless this is called again. Empty: the platform's choice.
+    virtual void Dossier_Depart(const QString &dossier) { Q_UNUSED(dossier); }
     // Filters are written "Desc|*.ext|Desc|*.ext" (several patterns joined by ';').
     virtual std::optional<Choix_Fichier> Ouvrir_Fichier(QWidget *parent, const QString &titre,
                                                         const QString &filtre) = 0;
@@ -85,7 +88,12 @@ public:
     void Erreur(QWidget *parent, const QString &titre, const QString &texte) override;
     bool Question(QWidget *parent, const QString &titre, const QString &texte) override;
     bool Ouvrir_Document(const QString &cible) override;
+    void Dossier_Depart(const QString &dossier) override { Dossier = dossier; }
     std::unique_ptr<Attente_Plugin> Montrer_Attente(QWidget *parent, const QString &texte) override;
+
+private:
+    // Taken by the next file dialog.
+    QString Dossier;
 };
 
 // "Desc|*.a;*.b|Desc2|*.c" as Qt's name filters, one per file type.

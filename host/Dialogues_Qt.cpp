@@ -58,6 +58,14 @@ private:
     QProgressDialog Dialogue;
 };
 
+// The folder given for this dialog only; one that no longer exists leaves the platform's choice.
+void Partir_De(QFileDialog &dialogue, QString &dossier)
+{
+    if (!dossier.isEmpty() && QFileInfo(dossier).isDir())
+        dialogue.setDirectory(dossier);
+    dossier.clear();
+}
+
 std::optional<Choix_Fichier> Executer(QFileDialog &dialogue, const QStringList &filtres)
 {
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
@@ -76,6 +84,7 @@ std::optional<Choix_Fichier> Dialogues_Qt::Ouvrir_Fichier(QWidget *parent, const
     dialogue.setFileMode(QFileDialog::ExistingFile);
     const QStringList filtres = Filtres_Qt(filtre);
     dialogue.setNameFilters(filtres);
+    Partir_De(dialogue, Dossier);
     return Executer(dialogue, filtres);
 }
 
@@ -95,6 +104,7 @@ Dialogues_Qt::Enregistrer_Fichier(QWidget *parent, const QString &titre, const Q
         dialogue.selectNameFilter(filtres[type_initial - 1]);
     // The extension rule is the host's own: Qt must not add one.
     Q_UNUSED(extension_defaut);
+    Partir_De(dialogue, Dossier);
     dialogue.selectFile(nom_propose);
     return Executer(dialogue, filtres);
 }

@@ -1,9 +1,13 @@
 #include "Fiche_Ecran.h"
 
 #include "Affichage_Plan.h"
+#include "Gestes.h"
 #include "Surface_Dessin.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace Corvanel
@@ -37,6 +41,7 @@ TFEcran::TFEcran(Document_Image &document)
     Police_Texte = QFont(QStringLiteral("MS Sans Serif"));
     Police_Texte.setPointSize(8);
     Police_Texte.setStyleStrategy(QFont::NoAntialias);
+    setAcceptDrops(true);
     Peindre_Image();
 }
 
@@ -80,6 +85,44 @@ void TFEcran::Zoom_Moins()
         return;
     --Zoom_Ecran;
     Peindre_Image();
+}
+
+void TFEcran::Zoom_Normal()
+{
+    if (Zoom_Ecran == 1)
+        return;
+    Zoom_Ecran = 1;
+    Peindre_Image();
+}
+
+void TFEcran::wheelEvent(QWheelEvent *evenement)
+{
+    if (!(evenement->modifiers() & Qt::ControlModifier))
+    {
+        evenement->ignore();
+        return;
+    }
+    const int crans = Crans_Molette(evenement, Reste_Molette);
+    for (int i = 0; i < crans; ++i)
+        Zoom_Plus();
+    for (int i = 0; i > crans; --i)
+        Zoom_Moins();
+    evenement->accept();
+}
+
+void TFEcran::dragEnterEvent(QDragEnterEvent *evenement)
+{
+    if (!Fichiers_Du_Depot(evenement->mimeData()).isEmpty())
+        evenement->acceptProposedAction();
+}
+
+void TFEcran::dropEvent(QDropEvent *evenement)
+{
+    const QStringList chemins = Fichiers_Du_Depot(evenement->mimeData());
+    if (chemins.isEmpty())
+        return;
+    evenement->acceptProposedAction();
+    emit Fichiers_Deposes(chemins);
 }
 
 void TFEcran::Relire_Image()

@@ -15,7 +15,10 @@
 #include <QWidget>
 #include <array>
 
+class QDragEnterEvent;
+class QDropEvent;
 class QMouseEvent;
+class QWheelEvent;
 
 namespace Corvanel
 {
@@ -71,6 +74,7 @@ public:
     void Peindre_Image();
     bool Zoom_Plus();
     void Zoom_Moins();
+    void Zoom_Normal();
     void Relire_Image();
     // Empties the tool state and sets zoom 1, as every open or new picture does.
     void Reinitialiser_Edition();
@@ -81,11 +85,22 @@ public:
     void Souris_Deplacement(QMouseEvent *evenement);
     void Souris_Relache(QMouseEvent *evenement);
 
+protected:
+    // Ctrl and the wheel zoom as the zoom buttons do.
+    void wheelEvent(QWheelEvent *evenement) override;
+    void dragEnterEvent(QDragEnterEvent *evenement) override;
+    void dropEvent(QDropEvent *evenement) override;
+
 signals:
+    // Files dropped on the window, for the main window to open.
+    void Fichiers_Deposes(const QStringList &chemins);
     // The tools changed the picture's plane.
     void Image_Modifiee();
     // A pencil stroke has begun: it will be a step to undo.
     void Annulation_Disponible(bool disponible);
+
+private:
+    int Reste_Molette = 0;
 };
 } // namespace Corvanel
 

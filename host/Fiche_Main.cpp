@@ -74,6 +74,12 @@ TFMain::TFMain(Dialogues &dialogues, Document_Image &document)
     Creer_Page_Mask();
     Creer_Page_Option();
     Creer_Page_A_Propos();
+    Creer_Recents();
+    Poser_Bulles();
+    // Files dropped anywhere on the window open; the text fields leave them to it.
+    setAcceptDrops(true);
+    for (QLineEdit *champ : findChildren<QLineEdit *>())
+        champ->setAcceptDrops(false);
     Onglets->setCurrentIndex(0);
     for (int i = 2; i <= 6; ++i)
         Onglets->setTabVisible(i - 1, false);

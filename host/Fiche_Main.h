@@ -4,19 +4,24 @@
 #define CORVANEL_FICHE_MAIN_H
 
 #include "Couleurs.h"
+#include "Memoire_Fichiers.h"
 #include "Registre.h"
 
 #include <QWidget>
 #include <cstdint>
 
+class QAbstractButton;
 class QButtonGroup;
 class QCloseEvent;
 class QCheckBox;
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSettings;
 class QSpinBox;
 class QTabWidget;
 class QToolButton;
@@ -32,6 +37,7 @@ class TFEcran;
 class TFMask;
 class TFPlugin;
 enum class Action_Bandes;
+enum class Genre_Fichier;
 struct Grille_Sprites;
 
 // The title of the program's message boxes.
@@ -63,6 +69,7 @@ public:
     QRadioButton *RadioButton1;
     QCheckBox *Adaptation_Image;
     QPushButton *Button1;
+    QComboBox *Fichiers_Recents;
     // "Enregistrer"
     QLineEdit *Enregistrement_Nom_Image;
     QPushButton *Button2;
@@ -126,6 +133,15 @@ public:
     void Ouvrir();
     // True when the file was opened; otherwise its message is shown and nothing has changed.
     bool Ouvrir_Image(const QString &chemin, int type);
+    bool Ouvrir_Chemin(const QString &chemin, Genre_Fichier genre);
+    // A file named without the open dialog (dropped, recent), as "Ouvrir" opens one: the size
+    // fields, the question about unsaved work, the reader chosen by the file itself.
+    bool Ouvrir_Par_Chemin(const QString &chemin);
+    // The first file opens; the title says how many others were left.
+    void Deposer_Fichiers(const QStringList &chemins);
+    void Ouvrir_Recent(const QString &chemin);
+    // The recent files and the dialogs' folders are read from the settings and kept there.
+    void Utiliser_Reglages(QSettings *reglages);
     void Creer_Image_Vide();
     void Enregistrer_Image();
     void Enregistrer_Mask();
@@ -144,6 +160,8 @@ public:
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
     void closeEvent(QCloseEvent *evenement) override;
+    void dragEnterEvent(QDragEnterEvent *evenement) override;
+    void dropEvent(QDropEvent *evenement) override;
 
 private:
     void Creer_Page_Ouvrir();
@@ -172,6 +190,14 @@ private:
     void Actualiser_Historique();
     // After an undo or a redo: every control that shows the document shows it again.
     void Montrer_Document();
+    // Keys, tooltips and drops: what every window of today answers to.
+    void Creer_Recents();
+    void Montrer_Recents();
+    void Poser_Bulles();
+    void Creer_Touches();
+    // A key acts only where its control could be clicked: enabled, on a page that is shown.
+    bool Disponible(const QWidget *controle) const;
+    void Presser(QAbstractButton *bouton);
 
     Dialogues &Dialogues_;
     Document_Image &Document;
@@ -180,6 +206,7 @@ private:
     TFPlugin *Explorateur = nullptr;
     int Type_Image_Enregistrement = 1;
     int Type_Mask_Enregistrement = 1;
+    Memoire_Fichiers Memoire;
 };
 
 } // namespace Corvanel

@@ -48,6 +48,12 @@ void TFMain::Relier(TFEcran *ecran, TFMask *masque, TFPlugin *explorateur)
     connect(Ecran, &TFEcran::Image_Modifiee, this, &TFMain::Rafraichir_Mask);
     connect(Ecran, &TFEcran::Annulation_Disponible, Outil[9], &QToolButton::setEnabled);
     Relier_Historique();
+    Creer_Touches();
+    // Dropped on the edit or the mask window, a file opens as on this one.
+    connect(Ecran, &TFEcran::Fichiers_Deposes, this, &TFMain::Deposer_Fichiers,
+            Qt::QueuedConnection);
+    connect(Masque, &TFMask::Fichiers_Deposes, this, &TFMain::Deposer_Fichiers,
+            Qt::QueuedConnection);
     connect(Explorateur, &TFPlugin::Image_Modifiee, this,
             [this]
             {
@@ -248,8 +254,11 @@ void TFMain::Ouvrir()
         return;
     if (Ouvrir_Fichier->isChecked())
     {
+        Dialogues_.Dossier_Depart(Memoire.Dossier(Dialogue_Fichier::Ouverture));
         const auto choix = Dialogues_.Ouvrir_Fichier(
             this, QStringLiteral("Ouvir une image pour Convertir"), Filtre_Ouverture());
+        if (choix)
+            Memoire.Retenir_Dossier(Dialogue_Fichier::Ouverture, choix->Chemin);
         if (!choix || !Ouvrir_Image(choix->Chemin, choix->Type))
             return; // cancelled, or unreadable: the message is shown and nothing has changed
     }
@@ -263,9 +272,13 @@ void TFMain::Ouvrir()
 
 bool TFMain::Ouvrir_Image(const QString &chemin, int type)
 {
+    return Ouvrir_Chemin(chemin, Lecteur_Du_Type(type).Genre);
+}
+
+bool TFMain::Ouvrir_Chemin(const QString &chemin, Genre_Fichier genre)
+{
     const Resultat_Ouverture resultat =
-        Document.Ouvrir(chemin, Lecteur_Du_Type(type).Genre, Lire_Entier(Largeur->text()),
-                        Lire_Entier(Hauteur->text()));
+        Document.Ouvrir(chemin, genre, Lire_Entier(Largeur->text()), Lire_Entier(Hauteur->text()));
     if (resultat.Etat != Etat_Ouverture::Ok)
     {
         Dialogues_.Erreur(this, QString::fromUtf8(Titre_Message), resultat.Message);
@@ -285,6 +298,8 @@ bool TFMain::Ouvrir_Image(const QString &chemin, int type)
     // previous picture and its cleared mask.
     if (Masque->isVisible())
         Masque->Afficher_Mask();
+    Memoire.Ajouter_Recent(chemin);
+    Montrer_Recents();
     return true;
 }
 
@@ -302,11 +317,13 @@ void TFMain::Creer_Image_Vide()
 void TFMain::Enregistrer_Image()
 {
     const QString nom = Enregistrement_Nom_Image->text();
+    Dialogues_.Dossier_Depart(Memoire.Dossier(Dialogue_Fichier::Enregistrement_Image));
     const auto choix = Dialogues_.Enregistrer_Fichier(
         this, QStringLiteral("Enregistrer l'image en code code source"), Filtre_Image(Plugins), nom,
         Extention_Defaut_Image(Plugins), Type_Image_Enregistrement);
     if (!choix)
         return;
+    Memoire.Retenir_Dossier(Dialogue_Fichier::Enregistrement_Image, choix->Chemin);
     Type_Image_Enregistrement = choix->Type;
     const Plug_Info &slot = Slot_Image(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
@@ -331,11 +348,13 @@ void TFMain::Enregistrer_Image()
 void TFMain::Enregistrer_Mask()
 {
     const QString nom = Enregistrement_Nom_Image->text();
+    Dialogues_.Dossier_Depart(Memoire.Dossier(Dialogue_Fichier::Enregistrement_Mask));
     const auto choix = Dialogues_.Enregistrer_Fichier(this, QString(), Filtre_Mask(Plugins),
                                                       QString::fromUtf8(Prefixe_Mask) + nom,
                                                       QString(), Type_Mask_Enregistrement);
     if (!choix)
         return;
+    Memoire.Retenir_Dossier(Dialogue_Fichier::Enregistrement_Mask, choix->Chemin);
     Type_Mask_Enregistrement = choix->Type;
     const Plug_Info &slot = Slot_Mask(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);

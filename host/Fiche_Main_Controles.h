@@ -5,7 +5,9 @@
 
 #include "Icones.h"
 
+#include <QKeySequence>
 #include <QLabel>
+#include <QList>
 #include <QPushButton>
 #include <QRect>
 #include <QToolButton>
@@ -47,6 +49,16 @@ inline QLabel *Etiquette(QWidget *parent, const QString &texte, int x, int y,
     etiquette->move(x, y);
     etiquette->adjustSize();
     return etiquette;
+}
+
+// The platform's own keys for the command, and those every user expects besides.
+inline QList<QKeySequence> Touches(QKeySequence::StandardKey standard, QList<QKeySequence> autres)
+{
+    QList<QKeySequence> touches = QKeySequence::keyBindings(standard);
+    for (const QKeySequence &touche : autres)
+        if (!touches.contains(touche))
+            touches << touche;
+    return touches;
 }
 } // namespace Corvanel
 

@@ -6,6 +6,7 @@
 #include "Dialogues.h"
 #include "Document_Image.h"
 #include "Fiche_Ecran.h"
+#include "Fiche_Main_Controles.h"
 #include "Fiche_Mask.h"
 #include "Historique_Image.h"
 #include "Palettes.h"
@@ -21,19 +22,6 @@
 
 namespace Corvanel
 {
-namespace
-{
-// The platform's own keys for the command, and those every user expects besides.
-QList<QKeySequence> Touches(QKeySequence::StandardKey standard, QList<QKeySequence> autres)
-{
-    QList<QKeySequence> touches = QKeySequence::keyBindings(standard);
-    for (const QKeySequence &touche : autres)
-        if (!touches.contains(touche))
-            touches << touche;
-    return touches;
-}
-} // namespace
-
 void TFMain::Relier_Historique()
 {
     Historique_Image *historique = Document.Historique();
@@ -43,12 +31,13 @@ void TFMain::Relier_Historique()
     connect(historique, &Historique_Image::Restaure, this, &TFMain::Montrer_Document);
     auto *annuler = new QAction(QStringLiteral("Annuler"), this);
     annuler->setShortcuts(Touches(QKeySequence::Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}));
-    connect(annuler, &QAction::triggered, this, &TFMain::Annuler);
+    // As every key, it presses its button: nothing while there is nothing to undo.
+    connect(annuler, &QAction::triggered, this, [this] { Presser(Outil[9]); });
     auto *retablir = new QAction(QStringLiteral("Rétablir"), this);
     retablir->setShortcuts(
         Touches(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::Key_Y),
                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
-    connect(retablir, &QAction::triggered, this, &TFMain::Retablir);
+    connect(retablir, &QAction::triggered, this, [this] { Presser(Outil_Retablir); });
     for (QWidget *fenetre : {static_cast<QWidget *>(this), static_cast<QWidget *>(Ecran),
                              static_cast<QWidget *>(Masque)})
         fenetre->addActions({annuler, retablir});

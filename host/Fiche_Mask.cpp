@@ -1,10 +1,14 @@
 #include "Fiche_Mask.h"
 
+#include "Gestes.h"
 #include "Surface_Dessin.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 #include <array>
 
@@ -31,6 +35,7 @@ TFMask::TFMask(Document_Image &document)
     Ecran_MASK->Sur_Appui = [this](QMouseEvent *e) { Souris_Appui(e); };
     Ecran_MASK->Sur_Deplacement = [this](QMouseEvent *e) { Souris_Deplacement(e); };
     Ecran_MASK->Sur_Relache = [this](QMouseEvent *e) { Souris_Relache(e); };
+    setAcceptDrops(true);
 }
 
 void TFMask::Afficher_Mask()
@@ -107,6 +112,44 @@ void TFMask::Zoom_Moins()
         return;
     Changer_Zoom(static_cast<std::uint8_t>(Zoom_Mask - 1));
     Afficher_Mask();
+}
+
+void TFMask::Zoom_Normal()
+{
+    if (Zoom_Mask == 1)
+        return;
+    Changer_Zoom(1);
+    Afficher_Mask();
+}
+
+void TFMask::wheelEvent(QWheelEvent *evenement)
+{
+    if (!(evenement->modifiers() & Qt::ControlModifier))
+    {
+        evenement->ignore();
+        return;
+    }
+    const int crans = Crans_Molette(evenement, Reste_Molette);
+    for (int i = 0; i < crans; ++i)
+        Zoom_Plus();
+    for (int i = 0; i > crans; --i)
+        Zoom_Moins();
+    evenement->accept();
+}
+
+void TFMask::dragEnterEvent(QDragEnterEvent *evenement)
+{
+    if (!Fichiers_Du_Depot(evenement->mimeData()).isEmpty())
+        evenement->acceptProposedAction();
+}
+
+void TFMask::dropEvent(QDropEvent *evenement)
+{
+    const QStringList chemins = Fichiers_Du_Depot(evenement->mimeData());
+    if (chemins.isEmpty())
+        return;
+    evenement->acceptProposedAction();
+    emit Fichiers_Deposes(chemins);
 }
 
 void TFMask::Changer_Zoom(std::uint8_t zoom)

@@ -10,7 +10,10 @@
 #include <QPoint>
 #include <QWidget>
 
+class QDragEnterEvent;
+class QDropEvent;
 class QMouseEvent;
+class QWheelEvent;
 
 namespace Corvanel
 {
@@ -45,6 +48,17 @@ public:
     void Relire_Mask();
     bool Zoom_Plus();
     void Zoom_Moins();
+    void Zoom_Normal();
+
+signals:
+    // Files dropped on the window, for the main window to open.
+    void Fichiers_Deposes(const QStringList &chemins);
+
+protected:
+    // Ctrl and the wheel zoom as the mask's zoom buttons do.
+    void wheelEvent(QWheelEvent *evenement) override;
+    void dragEnterEvent(QDragEnterEvent *evenement) override;
+    void dropEvent(QDropEvent *evenement) override;
 
 private:
     void Souris_Appui(QMouseEvent *evenement);
@@ -52,6 +66,8 @@ private:
     void Souris_Relache(QMouseEvent *evenement);
     QPoint Accrocher(const QPoint &position) const;
     void Changer_Zoom(std::uint8_t zoom);
+
+    int Reste_Molette = 0;
 };
 } // namespace Corvanel
 

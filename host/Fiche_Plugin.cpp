@@ -33,6 +33,7 @@ TFPlugin::TFPlugin(QWidget *principal, Dialogues &Dialogues_Fenetre, Resultat_Sc
     ListePlug = new QListWidget(this);
     ListePlug->setObjectName(QStringLiteral("ListePlug"));
     ListePlug->setGeometry(4, 36, 205, 140);
+    ListePlug->setToolTip(QStringLiteral("Les plug-ins trouvés au démarrage"));
     auto *separateur = new QFrame(this);
     separateur->setObjectName(QStringLiteral("Bevel1"));
     separateur->setFrameShape(QFrame::HLine);

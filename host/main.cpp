@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QSettings>
 #include <exception>
 
 namespace
@@ -51,9 +52,10 @@ int main(int argc, char **argv)
     // Missing, Qt's dialogs stay in English: nothing else depends on it.
     Corvanel::Charger_Traductions(application);
     Corvanel::Dialogues_Qt dialogues;
+    const auto reglages = Corvanel::Reglages_Programme();
     try
     {
-        Corvanel::Creer_Fenetres(dialogues);
+        Corvanel::Creer_Fenetres(dialogues, reglages.get());
     }
     catch (const std::exception &erreur)
     {

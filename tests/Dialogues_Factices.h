@@ -21,6 +21,7 @@ struct Dialogues_Factices : Corvanel::Dialogues
         QString Nom_Propose;
         QString Extension;
         int Type_Initial = 0;
+        QString Dossier; // the folder a file dialog starts in
     };
 
     // A scripted answer whose type is 0 stands for a cancelled dialog.
@@ -34,6 +35,8 @@ struct Dialogues_Factices : Corvanel::Dialogues
     bool Arreter_Attente = true;
     // Whether the desktop opens the documents it is given.
     bool Document_Ouvert = true;
+    // The folder given for the next file dialog.
+    QString Dossier;
     QList<Demande> Demandes;
 
     std::optional<Corvanel::Choix_Fichier> Suivante()
@@ -49,7 +52,8 @@ struct Dialogues_Factices : Corvanel::Dialogues
     std::optional<Corvanel::Choix_Fichier> Ouvrir_Fichier(QWidget *, const QString &titre,
                                                           const QString &filtre) override
     {
-        Demandes.append({QStringLiteral("ouvrir"), titre, filtre, {}, {}, 0});
+        Demandes.append({QStringLiteral("ouvrir"), titre, filtre, {}, {}, 0, Dossier});
+        Dossier.clear();
         return Suivante();
     }
     std::optional<Corvanel::Choix_Fichier>
@@ -57,12 +61,13 @@ struct Dialogues_Factices : Corvanel::Dialogues
                         const QString &nom_propose, const QString &extension, int type) override
     {
         Demandes.append(
-            {QStringLiteral("enregistrer"), titre, filtre, nom_propose, extension, type});
+            {QStringLiteral("enregistrer"), titre, filtre, nom_propose, extension, type, Dossier});
+        Dossier.clear();
         return Suivante();
     }
     std::optional<QFont> Choisir_Police(QWidget *, const QFont &) override
     {
-        Demandes.append({QStringLiteral("police"), {}, {}, {}, {}, 0});
+        Demandes.append({QStringLiteral("police"), {}, {}, {}, {}, 0, {}});
         if (Reponses_Police.empty())
             return Police;
         auto r = Reponses_Police.front();
@@ -71,24 +76,25 @@ struct Dialogues_Factices : Corvanel::Dialogues
     }
     void Information(QWidget *, const QString &titre, const QString &texte) override
     {
-        Demandes.append({QStringLiteral("information"), titre, texte, {}, {}, 0});
+        Demandes.append({QStringLiteral("information"), titre, texte, {}, {}, 0, {}});
     }
     void Erreur(QWidget *, const QString &titre, const QString &texte) override
     {
-        Demandes.append({QStringLiteral("erreur"), titre, texte, {}, {}, 0});
+        Demandes.append({QStringLiteral("erreur"), titre, texte, {}, {}, 0, {}});
     }
     bool Question(QWidget *, const QString &titre, const QString &texte) override
     {
-        Demandes.append({QStringLiteral("question"), titre, texte, {}, {}, 0});
+        Demandes.append({QStringLiteral("question"), titre, texte, {}, {}, 0, {}});
         if (Reponses_Question.empty())
             return true;
         const bool r = Reponses_Question.front();
         Reponses_Question.pop_front();
         return r;
     }
+    void Dossier_Depart(const QString &dossier) override { Dossier = dossier; }
     bool Ouvrir_Document(const QString &cible) override
     {
-        Demandes.append({QStringLiteral("document"), {}, cible, {}, {}, 0});
+        Demandes.append({QStringLiteral("document"), {}, cible, {}, {}, 0, {}});
         return Document_Ouvert;
     }
     struct Attente : Corvanel::Attente_Plugin
@@ -100,7 +106,7 @@ struct Dialogues_Factices : Corvanel::Dialogues
     std::unique_ptr<Corvanel::Attente_Plugin> Montrer_Attente(QWidget *,
                                                               const QString &texte) override
     {
-        Demandes.append({QStringLiteral("attente"), {}, texte, {}, {}, 0});
+        Demandes.append({QStringLiteral("attente"), {}, texte, {}, {}, 0, {}});
         return std::make_unique<Attente>(Arreter_Attente);
     }
     QList<Demande> Messages() const

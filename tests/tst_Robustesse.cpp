@@ -892,9 +892,14 @@ void Tst_Robustesse::Operation_Aleatoire(QRandomGenerator &Hasard)
             b->click();
         break;
     }
-    case 6: // transformations
-        FMain->SpeedButton[Hasard.bounded(1, 8)]->click();
+    case 6: // transformations; a quarter turn gives the picture another region
+    {
+        const int Bouton_Transformation = Hasard.bounded(1, 8);
+        FMain->SpeedButton[Bouton_Transformation]->click();
+        if (Bouton_Transformation == 3)
+            Marquer();
         break;
+    }
     case 7: // the mask: automatic, inverted, drawn
     {
         const int Choix = Hasard.bounded(4);
