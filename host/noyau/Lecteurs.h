@@ -13,10 +13,11 @@ class Document_Image;
 
 enum class Genre_Fichier
 {
-    Bitmap = 1,        // decoded as a Windows bitmap whatever the file holds
-    Sauvegarde = 2,    // the program's own save file, taken as it stands
-    Autres_Images = 3, // any picture the decoder recognises from the content
-    Source_Sprite = 4, // C or assembler source of a sprite, as the export plug-ins write it
+    Bitmap = 1,          // decoded as a Windows bitmap whatever the file holds
+    Sauvegarde = 2,      // the program's own save file, taken as it stands
+    Autres_Images = 3,   // any picture the decoder recognises from the content
+    Source_Sprite = 4,   // C or assembler source of a sprite, as the export plug-ins write it
+    Sauvegarde_Mask = 5, // the save file followed by the mask, taken as it stands
 };
 
 enum class Etat_Ouverture
