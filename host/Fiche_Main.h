@@ -33,6 +33,8 @@ class TFMask;
 class TFPlugin;
 enum class Action_Bandes;
 struct Grille_Sprites;
+struct Resultat_Enregistrement;
+struct Resultat_Planche;
 
 // The title of the program's message boxes.
 inline constexpr const char *Titre_Message = "Message de Corvanel";
@@ -157,6 +159,9 @@ private:
     void Pousser_Couleurs();
     void Rafraichir_Mask();
     Grille_Sprites Grille() const;
+    // A save's outcome: the title, and the plug-in's own reason for a refusal in a box.
+    void Montrer_Enregistrement(const Resultat_Enregistrement &resultat);
+    void Montrer_Planche(const Resultat_Planche &resultat);
 
     Dialogues &Dialogues_;
     Document_Image &Document;

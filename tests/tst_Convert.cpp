@@ -545,6 +545,16 @@ private slots:
             << QStringList{"-o", "absent/vue.c", "vue.bmp"} << "« absent/vue.c » avec Tavisk.so";
         QTest::newRow("disque plein") << QStringList{"-o", "plein.c", "vue.bmp"}
                                       << "« plein.c » avec Tavisk.so : Problème d'enregistrement.";
+        // The plug-in's reason ends the message; for a sheet, the reason of the cell refused.
+        const QString Raison_GenLib = QStringLiteral(
+            "Impossible d'enregistrer « x.c » avec Pelkor.so : Problème d'enregistrement. Le Noir "
+            "& Blanc n'est pas supporté, préférez le plug-in Sprite C pour ce type "
+            "d'enregistrement.\n");
+        QTest::newRow("refus motivé")
+            << QStringList{"-p", "Pelkor", "-n", "2", "-o", "x.c", "vue.bmp"} << Raison_GenLib;
+        QTest::newRow("refus motivé d'une planche")
+            << QStringList{"-p", "Pelkor", "-n", "2", "--grille", "8x8", "-o", "x.c", "vue.bmp"}
+            << Raison_GenLib;
         QTest::newRow("mask sur disque plein")
             << QStringList{"-o", "sprite.c", "-m", "Quenda", "vue.bmp"}
             << "« Mask_sprite.c » avec Quenda.so : Bug 3 !!!";
@@ -576,6 +586,7 @@ private slots:
         QCOMPARE(Resultat.Statut, 1);
         QVERIFY2(Resultat.Erreur.contains(Raison), qPrintable(Resultat.Erreur));
         QCOMPARE(Lire(Chemin(QStringLiteral("vue.cvl"))), Sauvegarde);
+        QVERIFY(!QFile::exists(Chemin(QStringLiteral("x.c"))));
         for (const char *Nom : {"plein.c", "Mask_sprite.c", "sprite.c", "vue.c"})
             QFile::remove(Chemin(QLatin1String(Nom)));
     }

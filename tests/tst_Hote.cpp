@@ -8,12 +8,14 @@
 #include "Fiche_Mask.h"
 #include "Fiche_Plugin.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -249,6 +251,32 @@ private slots:
         QVERIFY(!FMain->Onglets->isTabVisible(2));
         QVERIFY(FMask->Plan_Mask == (avec_mask ? mask_avant : Plan{}));
         QCOMPARE(FMain->Button11->isEnabled(), avec_mask);
+    }
+
+    // A plug-in that refuses with a text of its own: the title as for any refusal, the text
+    // in a box, nothing at the path; for a sheet too.
+    void Refus_Motive_data()
+    {
+        QTest::addColumn<bool>("planche");
+        QTest::newRow("image") << false;
+        QTest::newRow("planche") << true;
+    }
+    void Refus_Motive()
+    {
+        QFETCH(bool, planche);
+        Demarrer({QStringLiteral("Pelkor")});
+        Image_Vide(16, 8, 2);
+        FMain->Decouper_Sprites->setChecked(planche);
+        FMain->Largeur_Sprite->setValue(8);
+        FMain->Hauteur_Sprite->setValue(8);
+        Enregistrer(Dossier->filePath(QStringLiteral("x.c")), GenLib);
+        QCOMPARE(FMain->windowTitle(), QStringLiteral("Problème d'enregistrement."));
+        QCOMPARE(Faux.Genres().last(), QStringLiteral("information"));
+        QCOMPARE(Faux.Demandes.last().Titre, QStringLiteral("Message de Corvanel"));
+        QCOMPARE(Faux.Demandes.last().Texte,
+                 QStringLiteral("Le Noir & Blanc n'est pas supporté, préférez le plug-in Sprite C "
+                                "pour ce type d'enregistrement."));
+        QCOMPARE(QDir(Dossier->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void Explorateur()

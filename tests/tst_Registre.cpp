@@ -125,6 +125,8 @@ private slots:
     void Enregistrer_Arguments();
     void Enregistrement_Sur_data();
     void Enregistrement_Sur();
+    void Raison_Plugin_data();
+    void Raison_Plugin();
     void Programme_Aide_Absent();
 
     void Cp1252_Aller_Retour();
@@ -757,6 +759,9 @@ void Tst_Registre::Enregistrement_Sur_data()
     QTest::newRow("refus par un lien") << "lien" << Image << false;
     QTest::newRow("réussite par un lien") << "lien" << Image << true;
     QTest::newRow("refus, deux noms") << "deux noms" << Image << false;
+    // Refused without a word: the file kept by a copy is not the plug-in's reason.
+    QTest::newRow("refus muet, deux noms") << "deux noms"
+                                           << "Essai_Muet" << false;
     QTest::newRow("réussite, deux noms") << "deux noms" << Image << true;
     QTest::newRow("réussite, droits gardés") << "droits 0640" << Image << true;
     QTest::newRow("disque plein") << "tmpfs plein"
@@ -826,6 +831,11 @@ void Tst_Registre::Enregistrement_Sur()
         Enregistrer_Image(Slot, Chemin, QStringLiteral("Image"), 8, Plan_Image, 128, 240);
 
     QCOMPARE(Resultat.Reussi(), Reussi);
+    // The test plug-in's short text is its reason; a crash or a long text gives none.
+    QCOMPARE(Resultat.Raison.section(QLatin1Char('\n'), 0, 0),
+             !Reussi && Plugin == QStringLiteral("Essai_Image")
+                 ? QStringLiteral("image Essai_Image")
+                 : QString());
     const QFileInfo Apres(Chemin);
     if (Avant == QStringLiteral("lien"))
         QVERIFY(Apres.isSymLink());
@@ -850,6 +860,30 @@ void Tst_Registre::Enregistrement_Sur()
                                          QDir::NoDotAndDotDot),
                  Contenu_Avant);
     }
+}
+
+void Tst_Registre::Raison_Plugin_data()
+{
+    QTest::addColumn<QByteArray>("Octets");
+    QTest::addColumn<QString>("Raison");
+    QTest::newRow("phrase en Windows-1252")
+        << QByteArray("Le Noir & Blanc n'est pas support\xE9 (\x80).")
+        << "Le Noir & Blanc n'est "
+           "pas supporté (€).";
+    QTest::newRow("fins de ligne et blancs autour")
+        << QByteArray("\r\n Une\r\nDeux\rTrois\n\n") << "Une\nDeux\nTrois";
+    QTest::newRow("512 octets") << QByteArray(512, 'a') << QString(512, QLatin1Char('a'));
+    QTest::newRow("513 octets") << QByteArray(513, 'a') << QString();
+    QTest::newRow("octet nul") << QByteArray("ab\0c", 4) << QString();
+    QTest::newRow("tabulation") << QByteArray("a\tb") << QString();
+    QTest::newRow("octet sans caractère") << QByteArray("a\x81") << QString();
+    QTest::newRow("blancs seuls") << QByteArray(" \r\n ") << QString();
+}
+
+void Tst_Registre::Raison_Plugin()
+{
+    QFETCH(QByteArray, Octets);
+    QTEST(Corvanel::Raison_Plugin(Octets.toStdString()), "Raison");
 }
 
 // Without its helper the host loads no library, and says where it looked.
