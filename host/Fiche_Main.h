@@ -33,6 +33,8 @@ class TFMask;
 class TFPlugin;
 enum class Action_Bandes;
 struct Grille_Sprites;
+struct Resultat_Enregistrement;
+struct Resultat_Planche;
 
 // The title of the program's message boxes.
 inline constexpr const char *Titre_Message = "Message de Corvanel";
@@ -168,6 +170,9 @@ private:
     void Actualiser_Historique();
     // After an undo or a redo: every control that shows the document shows it again.
     void Montrer_Document();
+    // A save's outcome: the title, and the plug-in's own reason for a refusal in a box.
+    void Montrer_Enregistrement(const Resultat_Enregistrement &resultat);
+    void Montrer_Planche(const Resultat_Planche &resultat);
 
     Dialogues &Dialogues_;
     Document_Image &Document;

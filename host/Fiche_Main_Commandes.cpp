@@ -295,21 +295,17 @@ void TFMain::Enregistrer_Image()
     const Plug_Info &slot = Slot_Image(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
     const Options_Appel attente = Options_Fenetre(Dialogues_, this, Texte_Attente);
-    QString message;
     if (Decouper_Sprites->isChecked())
-        message = Titre_Planche(Enregistrer_Planche(
-            Document, Grille(), slot, Genre_Enregistrement::Image, chemin, nom, attente));
-    else
     {
-        const Resultat_Enregistrement resultat =
-            Document.Enregistrer_Image(slot, chemin, nom, attente);
-        // The picture saved whole is no longer work to lose.
-        if (resultat.Reussi() && Document.Historique())
-            Document.Historique()->Marquer_Enregistre();
-        message = Titre_Enregistrement(resultat);
+        Montrer_Planche(Enregistrer_Planche(Document, Grille(), slot, Genre_Enregistrement::Image,
+                                            chemin, nom, attente));
+        return;
     }
-    if (!message.isEmpty())
-        setWindowTitle(message);
+    const Resultat_Enregistrement resultat = Document.Enregistrer_Image(slot, chemin, nom, attente);
+    // The picture saved whole is no longer work to lose.
+    if (resultat.Reussi() && Document.Historique())
+        Document.Historique()->Marquer_Enregistre();
+    Montrer_Enregistrement(resultat);
 }
 
 void TFMain::Enregistrer_Mask()
@@ -324,13 +320,11 @@ void TFMain::Enregistrer_Mask()
     const Plug_Info &slot = Slot_Mask(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
     const Options_Appel attente = Options_Fenetre(Dialogues_, this, Texte_Attente);
-    const QString message =
-        Decouper_Sprites->isChecked()
-            ? Titre_Planche(Enregistrer_Planche(Document, Grille(), slot,
-                                                Genre_Enregistrement::Mask, chemin, nom, attente))
-            : Titre_Enregistrement(Document.Enregistrer_Mask(slot, chemin, nom, attente));
-    if (!message.isEmpty())
-        setWindowTitle(message);
+    if (Decouper_Sprites->isChecked())
+        Montrer_Planche(Enregistrer_Planche(Document, Grille(), slot, Genre_Enregistrement::Mask,
+                                            chemin, nom, attente));
+    else
+        Montrer_Enregistrement(Document.Enregistrer_Mask(slot, chemin, nom, attente));
 }
 
 Grille_Sprites TFMain::Grille() const

@@ -65,6 +65,7 @@ const QStringList Liste_Attendue = {
     QStringLiteral("Sudrak.so\tmask\tasm\tMask ET (language ASM)"),
     QStringLiteral("Talvek.so\timage\tasm\tSprite entrelacé (language ASM)"),
     QStringLiteral("Tavisk.so\timage\tc\tSprite (language C)"),
+    QStringLiteral("Velmor.so\timage et mask\tcvm\tSauvegarde d'image et de mask Corvanel"),
 };
 } // namespace
 
@@ -137,7 +138,7 @@ private slots:
         QVERIFY(QDir::setCurrent(Dossier.path()));
         QFile::link(Dossier_Build() + QStringLiteral("/Plugin"), Chemin(QStringLiteral("Plugin")));
         Creer_Fenetres(Faux);
-        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{7});
+        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{8});
     }
     void cleanup()
     {
@@ -515,6 +516,48 @@ private slots:
                      Donnees + "\r\n};\r\n");
     }
 
+    // A picture-and-mask save file is taken as it stands, and its mask is the one the mask and
+    // the picture-and-mask plug-ins write.
+    void Sauvegarde_Mask_Relue_data()
+    {
+        QTest::addColumn<QStringList>("Options");
+        QTest::addColumn<QString>("Sortie");
+        QTest::addColumn<QByteArray>("Attendu"); // empty: the input's bytes
+        QTest::newRow("à l'identique")
+            << QStringList{"-p", "Velmor", "-n", "8"} << "entree.cvm" << QByteArray();
+        QTest::newRow("mask du fichier")
+            << QStringList{"-p", "Tavisk", "-m", "Quenda", "-n", "2"} << "Mask_entree.c"
+            << QByteArray("unsigned char entree_Mask[] = "
+                          "{0x80,0x20};\r\n");
+        QTest::newRow("image et mask")
+            << QStringList{"-p", "Ombrin", "--fond", "noir"} << "entree.c"
+            << QByteArray("#define entree_HAUTEUR 2\r\n#define "
+                          "entree_LARGEUR 3\r\n\r\nunsigned char "
+                          "entree_Entrelace_Mask[] = {\r\n\t0x7F,"
+                          "0x80,0x80,\r\n\t0xDF,0x00,0x00\r\n};\r\n");
+    }
+    void Sauvegarde_Mask_Relue()
+    {
+        QFETCH(QStringList, Options);
+        QFETCH(QString, Sortie);
+        QFETCH(QByteArray, Attendu);
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
+        // 3 x 2, 4 levels: 3 2 3 / 0 1 0, covered at (0, 0) and (2, 1).
+        const QByteArray Entree("\3\0\2\0\4\0"
+                                "\3\0\2\0\3\0\0\0\1\0\0\0"
+                                "\1\0\0\0\0\1",
+                                24);
+        QFile Fichier(Chemin(QStringLiteral("entree.cvm")));
+        QVERIFY(Fichier.open(QIODevice::WriteOnly) && Fichier.write(Entree) == Entree.size());
+        Fichier.close();
+        const Issue Resultat =
+            Lancer(QStringList{"-o", "cli", "entree.cvm"} + Options, Dossier.path());
+        QCOMPARE(Resultat.Erreur, QString());
+        QCOMPARE(Resultat.Statut, 0);
+        QCOMPARE(Lire(Chemin(QStringLiteral("cli/") + Sortie)),
+                 Attendu.isEmpty() ? Entree : Attendu);
+    }
+
     void Sortie_Impossible_data()
     {
         QTest::addColumn<QStringList>("Arguments");
@@ -523,6 +566,16 @@ private slots:
             << QStringList{"-o", "absent/vue.c", "vue.bmp"} << "« absent/vue.c » avec Tavisk.so";
         QTest::newRow("disque plein") << QStringList{"-o", "plein.c", "vue.bmp"}
                                       << "« plein.c » avec Tavisk.so : Problème d'enregistrement.";
+        // The plug-in's reason ends the message; for a sheet, the reason of the cell refused.
+        const QString Raison_GenLib = QStringLiteral(
+            "Impossible d'enregistrer « x.c » avec Pelkor.so : Problème d'enregistrement. Le Noir "
+            "& Blanc n'est pas supporté, préférez le plug-in Sprite C pour ce type "
+            "d'enregistrement.\n");
+        QTest::newRow("refus motivé")
+            << QStringList{"-p", "Pelkor", "-n", "2", "-o", "x.c", "vue.bmp"} << Raison_GenLib;
+        QTest::newRow("refus motivé d'une planche")
+            << QStringList{"-p", "Pelkor", "-n", "2", "--grille", "8x8", "-o", "x.c", "vue.bmp"}
+            << Raison_GenLib;
         QTest::newRow("mask sur disque plein")
             << QStringList{"-o", "sprite.c", "-m", "Quenda", "vue.bmp"}
             << "« Mask_sprite.c » avec Quenda.so : Bug 3 !!!";
@@ -554,6 +607,7 @@ private slots:
         QCOMPARE(Resultat.Statut, 1);
         QVERIFY2(Resultat.Erreur.contains(Raison), qPrintable(Resultat.Erreur));
         QCOMPARE(Lire(Chemin(QStringLiteral("vue.cvl"))), Sauvegarde);
+        QVERIFY(!QFile::exists(Chemin(QStringLiteral("x.c"))));
         for (const char *Nom : {"plein.c", "Mask_sprite.c", "sprite.c", "vue.c"})
             QFile::remove(Chemin(QLatin1String(Nom)));
     }

@@ -29,13 +29,15 @@ Resultat_Ouverture Lire_Image(Document_Image &Document, const QString &Chemin)
     return Resultat;
 }
 
-Resultat_Ouverture Lire_Fichier_Sauvegarde(Document_Image &Document, const QString &Chemin)
+Resultat_Ouverture Lire_Codes(Document_Image &Document, const QString &Chemin, bool Avec_Mask)
 {
     Resultat_Ouverture Resultat;
     // A save file holds codes, not colours: there is nothing to convert again.
     Resultat.Page_Lumiere = false;
     Plan Lu{};
-    const Resultat_Lecture Lecture = Lire_Sauvegarde(Chemin, Lu);
+    Plan Mask_Lu{};
+    const Resultat_Lecture Lecture =
+        Avec_Mask ? Lire_Sauvegarde_Mask(Chemin, Lu, Mask_Lu) : Lire_Sauvegarde(Chemin, Lu);
     if (Lecture.Etat == Etat_Lecture::Invalide)
     {
         Resultat.Etat = Etat_Ouverture::Refuse;
@@ -61,7 +63,20 @@ Resultat_Ouverture Lire_Fichier_Sauvegarde(Document_Image &Document, const QStri
         Document.Choisir_Nombre(static_cast<std::uint8_t>(Lecture.Nombre_Couleur), false);
     Document.Nombre_Couleur = static_cast<std::uint8_t>(Lecture.Nombre_Couleur);
     Document.Plan_Image = Lu;
+    if (Avec_Mask)
+        Document.Plan_Mask = Mask_Lu;
+    Resultat.Mask_Lu = Avec_Mask;
     return Resultat;
+}
+
+Resultat_Ouverture Lire_Fichier_Sauvegarde(Document_Image &Document, const QString &Chemin)
+{
+    return Lire_Codes(Document, Chemin, false);
+}
+
+Resultat_Ouverture Lire_Fichier_Sauvegarde_Mask(Document_Image &Document, const QString &Chemin)
+{
+    return Lire_Codes(Document, Chemin, true);
 }
 
 Resultat_Ouverture Lire_Source(Document_Image &Document, const QString &Chemin)
@@ -101,6 +116,8 @@ constexpr Lecteur Table_Lecteurs[] = {
      "*.png;*.gif;*.jpg;*.jpeg", &Lire_Image},
     {Genre_Fichier::Source_Sprite, "Source de sprite (*.c *.h *.asm)", "*.c;*.h;*.asm",
      &Lire_Source},
+    {Genre_Fichier::Sauvegarde_Mask, "Sauvegarde d'image et de mask Corvanel (*.cvm)", "*.cvm",
+     &Lire_Fichier_Sauvegarde_Mask},
 };
 } // namespace
 

@@ -77,8 +77,9 @@ QString Texte_Aide()
         "Utilisation : corvanel-convert [OPTION]... FICHIER...\n"
         "Convertit des images (BMP, PNG, GIF, JPEG) en sprites pour TI-89 et TI-92, comme la\n"
         "fenêtre de Corvanel, et les écrit par ses plug-ins. Une sauvegarde (.cvl) est reprise\n"
-        "telle quelle, sans conversion. Une image est lue selon son contenu, quel que soit\n"
-        "son nom.\n\nOptions :\n");
+        "telle quelle, sans conversion ; une sauvegarde avec mask (.cvm) aussi, et son mask\n"
+        "sert au plug-in de mask. Une image est lue selon son contenu, quel que soit son\n"
+        "nom.\n\nOptions :\n");
     constexpr int Colonne = 28;
     constexpr int Largeur_Ligne = 79;
     for (const Definition_Option &D : Definitions)

@@ -55,6 +55,7 @@ QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Do
         break;
     }
     if (Lecteur_.Genre == Genre_Fichier::Sauvegarde ||
+        Lecteur_.Genre == Genre_Fichier::Sauvegarde_Mask ||
         Lecteur_.Genre == Genre_Fichier::Source_Sprite)
         return QStringLiteral("« %1 » : %2").arg(Travail_.Entree, Ouverture.Message);
     return Ouverture.Message;
