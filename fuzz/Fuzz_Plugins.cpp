@@ -36,7 +36,7 @@ void Verifier(bool Condition)
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     for (const char *Nom : {"Pelkor", "Tavisk", "Roskel", "Sauvegarde", "Quenda", "Mervil",
-                            "Talvek", "Ombrin", "Garsel", "Pirnel", "Sudrak"})
+                            "Talvek", "Ombrin", "Garsel", "Pirnel", "Sudrak", "Lorvan", "Sevrin"})
     {
         const std::string Chemin =
             std::string(CORVANEL_DOSSIER_PLUGIN) + "/" + Nom + CORVANEL_SUFFIXE;

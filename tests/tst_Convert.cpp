@@ -55,6 +55,7 @@ QByteArray Lire(const QString &Chemin)
 
 const QStringList Liste_Attendue = {
     QStringLiteral("Garsel.so\timage et mask\tasm\tSprite + mask entrelacés (language ASM)"),
+    QStringLiteral("Lorvan.so\timage\t89g\tImages PIC de TI-89 (groupe)"),
     QStringLiteral("Mervil.so\tmask\tasm\tMask (language ASM)"),
     QStringLiteral("Ombrin.so\timage et mask\tc\tSprite + mask entrelacés (language C)"),
     QStringLiteral("Pelkor.so\timage\tc\tGenLib (language C)"),
@@ -62,6 +63,7 @@ const QStringList Liste_Attendue = {
     QStringLiteral("Quenda.so\tmask\tc\tMask (language C)"),
     QStringLiteral("Roskel.so\timage\tasm\tSprite (language ASM)"),
     QStringLiteral("Sauvegarde.so\timage\tcvl\tSauvegarde d'image Corvanel 3.0"),
+    QStringLiteral("Sevrin.so\timage\t9xg\tImages PIC de TI-92 Plus (groupe)"),
     QStringLiteral("Sudrak.so\tmask\tasm\tMask ET (language ASM)"),
     QStringLiteral("Talvek.so\timage\tasm\tSprite entrelacé (language ASM)"),
     QStringLiteral("Tavisk.so\timage\tc\tSprite (language C)"),
@@ -137,7 +139,7 @@ private slots:
         QVERIFY(QDir::setCurrent(Dossier.path()));
         QFile::link(Dossier_Build() + QStringLiteral("/Plugin"), Chemin(QStringLiteral("Plugin")));
         Creer_Fenetres(Faux);
-        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{7});
+        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{9});
     }
     void cleanup()
     {
