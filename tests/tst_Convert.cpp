@@ -332,36 +332,56 @@ private slots:
                  FEcran->Ecran_TI->Image());
     }
 
-    // A save file is taken as it stands: the level options do not touch it.
+    // A save file or a calculator file is taken as it stands: the level options do not touch
+    // it, and the calculator file's name is the picture's.
     void Sauvegarde_Relue_data()
     {
         QTest::addColumn<QString>("Plugin");
         QTest::addColumn<QString>("Fichier");
+        QTest::addColumn<QString>("Stockage"); // the plug-in that writes the input
+        QTest::addColumn<QString>("Entree");
+        QTest::addColumn<int>("Type");    // the open dialog's file type for it
+        QTest::addColumn<QString>("Nom"); // the name of the saves, the input's
         QTest::newRow("sauvegarde à l'identique") << "Sauvegarde"
-                                                  << "orig.cvl";
+                                                  << "orig.cvl"
+                                                  << "Sauvegarde"
+                                                  << "orig.cvl" << 2 << "orig";
         QTest::newRow("Sprite C") << "Tavisk"
-                                  << "orig.c";
+                                  << "orig.c"
+                                  << "Sauvegarde"
+                                  << "orig.cvl" << 2 << "orig";
         QTest::newRow("Sprite ASM") << "Roskel"
-                                    << "orig.asm";
+                                    << "orig.asm"
+                                    << "Sauvegarde"
+                                    << "orig.cvl" << 2 << "orig";
+        QTest::newRow("PIC de TI-92 Plus, Sprite C") << "Tavisk"
+                                                     << "orig.c"
+                                                     << "Sevrin"
+                                                     << "orig.9xg" << 5 << "nef";
     }
     void Sauvegarde_Relue()
     {
         QFETCH(QString, Plugin);
         QFETCH(QString, Fichier);
+        QFETCH(QString, Stockage);
+        QFETCH(QString, Entree);
+        QFETCH(int, Type);
+        QFETCH(QString, Nom);
         Ecrire_Source(QStringLiteral("vue.bmp"));
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("fen")));
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
         FMain->Choix_Nombre_Couleur_8->click();
         Ouvrir(Chemin(QStringLiteral("vue.bmp")), 1);
         FMain->Button4->click();
-        Enregistrer(QStringLiteral("orig"), QStringLiteral("Sauvegarde"),
-                    Chemin(QStringLiteral("orig.cvl")), {}, 0, {});
-        Ouvrir(Chemin(QStringLiteral("orig.cvl")), 2);
-        Enregistrer(QStringLiteral("orig"), Plugin, Chemin(QStringLiteral("fen/") + Fichier), {}, 0,
-                    {});
+        Enregistrer(QStringLiteral("Nef"), Stockage, Chemin(Entree), {}, 0, {});
+        Ouvrir(Chemin(Entree), Type);
+        QVERIFY(!FMain->Onglets->isTabVisible(2));
+        if (Type == 5)
+            QCOMPARE(FMain->Enregistrement_Nom_Image->text(), Nom);
+        Enregistrer(Nom, Plugin, Chemin(QStringLiteral("fen/") + Fichier), {}, 0, {});
 
         const Issue Resultat =
-            Lancer({QStringLiteral("orig.cvl"), QStringLiteral("-p"), Plugin, QStringLiteral("-o"),
+            Lancer({Entree, QStringLiteral("-p"), Plugin, QStringLiteral("-o"),
                     QStringLiteral("cli"), QStringLiteral("-n"), QStringLiteral("2"),
                     QStringLiteral("--lumiere"), QStringLiteral("-7")},
                    Dossier.path());
@@ -370,8 +390,8 @@ private slots:
         const QByteArray Attendu = Lire(Chemin(QStringLiteral("fen/") + Fichier));
         QVERIFY(!Attendu.isEmpty());
         QCOMPARE(Lire(Chemin(QStringLiteral("cli/") + Fichier)), Attendu);
-        if (Plugin == QLatin1String("Sauvegarde"))
-            QCOMPARE(Attendu, Lire(Chemin(QStringLiteral("orig.cvl"))));
+        if (Plugin == Stockage)
+            QCOMPARE(Attendu, Lire(Chemin(Entree)));
     }
 
     void Entree_Mauvaise_data()
@@ -394,6 +414,9 @@ private slots:
             << "courte.h" << QByteArray("unsigned char S_C0[] = {0x01};")
             << "« S_C0 » a 1 nombre de 8 bits";
         QTest::newRow("source absente") << "absente.asm" << QByteArray() << "introuvable";
+        QTest::newRow("image de calculatrice étrangère")
+            << "calc.89g" << QByteArray("**TI83F*").leftJustified(80, '\0')
+            << "Image de calculatrice refusée : ce n'est pas un fichier de variables de TI-89";
     }
     void Entree_Mauvaise()
     {

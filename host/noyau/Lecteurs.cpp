@@ -2,6 +2,7 @@
 
 #include "Decodage_Image.h"
 #include "Document_Image.h"
+#include "Lecture_Calculatrice.h"
 #include "Lecture_Sauvegarde.h"
 #include "Lecture_Source.h"
 
@@ -111,6 +112,8 @@ constexpr Lecteur Table_Lecteurs[] = {
      "*.png;*.gif;*.jpg;*.jpeg", &Lire_Autre_Image},
     {Genre_Fichier::Source_Sprite, "Source de sprite (*.c *.h *.asm)", "*.c;*.h;*.asm",
      &Lire_Source},
+    {Genre_Fichier::Image_Calculatrice, "Images de calculatrice (*.89g *.9xg *.89i *.9xi)",
+     "*.89g;*.9xg;*.89i;*.9xi", &Ouvrir_Image_Calculatrice},
 };
 } // namespace
 

@@ -17,6 +17,8 @@ enum class Genre_Fichier
     Sauvegarde = 2,    // the program's own save file, taken as it stands
     Autres_Images = 3, // any picture the decoder recognises from the content
     Source_Sprite = 4, // C or assembler source of a sprite, as the export plug-ins write it
+    // PIC variables in a TI-89 or TI-92 Plus file
+    Image_Calculatrice = 5,
 };
 
 enum class Etat_Ouverture
