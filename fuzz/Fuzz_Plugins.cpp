@@ -36,7 +36,8 @@ void Verifier(bool Condition)
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     for (const char *Nom : {"Pelkor", "Tavisk", "Roskel", "Sauvegarde", "Quenda", "Mervil",
-                            "Talvek", "Ombrin", "Garsel", "Pirnel", "Sudrak", "Velmor"})
+                            "Talvek", "Ombrin", "Garsel", "Pirnel", "Sudrak", "Velmor", "Lorvan",
+                            "Sevrin"})
     {
         const std::string Chemin =
             std::string(CORVANEL_DOSSIER_PLUGIN) + "/" + Nom + CORVANEL_SUFFIXE;

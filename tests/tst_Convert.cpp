@@ -55,6 +55,7 @@ QByteArray Lire(const QString &Chemin)
 
 const QStringList Liste_Attendue = {
     QStringLiteral("Garsel.so\timage et mask\tasm\tSprite + mask entrelacés (language ASM)"),
+    QStringLiteral("Lorvan.so\timage\t89g\tImages PIC de TI-89 (groupe)"),
     QStringLiteral("Mervil.so\tmask\tasm\tMask (language ASM)"),
     QStringLiteral("Ombrin.so\timage et mask\tc\tSprite + mask entrelacés (language C)"),
     QStringLiteral("Pelkor.so\timage\tc\tGenLib (language C)"),
@@ -62,6 +63,7 @@ const QStringList Liste_Attendue = {
     QStringLiteral("Quenda.so\tmask\tc\tMask (language C)"),
     QStringLiteral("Roskel.so\timage\tasm\tSprite (language ASM)"),
     QStringLiteral("Sauvegarde.so\timage\tcvl\tSauvegarde d'image Corvanel 3.0"),
+    QStringLiteral("Sevrin.so\timage\t9xg\tImages PIC de TI-92 Plus (groupe)"),
     QStringLiteral("Sudrak.so\tmask\tasm\tMask ET (language ASM)"),
     QStringLiteral("Talvek.so\timage\tasm\tSprite entrelacé (language ASM)"),
     QStringLiteral("Tavisk.so\timage\tc\tSprite (language C)"),
@@ -138,7 +140,7 @@ private slots:
         QVERIFY(QDir::setCurrent(Dossier.path()));
         QFile::link(Dossier_Build() + QStringLiteral("/Plugin"), Chemin(QStringLiteral("Plugin")));
         Creer_Fenetres(Faux);
-        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{8});
+        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{10});
     }
     void cleanup()
     {
@@ -332,36 +334,56 @@ private slots:
                  FEcran->Ecran_TI->Image());
     }
 
-    // A save file is taken as it stands: the level options do not touch it.
+    // A save file or a calculator file is taken as it stands: the level options do not touch
+    // it, and the calculator file's name is the picture's.
     void Sauvegarde_Relue_data()
     {
         QTest::addColumn<QString>("Plugin");
         QTest::addColumn<QString>("Fichier");
+        QTest::addColumn<QString>("Stockage"); // the plug-in that writes the input
+        QTest::addColumn<QString>("Entree");
+        QTest::addColumn<int>("Type");    // the open dialog's file type for it
+        QTest::addColumn<QString>("Nom"); // the name of the saves, the input's
         QTest::newRow("sauvegarde à l'identique") << "Sauvegarde"
-                                                  << "orig.cvl";
+                                                  << "orig.cvl"
+                                                  << "Sauvegarde"
+                                                  << "orig.cvl" << 2 << "orig";
         QTest::newRow("Sprite C") << "Tavisk"
-                                  << "orig.c";
+                                  << "orig.c"
+                                  << "Sauvegarde"
+                                  << "orig.cvl" << 2 << "orig";
         QTest::newRow("Sprite ASM") << "Roskel"
-                                    << "orig.asm";
+                                    << "orig.asm"
+                                    << "Sauvegarde"
+                                    << "orig.cvl" << 2 << "orig";
+        QTest::newRow("PIC de TI-92 Plus, Sprite C") << "Tavisk"
+                                                     << "orig.c"
+                                                     << "Sevrin"
+                                                     << "orig.9xg" << 6 << "nef";
     }
     void Sauvegarde_Relue()
     {
         QFETCH(QString, Plugin);
         QFETCH(QString, Fichier);
+        QFETCH(QString, Stockage);
+        QFETCH(QString, Entree);
+        QFETCH(int, Type);
+        QFETCH(QString, Nom);
         Ecrire_Source(QStringLiteral("vue.bmp"));
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("fen")));
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
         FMain->Choix_Nombre_Couleur_8->click();
         Ouvrir(Chemin(QStringLiteral("vue.bmp")), 1);
         FMain->Button4->click();
-        Enregistrer(QStringLiteral("orig"), QStringLiteral("Sauvegarde"),
-                    Chemin(QStringLiteral("orig.cvl")), {}, 0, {});
-        Ouvrir(Chemin(QStringLiteral("orig.cvl")), 2);
-        Enregistrer(QStringLiteral("orig"), Plugin, Chemin(QStringLiteral("fen/") + Fichier), {}, 0,
-                    {});
+        Enregistrer(QStringLiteral("Nef"), Stockage, Chemin(Entree), {}, 0, {});
+        Ouvrir(Chemin(Entree), Type);
+        QVERIFY(!FMain->Onglets->isTabVisible(2));
+        if (Type == 6)
+            QCOMPARE(FMain->Enregistrement_Nom_Image->text(), Nom);
+        Enregistrer(Nom, Plugin, Chemin(QStringLiteral("fen/") + Fichier), {}, 0, {});
 
         const Issue Resultat =
-            Lancer({QStringLiteral("orig.cvl"), QStringLiteral("-p"), Plugin, QStringLiteral("-o"),
+            Lancer({Entree, QStringLiteral("-p"), Plugin, QStringLiteral("-o"),
                     QStringLiteral("cli"), QStringLiteral("-n"), QStringLiteral("2"),
                     QStringLiteral("--lumiere"), QStringLiteral("-7")},
                    Dossier.path());
@@ -370,8 +392,8 @@ private slots:
         const QByteArray Attendu = Lire(Chemin(QStringLiteral("fen/") + Fichier));
         QVERIFY(!Attendu.isEmpty());
         QCOMPARE(Lire(Chemin(QStringLiteral("cli/") + Fichier)), Attendu);
-        if (Plugin == QLatin1String("Sauvegarde"))
-            QCOMPARE(Attendu, Lire(Chemin(QStringLiteral("orig.cvl"))));
+        if (Plugin == Stockage)
+            QCOMPARE(Attendu, Lire(Chemin(Entree)));
     }
 
     // A picture is read by its content whatever its name: a PNG named .bmp is the PNG.
@@ -414,6 +436,9 @@ private slots:
             << "courte.h" << QByteArray("unsigned char S_C0[] = {0x01};")
             << "« S_C0 » a 1 nombre de 8 bits";
         QTest::newRow("source absente") << "absente.asm" << QByteArray() << "introuvable";
+        QTest::newRow("image de calculatrice étrangère")
+            << "calc.89g" << QByteArray("**TI83F*").leftJustified(80, '\0')
+            << "Image de calculatrice refusée : ce n'est pas un fichier de variables de TI-89";
     }
     void Entree_Mauvaise()
     {

@@ -446,9 +446,9 @@ private slots:
         f.close();
         FMain->Choix_Nombre_Couleur_8->click();
         Ouvrir(chemin, 4);
-        QVERIFY(Faux.Demandes.first().Texte.endsWith(
+        QVERIFY(Faux.Demandes.first().Texte.contains(
             QStringLiteral("|Source de sprite (*.c *.h *.asm)|*.c;*.h;*.asm|Sauvegarde d'image "
-                           "et de mask Corvanel (*.cvm)|*.cvm")));
+                           "et de mask Corvanel (*.cvm)|*.cvm|")));
         QCOMPARE(FEcran->Largeur_Image, std::uint8_t(3));
         QCOMPARE(FEcran->Hauteur_Image, std::uint8_t(2));
         QVERIFY(FMain->Choix_Nombre_Couleur_4->isChecked());

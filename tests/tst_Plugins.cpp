@@ -19,8 +19,9 @@ using Essai::Plugin;
 
 const char *const Exportes[] = {"Pelkor", "Tavisk", "Roskel", "Quenda", "Mervil",
                                 "Talvek", "Ombrin", "Garsel", "Pirnel", "Sudrak"};
-const char *const Livres[] = {"Pelkor", "Tavisk", "Roskel", "Quenda", "Mervil",     "Talvek",
-                              "Ombrin", "Garsel", "Pirnel", "Sudrak", "Sauvegarde", "Velmor"};
+const char *const Livres[] = {"Pelkor",     "Tavisk", "Roskel", "Quenda", "Mervil",
+                              "Talvek",     "Ombrin", "Garsel", "Pirnel", "Sudrak",
+                              "Sauvegarde", "Velmor", "Lorvan", "Sevrin"};
 
 Plan Remplir(const Lignes &lignes)
 {
@@ -171,6 +172,18 @@ void Tst_Plugins::metadonnees_data()
                             << QByteArray("Sauvegarde de l'image et de son mask pour une "
                                           "utilisation ult\xE9rieure.")
                             << QByteArray("cvm");
+    QTest::newRow("Lorvan") << "Lorvan" << 1 << QByteArray("Images PIC de TI-89 (groupe)")
+                            << QByteArray("1.0")
+                            << QByteArray("Enregistrement de l'image en variables PIC (une par "
+                                          "plan) dans un groupe de TI-89, \xE0 envoyer \xE0 la "
+                                          "calculatrice.")
+                            << QByteArray("89g");
+    QTest::newRow("Sevrin") << "Sevrin" << 1 << QByteArray("Images PIC de TI-92 Plus (groupe)")
+                            << QByteArray("1.0")
+                            << QByteArray("Enregistrement de l'image en variables PIC (une par "
+                                          "plan) dans un groupe de TI-92 Plus, \xE0 envoyer \xE0 "
+                                          "la calculatrice.")
+                            << QByteArray("9xg");
 }
 
 void Tst_Plugins::metadonnees()

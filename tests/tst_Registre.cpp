@@ -331,8 +331,9 @@ void Tst_Registre::Scan_Tables_Et_Filtres()
 
 void Tst_Registre::Scan_Plugins_Livres()
 {
-    const QStringList Livres = {"Pelkor", "Tavisk", "Roskel", "Quenda", "Mervil", "Sauvegarde",
-                                "Talvek", "Ombrin", "Garsel", "Pirnel", "Sudrak", "Velmor"};
+    const QStringList Livres = {"Pelkor",     "Tavisk", "Roskel", "Quenda", "Mervil",
+                                "Sauvegarde", "Talvek", "Ombrin", "Garsel", "Pirnel",
+                                "Sudrak",     "Velmor", "Lorvan", "Sevrin"};
     for (const QString &Nom : Livres)
     {
         if (!QFile::exists(Plugin_Livre(Nom)))
@@ -342,23 +343,25 @@ void Tst_Registre::Scan_Plugins_Livres()
         Poser(Plugin_Livre(Nom), Nom);
     }
     const Resultat_Scan Scan = Scanner_Plugins();
-    QCOMPARE(Scan.ListePlug.size(), std::size_t(12));
+    QCOMPARE(Scan.ListePlug.size(), std::size_t(14));
     // The picture-and-mask libraries (kinds 3 and 2) are offered once, in the picture dialog.
-    QCOMPARE(
-        Filtre_Image(Scan),
-        QStringLiteral("Sprite + mask entrelacés (language ASM)|*.asm|Sprite + mask entrelacés "
-                       "(language C)|*.c|GenLib (language C)|*.c|Sprite (language ASM)|*.asm|"
-                       "Sauvegarde d'image Corvanel 3.0|*.cvl|Sprite entrelacé (language "
-                       "ASM)|*.asm|Sprite (language C)|*.c|Sauvegarde d'image et de mask "
-                       "Corvanel|*.cvm"));
+    QCOMPARE(Filtre_Image(Scan),
+             QStringLiteral("Sprite + mask entrelacés (language ASM)|*.asm|Images PIC de TI-89 "
+                            "(groupe)|*.89g|Sprite + mask entrelacés (language C)|*.c|GenLib "
+                            "(language C)|*.c|Sprite (language ASM)|*.asm|Sauvegarde d'image "
+                            "Corvanel 3.0|*.cvl|Images PIC de TI-92 Plus (groupe)|*.9xg|Sprite "
+                            "entrelacé (language ASM)|*.asm|Sprite (language C)|*.c|Sauvegarde "
+                            "d'image et de mask Corvanel|*.cvm"));
     QCOMPARE(Filtre_Mask(Scan),
              QStringLiteral("Mask (language ASM)|*.asm|Mask ET (language C)|*.c|"
                             "Mask (language C)|*.c|Mask ET (language ASM)|*.asm"));
     QCOMPARE(Extention_Defaut_Image(Scan), QStringLiteral("asm"));
-    QVERIFY(Prend_Mask(Slot_Image(Scan, 1)) && Prend_Mask(Slot_Image(Scan, 2)));
-    for (int Type = 3; Type <= Scan.Nombre_Plug_Image; ++Type)
+    for (int Type = 1; Type <= Scan.Nombre_Plug_Image; ++Type)
     {
-        QCOMPARE(Prend_Mask(Slot_Image(Scan, Type)), Type == 8);
+        const QString Fichier = QString::fromStdString(Slot_Image(Scan, Type).Fichier);
+        QCOMPARE(Prend_Mask(Slot_Image(Scan, Type)), Fichier.endsWith(So("Garsel")) ||
+                                                         Fichier.endsWith(So("Ombrin")) ||
+                                                         Fichier.endsWith(So("Velmor")));
     }
 
     // The explorer ends each library's details with its kind.

@@ -2,6 +2,7 @@
 
 #include "Decodage_Image.h"
 #include "Document_Image.h"
+#include "Lecture_Calculatrice.h"
 #include "Lecture_Sauvegarde.h"
 #include "Lecture_Source.h"
 
@@ -118,6 +119,8 @@ constexpr Lecteur Table_Lecteurs[] = {
      &Lire_Source},
     {Genre_Fichier::Sauvegarde_Mask, "Sauvegarde d'image et de mask Corvanel (*.cvm)", "*.cvm",
      &Lire_Fichier_Sauvegarde_Mask},
+    {Genre_Fichier::Image_Calculatrice, "Images de calculatrice (*.89g *.9xg *.89i *.9xi)",
+     "*.89g;*.9xg;*.89i;*.9xi", &Ouvrir_Image_Calculatrice},
 };
 } // namespace
 

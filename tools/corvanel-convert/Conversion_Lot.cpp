@@ -56,7 +56,8 @@ QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Do
     }
     if (Lecteur_.Genre == Genre_Fichier::Sauvegarde ||
         Lecteur_.Genre == Genre_Fichier::Sauvegarde_Mask ||
-        Lecteur_.Genre == Genre_Fichier::Source_Sprite)
+        Lecteur_.Genre == Genre_Fichier::Source_Sprite ||
+        Lecteur_.Genre == Genre_Fichier::Image_Calculatrice)
         return QStringLiteral("« %1 » : %2").arg(Travail_.Entree, Ouverture.Message);
     return Ouverture.Message;
 }
