@@ -133,8 +133,8 @@ private slots:
         QTest::addColumn<QByteArray>("texte");
         QTest::addColumn<QString>("message");
         const QByteArray Tete = "unsigned char S_C0[] = {";
-        QTest::newRow("tableau sans fin") << Tete + QByteArray("0x00,").repeated(20000) + "0};"
-                                          << "« S_C0 » : plus de 11520 nombres";
+        QTest::newRow("tableau sans fin") << Tete + QByteArray("0x00,").repeated(100000) + "0};"
+                                          << "« S_C0 » : plus de 92160 nombres";
         QTest::newRow("nombre trop grand") << Tete + "0x100,0x00};"
                                            << "« 0x100 » plus grand que 8 bits";
         QTest::newRow("accolade manquante") << Tete + "0x01,0x02"
