@@ -33,6 +33,7 @@ class TFMask;
 class TFPlugin;
 enum class Action_Bandes;
 struct Grille_Sprites;
+struct Options_Appel;
 
 // The title of the program's message boxes.
 inline constexpr const char *Titre_Message = "Message de Corvanel";
@@ -70,6 +71,7 @@ public:
     QSpinBox *Largeur_Sprite;
     QSpinBox *Hauteur_Sprite;
     QCheckBox *Ignorer_Vides;
+    QCheckBox *Carte_Tuiles;
     // "Lumière"
     QPushButton *Button3;
     QPushButton *Button4;
@@ -157,6 +159,9 @@ private:
     void Pousser_Couleurs();
     void Rafraichir_Mask();
     Grille_Sprites Grille() const;
+    // The picture's unique tiles and map through the slot; the title to show.
+    QString Enregistrer_Carte(const Plug_Info &slot, const QString &chemin, const QString &nom,
+                              const Options_Appel &attente);
 
     Dialogues &Dialogues_;
     Document_Image &Document;

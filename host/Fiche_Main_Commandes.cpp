@@ -297,7 +297,8 @@ void TFMain::Enregistrer_Image()
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
     const Options_Appel attente = Options_Fenetre(Dialogues_, this, Texte_Attente);
     const QString message =
-        Decouper_Sprites->isChecked()
+        Carte_Tuiles->isChecked() ? Enregistrer_Carte(slot, chemin, nom, attente)
+        : Decouper_Sprites->isChecked()
             ? Titre_Planche(Enregistrer_Planche(Document, Grille(), slot,
                                                 Genre_Enregistrement::Image, chemin, nom, attente))
             : Titre_Enregistrement(Document.Enregistrer_Image(slot, chemin, nom, attente));
