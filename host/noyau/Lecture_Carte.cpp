@@ -3,9 +3,6 @@
 #include "Carte_Tuiles.h"
 #include "Cp1252.h"
 
-#include <QStringList>
-#include <algorithm>
-
 namespace Corvanel
 {
 namespace
