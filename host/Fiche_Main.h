@@ -33,6 +33,8 @@ class TFMask;
 class TFPlugin;
 enum class Action_Bandes;
 struct Grille_Sprites;
+struct Options_Appel;
+struct Resultat_Carte;
 struct Resultat_Enregistrement;
 struct Resultat_Planche;
 
@@ -72,6 +74,7 @@ public:
     QSpinBox *Largeur_Sprite;
     QSpinBox *Hauteur_Sprite;
     QCheckBox *Ignorer_Vides;
+    QCheckBox *Carte_Tuiles;
     // "Lumière"
     QPushButton *Button3;
     QPushButton *Button4;
@@ -173,6 +176,10 @@ private:
     // A save's outcome: the title, and the plug-in's own reason for a refusal in a box.
     void Montrer_Enregistrement(const Resultat_Enregistrement &resultat);
     void Montrer_Planche(const Resultat_Planche &resultat);
+    void Montrer_Carte(const Resultat_Carte &resultat);
+    // The picture's unique tiles and map through the slot.
+    void Enregistrer_Carte(const Plug_Info &slot, const QString &chemin, const QString &nom,
+                           const Options_Appel &attente);
 
     Dialogues &Dialogues_;
     Document_Image &Document;

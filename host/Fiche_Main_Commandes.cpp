@@ -295,6 +295,11 @@ void TFMain::Enregistrer_Image()
     const Plug_Info &slot = Slot_Image(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
     const Options_Appel attente = Options_Fenetre(Dialogues_, this, Texte_Attente);
+    if (Carte_Tuiles->isChecked())
+    {
+        Enregistrer_Carte(slot, chemin, nom, attente);
+        return;
+    }
     if (Decouper_Sprites->isChecked())
     {
         Montrer_Planche(Enregistrer_Planche(Document, Grille(), slot, Genre_Enregistrement::Image,

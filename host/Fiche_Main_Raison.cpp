@@ -3,6 +3,7 @@
 #include "Decoupage.h"
 #include "Dialogues.h"
 #include "Enregistrement.h"
+#include "Enregistrement_Carte.h"
 #include "Fiche_Main.h"
 
 namespace Corvanel
@@ -27,5 +28,10 @@ void TFMain::Montrer_Enregistrement(const Resultat_Enregistrement &resultat)
 void TFMain::Montrer_Planche(const Resultat_Planche &resultat)
 {
     Montrer(*this, Dialogues_, Titre_Planche(resultat), resultat.Enregistrement);
+}
+
+void TFMain::Montrer_Carte(const Resultat_Carte &resultat)
+{
+    Montrer(*this, Dialogues_, Titre_Carte(resultat), resultat.Enregistrement);
 }
 } // namespace Corvanel

@@ -13,6 +13,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -700,6 +702,21 @@ private slots:
                                  << "zoom refusé";
         QTest::newRow("aperçu des cases de la source")
             << P + QStringList{"-g", "8x8", "-c", "--apercu", "a.png", "a.bmp"} << "--apercu";
+        QTest::newRow("carte 0x8")
+            << P + QStringList{"--carte", "0x8", "a.bmp"} << "tuiles refusées";
+        QTest::newRow("carte et grille")
+            << P + QStringList{"--carte", "8x8", "-g", "8x8", "a.bmp"} << "s'excluent";
+        QTest::newRow("carte et taille")
+            << P + QStringList{"--carte", "8x8", "--largeur", "8", "--hauteur", "8", "a.bmp"}
+            << "avec --carte";
+        QTest::newRow("carte et aperçu")
+            << P + QStringList{"--carte", "8x8", "--apercu", "a.png", "a.bmp"} << "--apercu";
+        QTest::newRow("carte sans code source")
+            << QStringList{"-p", "Sauvegarde", "--carte", "8x8", "a.bmp"}
+            << "« Sauvegarde » n'écrit pas de code source";
+        QTest::newRow("carte, mask dans un autre langage")
+            << P + QStringList{"-m", "Mervil", "--carte", "8x8", "a.bmp"}
+            << "« Mervil » n'écrit pas dans le langage de « Tavisk »";
         QTest::newRow("plusieurs entrées vers un aperçu")
             << P + QStringList{"--apercu", "a.png", "a.bmp", "b.bmp"}
             << "--apercu doit être un dossier existant";
@@ -965,6 +982,46 @@ private slots:
         const QByteArray Texte = Lire(Chemin(QStringLiteral("p.c")));
         QVERIFY(Texte.contains(Derniere.toUtf8() + "[]"));
         QVERIFY(Texte.contains("void *p_Table_C0[]"));
+    }
+
+    // A map in one file, mask included; read back by the converter and by the window, it
+    // gives the same file again; a map larger than a picture is refused with its size.
+    void Carte()
+    {
+        Ecrire_Source(QStringLiteral("p.bmp"), QSize(40, 20));
+        const QStringList Ombrin{"-p", "Ombrin", "--carte", "8x8", "-o"};
+        const Issue Premiere = Lancer(Ombrin + QStringList{"p.c", "p.bmp"}, Dossier.path());
+        QCOMPARE(Premiere.Erreur, QString());
+        QVERIFY2(QRegularExpression(QStringLiteral("^« p.c » : \\d+ tuile\\(s\\) "
+                                                   "unique\\(s\\), carte de 5 x 3\n$"))
+                     .match(Premiere.Sortie)
+                     .hasMatch(),
+                 qPrintable(Premiere.Sortie));
+        const QByteArray Texte = Lire(Chemin(QStringLiteral("p.c")));
+        QVERIFY(Texte.contains("unsigned char p_Tuiles_Entrelace_Mask[]"));
+        QCOMPARE(Lancer(Ombrin + QStringList{"q.c", "p.c"}, Dossier.path()).Statut, 0);
+        QCOMPARE(Lire(Chemin(QStringLiteral("q.c"))), Texte);
+
+        Ouvrir(Chemin(QStringLiteral("p.c")), 4);
+        QCOMPARE(int(FEcran->Largeur_Image), 40);
+        QCOMPARE(int(FEcran->Hauteur_Image), 24);
+        FMain->Carte_Tuiles->setChecked(true);
+        FMain->Largeur_Sprite->setValue(8);
+        FMain->Hauteur_Sprite->setValue(8);
+        Faux.Reponses_Fichier.push_back(
+            Choix_Fichier{Chemin(QStringLiteral("w.c")), Type_De(QStringLiteral("Ombrin"), false)});
+        FMain->Button2->click();
+        QVERIFY2(FMain->windowTitle().endsWith(QLatin1String("carte de 5 x 3")),
+                 qPrintable(FMain->windowTitle()));
+        QCOMPARE(Lire(Chemin(QStringLiteral("w.c"))), Texte);
+
+        Ecrire_Source(QStringLiteral("g.bmp"), QSize(300, 20));
+        QCOMPARE(Lancer(Ombrin + QStringList{"g.c", "g.bmp"}, Dossier.path()).Statut, 0);
+        const Issue Grande = Lancer({"-p", "Tavisk", "-o", "h.c", "g.c"}, Dossier.path());
+        QCOMPARE(Grande.Statut, 1);
+        QVERIFY2(Grande.Erreur.contains(
+                     QLatin1String("carte de 38 x 3 tuiles de 8 x 8, soit 304 x 24 pixels")),
+                 qPrintable(Grande.Erreur));
     }
 };
 

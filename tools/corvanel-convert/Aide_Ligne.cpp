@@ -26,6 +26,10 @@ const Definition_Option Definitions[] = {
      "planche de sprites : découpe l'image en cases de L x H (1-240 x 1-128), écrites l'une "
      "après l'autre dans la sortie, suivies de leurs tables"},
     {"", "ignorer-vides", "", "avec --grille, n'écrit pas les cases vides"},
+    {"", "carte", "LxH",
+     "tuiles uniques et carte : découpe la source elle-même, un pixel par point, en tuiles de "
+     "L x H (1-240 x 1-128), garde une fois chaque tuile, et écrit dans la sortie les tableaux "
+     "des tuiles (et du mask avec --mask-plugin), la carte et ses constantes"},
     {"n", "niveaux", "N", "niveaux de gris : 2, 4 (par défaut) ou 8"},
     {"", "lumiere", "N", "appuis sur Lumière : N fois + si N > 0, -N fois - si N < 0"},
     {"", "contraste", "N", "appuis sur Contraste, de même, après ceux de Lumière"},
