@@ -603,6 +603,10 @@ private slots:
         QTest::newRow("refus motivé d'une planche")
             << QStringList{"-p", "Pelkor", "-n", "2", "--grille", "8x8", "-o", "x.c", "vue.bmp"}
             << Raison_GenLib;
+        QTest::newRow("nom réservé de la calculatrice")
+            << QStringList{"-p", "Sevrin", "-n", "2", "--nom", "regcoef", "-o", "x.9xg", "vue.bmp"}
+            << "« x.9xg » avec Sevrin.so : Problème d'enregistrement. « regcoef » est le nom "
+               "d'une variable système de la calculatrice : donnez un autre nom à l'image.";
         QTest::newRow("mask sur disque plein")
             << QStringList{"-o", "sprite.c", "-m", "Quenda", "vue.bmp"}
             << "« Mask_sprite.c » avec Quenda.so : Bug 3 !!!";
@@ -635,6 +639,7 @@ private slots:
         QVERIFY2(Resultat.Erreur.contains(Raison), qPrintable(Resultat.Erreur));
         QCOMPARE(Lire(Chemin(QStringLiteral("vue.cvl"))), Sauvegarde);
         QVERIFY(!QFile::exists(Chemin(QStringLiteral("x.c"))));
+        QVERIFY(!QFile::exists(Chemin(QStringLiteral("x.9xg"))));
         for (const char *Nom : {"plein.c", "Mask_sprite.c", "sprite.c", "vue.c"})
             QFile::remove(Chemin(QLatin1String(Nom)));
     }

@@ -257,25 +257,40 @@ private slots:
     // in a box, nothing at the path; for a sheet too.
     void Refus_Motive_data()
     {
+        QTest::addColumn<QString>("plugin");
+        QTest::addColumn<QString>("nom");
         QTest::addColumn<bool>("planche");
-        QTest::newRow("image") << false;
-        QTest::newRow("planche") << true;
+        QTest::addColumn<QString>("raison");
+        const QString GenLib_Nb =
+            QStringLiteral("Le Noir & Blanc n'est pas supporté, préférez le plug-in Sprite C "
+                           "pour ce type d'enregistrement.");
+        QTest::newRow("image") << "Pelkor"
+                               << "Image" << false << GenLib_Nb;
+        QTest::newRow("planche") << "Pelkor"
+                                 << "Image" << true << GenLib_Nb;
+        QTest::newRow("nom réservé de la calculatrice")
+            << "Lorvan"
+            << "XMin" << false
+            << QStringLiteral("« xmin » est le nom d'une variable système de la calculatrice : "
+                              "donnez un autre nom à l'image.");
     }
     void Refus_Motive()
     {
+        QFETCH(QString, plugin);
+        QFETCH(QString, nom);
         QFETCH(bool, planche);
-        Demarrer({QStringLiteral("Pelkor")});
+        QFETCH(QString, raison);
+        Demarrer({plugin});
         Image_Vide(16, 8, 2);
         FMain->Decouper_Sprites->setChecked(planche);
         FMain->Largeur_Sprite->setValue(8);
         FMain->Hauteur_Sprite->setValue(8);
-        Enregistrer(Dossier->filePath(QStringLiteral("x.c")), GenLib);
+        FMain->Enregistrement_Nom_Image->setText(nom);
+        Enregistrer(Dossier->filePath(QStringLiteral("x.c")), 1);
         QCOMPARE(FMain->windowTitle(), QStringLiteral("Problème d'enregistrement."));
         QCOMPARE(Faux.Genres().last(), QStringLiteral("information"));
         QCOMPARE(Faux.Demandes.last().Titre, QStringLiteral("Message de Corvanel"));
-        QCOMPARE(Faux.Demandes.last().Texte,
-                 QStringLiteral("Le Noir & Blanc n'est pas supporté, préférez le plug-in Sprite C "
-                                "pour ce type d'enregistrement."));
+        QCOMPARE(Faux.Demandes.last().Texte, raison);
         QCOMPARE(QDir(Dossier->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
