@@ -41,6 +41,8 @@ void Extraire_Case(const Document_Image &Document, const Case_Sprite &Case,
         const std::size_t Vers = Indice(X, 0);
         std::copy_n(Document.Plan_Image.begin() + De, Colonne, Cellule.Plan_Image.begin() + Vers);
         std::copy_n(Document.Plan_Mask.begin() + De, Colonne, Cellule.Plan_Mask.begin() + Vers);
+        std::copy_n(Document.Plan_Transparence.begin() + De, Colonne,
+                    Cellule.Plan_Transparence.begin() + Vers);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "Document_Image.h"
 
+#include "Choix_Image.h"
 #include "Transformations.h"
 
 #include <algorithm>
@@ -30,6 +31,8 @@ void Document_Image::Oublier_Source()
     // The decoded picture stays in its holder, as it always has; only the right to convert it
     // again goes.
     Source_Valide = false;
+    Images = {};
+    Plan_Transparence.fill(0);
 }
 
 void Document_Image::Prendre_Source(QImage Image, int Largeur_Cadre, int Hauteur_Cadre)
@@ -42,8 +45,9 @@ void Document_Image::Prendre_Source(QImage Image, int Largeur_Cadre, int Hauteur
 
 Document_Image::Cle_Tons Document_Image::Cle_Courante() const
 {
-    return {Generation_Source,          Largeur_Image,    Hauteur_Image, Conversion.Adapter,
-            Conversion.Echantillonnage, Conversion.Teinte};
+    return {Generation_Source,  Largeur_Image,          Hauteur_Image,
+            Conversion.Adapter, Conversion.Proportions, Conversion.Echantillonnage,
+            Conversion.Teinte};
 }
 
 void Document_Image::Convertir_Image()
@@ -57,6 +61,29 @@ void Document_Image::Convertir_Image()
         Cle_ = Cle;
     }
     Quantifier_Tons(Tons_, Conversion, Nombre_Couleur, Bandes_Lum, Plan_Image);
+    Marquer_Transparence(Tons_, Plan_Transparence);
+}
+
+bool Document_Image::Transparence() const
+{
+    for (int x = 0; x < Largeur_Image; ++x)
+        for (int y = 0; y < Hauteur_Image; ++y)
+            if (Plan_Transparence[Indice(x, y)] == 1)
+                return true;
+    return false;
+}
+
+QString Document_Image::Choisir_Image(int Numero)
+{
+    if (!Source_Valide || Numero < 0 || Numero >= Images.Nombre)
+        return QStringLiteral("pas d'image %1 dans l'animation").arg(Numero + 1);
+    Lecture_Images Lecture(Images.Chemin, Images.Bitmap_Seul);
+    Resultat_Decodage Lu = Lecture.Image(Numero);
+    if (Lu.Image.isNull())
+        return Lu.Erreur;
+    Prendre_Source(std::move(Lu.Image), Image_Couleur.Largeur_Cadre, Image_Couleur.Hauteur_Cadre);
+    Images.Numero = Numero;
+    return {};
 }
 
 void Document_Image::Appliquer_Bandes(Action_Bandes Action)
@@ -77,6 +104,9 @@ void Document_Image::Appliquer_Bandes(Action_Bandes Action)
         break;
     case Action_Bandes::Reinitialisation:
         Reinitialiser(Bandes_Lum, Nombre_Couleur);
+        break;
+    case Action_Bandes::Equilibrer:
+        Corvanel::Equilibrer(Bandes_Lum, Nombre_Choisi);
         break;
     }
     Convertir_Image();
@@ -103,7 +133,13 @@ void Document_Image::Choisir_Conversion(const Options_Conversion &Options, bool 
 
 void Document_Image::Creer_Mask_Auto(std::uint8_t Fond)
 {
-    Corvanel::Creer_Mask_Auto(Plan_Mask, Plan_Image, Largeur_Image, Hauteur_Image, Fond);
+    if (Fond != Fond_Transparence)
+    {
+        Corvanel::Creer_Mask_Auto(Plan_Mask, Plan_Image, Largeur_Image, Hauteur_Image, Fond);
+        return;
+    }
+    // The transparent points are the background: those marked 1 are left out.
+    Corvanel::Creer_Mask_Auto(Plan_Mask, Plan_Transparence, Largeur_Image, Hauteur_Image, 1);
 }
 
 void Document_Image::Inverser_Mask()
@@ -113,17 +149,20 @@ void Document_Image::Inverser_Mask()
 
 void Document_Image::Miroir_Horizontal()
 {
-    Corvanel::Miroir_Horizontal(Plan_Image, Largeur_Image, Hauteur_Image);
+    for (Plan *P : {&Plan_Image, &Plan_Transparence})
+        Corvanel::Miroir_Horizontal(*P, Largeur_Image, Hauteur_Image);
 }
 
 void Document_Image::Miroir_Vertical()
 {
-    Corvanel::Miroir_Vertical(Plan_Image, Largeur_Image, Hauteur_Image);
+    for (Plan *P : {&Plan_Image, &Plan_Transparence})
+        Corvanel::Miroir_Vertical(*P, Largeur_Image, Hauteur_Image);
 }
 
 void Document_Image::Decaler(int Dx, int Dy)
 {
-    Decaler_Image(Plan_Image, Largeur_Image, Hauteur_Image, Dx, Dy);
+    for (Plan *P : {&Plan_Image, &Plan_Transparence})
+        Decaler_Image(*P, Largeur_Image, Hauteur_Image, Dx, Dy);
 }
 
 Resultat_Enregistrement Document_Image::Enregistrer_Image(const Plug_Info &Slot,

@@ -23,6 +23,17 @@ enum class Action_Bandes
     Contraste_Plus,
     Contraste_Moins,
     Reinitialisation,
+    Equilibrer,
+};
+
+// The picture file behind the kept source, for a file of several frames (an animation): the
+// frame converted, counted from 0.
+struct Images_Source
+{
+    QString Chemin;
+    bool Bitmap_Seul = false;
+    int Numero = 0;
+    int Nombre = 1;
 };
 
 class Document_Image
@@ -31,6 +42,9 @@ public:
     Plan Plan_Image{};
     Plan Image_Annulation{};
     Plan Plan_Mask{};
+    // 1 at the points the last conversion found transparent (alpha, or a margin of the
+    // proportions), 0 elsewhere; transformed with the picture.
+    Plan Plan_Transparence{};
     std::uint8_t Largeur_Image = 0;
     std::uint8_t Hauteur_Image = 0;
     // The count the picture's codes are read with; a save file may hold any.
@@ -43,6 +57,7 @@ public:
     // contrast and level-count controls convert the kept source again.
     bool Source_Valide = false;
     Options_Conversion Conversion;
+    Images_Source Images;
 
     // Replaces the picture by the file's, at the given size (the size fields'); the mask is
     // cleared, the undo copy, the level count and the bands stay.
@@ -63,6 +78,13 @@ public:
     // New conversion choices, converting again under the same rule.
     void Choisir_Conversion(const Options_Conversion &Options, bool Convertir);
 
+    // Whether the picture has a transparent point.
+    bool Transparence() const;
+    // The frame of the animation to convert, counted from 0, read again from its file;
+    // the reason when it cannot be read, and then nothing changes.
+    QString Choisir_Image(int Numero);
+
+    // Fond: a level, or Fond_Transparence.
     void Creer_Mask_Auto(std::uint8_t Fond);
     void Inverser_Mask();
 
@@ -96,6 +118,7 @@ private:
         int Largeur = -1;
         int Hauteur = -1;
         bool Adapter = true;
+        bool Proportions = false;
         Mode_Echantillonnage Echantillonnage{};
         Mode_Teinte Teinte{};
         bool operator==(const Cle_Tons &) const = default;

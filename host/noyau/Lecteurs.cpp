@@ -26,6 +26,7 @@ Resultat_Ouverture Lire_Image(Document_Image &Document, const QString &Chemin, b
     }
     Document.Prendre_Source(std::move(Decode.Image), Document.Largeur_Image,
                             Document.Hauteur_Image);
+    Document.Images = {Chemin, Bitmap_Seul, 0, Decode.Nombre_Images};
     return Resultat;
 }
 
