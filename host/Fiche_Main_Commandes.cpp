@@ -264,6 +264,8 @@ bool TFMain::Ouvrir_Image(const QString &chemin, int type)
                         Lire_Entier(Hauteur->text()));
     Ecran->Reinitialiser_Edition();
     Selectionner_Nombre(Document.Nombre_Choisi);
+    Montrer_Images();
+    Choisir_Fond_Ouverture();
     if (!resultat.Page_Lumiere)
         Onglets->setTabVisible(2, false);
     if (resultat.Nom_Image)
@@ -280,6 +282,7 @@ bool TFMain::Ouvrir_Image(const QString &chemin, int type)
 void TFMain::Creer_Image_Vide()
 {
     Document.Creer_Image_Vide(Lire_Entier(Largeur->text()), Lire_Entier(Hauteur->text()));
+    Montrer_Images();
     Ecran->Reinitialiser_Edition();
     Ecran->Peindre_Image();
 }
@@ -297,7 +300,9 @@ void TFMain::Enregistrer_Image()
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
     const Options_Appel attente = Options_Fenetre(Dialogues_, this, Texte_Attente);
     const QString message =
-        Decouper_Sprites->isChecked()
+        Toutes_Images->isEnabled() && Toutes_Images->isChecked()
+            ? Titre_Planche(Enregistrer_Animation(slot, chemin, nom, attente))
+        : Decouper_Sprites->isChecked()
             ? Titre_Planche(Enregistrer_Planche(Document, Grille(), slot,
                                                 Genre_Enregistrement::Image, chemin, nom, attente))
             : Titre_Enregistrement(Document.Enregistrer_Image(slot, chemin, nom, attente));
