@@ -144,6 +144,10 @@ void Tst_Planche::Formats()
     }
     QVERIFY(!Texte.contains("Planche_1"));
     QVERIFY(!Texte.contains("Planche_2"));
+    // The count of the tables' entries, skipped cells included, closes the sheet.
+    QVERIFY2(Texte.endsWith(Extention == "c" ? "#define Planche_NOMBRE 2\r\n"
+                                             : "\r\nPlanche_NOMBRE\tequ\t2\r\n"),
+             Texte.right(60).constData());
     QVERIFY2(Construire(Chemin, Extention == "asm"), Texte.constData());
 }
 
