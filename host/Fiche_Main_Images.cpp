@@ -25,9 +25,17 @@ void TFMain::Creer_Controles_Ouvrir(QWidget *page, QWidget *style)
     Conserver_Proportions = new QCheckBox(QStringLiteral("Conserver les proportions"), style);
     Conserver_Proportions->setObjectName(QStringLiteral("Conserver_Proportions"));
     Conserver_Proportions->setGeometry(24, 78, 190, 22);
-    // Read at every conversion, as the fitting is; it means something only with fitting.
+    // It means something only with fitting; a picture from a file is converted again at once.
     connect(Conserver_Proportions, &QCheckBox::toggled, this,
-            [this](bool garder) { Document.Conversion.Proportions = garder; });
+            [this](bool garder)
+            {
+                Options_Conversion options = Document.Conversion;
+                options.Proportions = garder;
+                const bool convertir = Ouvrir_Fichier->isChecked() && Document.Source_Valide;
+                Document.Choisir_Conversion(options, convertir);
+                if (convertir)
+                    Ecran->Peindre_Image();
+            });
     connect(Adaptation_Image, &QCheckBox::toggled, Conserver_Proportions, &QWidget::setEnabled);
 
     Numero_Image = new QSpinBox(page);
@@ -43,21 +51,24 @@ void TFMain::Creer_Toutes_Images(QWidget *page)
 {
     Toutes_Images = new QCheckBox(QStringLiteral("Toutes les images de l'animation"), page);
     Toutes_Images->setObjectName(QStringLiteral("Toutes_Images"));
-    Toutes_Images->setGeometry(10, 94, 300, 20);
+    Toutes_Images->setGeometry(264, 98, 250, 24);
     Toutes_Images->setEnabled(false);
-    // A sheet of the frames or a sheet of one picture's cells, not both.
+    // The frames as a sheet, a picture cut into cells, or its tiles and map: one at a time.
     connect(Toutes_Images, &QCheckBox::toggled, this,
             [this](bool toutes)
             {
-                if (toutes)
-                    Decouper_Sprites->setChecked(false);
+                if (!toutes)
+                    return;
+                Decouper_Sprites->setChecked(false);
+                Carte_Tuiles->setChecked(false);
             });
-    connect(Decouper_Sprites, &QCheckBox::toggled, this,
-            [this](bool decouper)
-            {
-                if (decouper)
-                    Toutes_Images->setChecked(false);
-            });
+    for (QCheckBox *autre : {Decouper_Sprites, Carte_Tuiles})
+        connect(autre, &QCheckBox::toggled, this,
+                [this](bool coche)
+                {
+                    if (coche)
+                        Toutes_Images->setChecked(false);
+                });
 }
 
 void TFMain::Creer_Bouton_Equilibrer(QWidget *page)
@@ -80,11 +91,11 @@ void TFMain::Montrer_Images()
     }
     Numero_Image->setEnabled(animee);
     Toutes_Images->setEnabled(animee);
+    QString titre =
+        Document.Fichier.isEmpty() ? QStringLiteral("Edition de l'Image") : Document.Fichier;
     if (animee)
-        Ecran->setWindowTitle(QStringLiteral("%1 (image %2 / %3)")
-                                  .arg(images.Chemin)
-                                  .arg(images.Numero + 1)
-                                  .arg(images.Nombre));
+        titre += QStringLiteral(" (image %1 / %2)").arg(images.Numero + 1).arg(images.Nombre);
+    Ecran->setWindowTitle(titre);
 }
 
 void TFMain::Choisir_Numero_Image(int numero)

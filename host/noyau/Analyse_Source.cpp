@@ -11,9 +11,11 @@ namespace Corvanel
 {
 namespace
 {
-// No sprite needs more: three elements of a byte for every 8 columns of every row. A longer
-// array is refused at that length, so an endless one costs no more memory than a sprite.
-constexpr std::size_t Nombres_Max = 3 * Lignes_Plan * ((Colonnes_Plan + 7) / 8);
+// No sprite needs more: three elements of a byte for every 8 columns of every row, or for a
+// tile map, three of a byte for every point of a whole picture (tiles one column wide each take
+// a byte a row). A longer array is refused at that length, so an endless one costs no more
+// memory than a picture.
+constexpr std::size_t Nombres_Max = 3 * Lignes_Plan * Colonnes_Plan;
 // A source with more arrays or size constants than this is not a sprite's.
 constexpr std::size_t Tableaux_Max = 4096;
 constexpr std::uint64_t Trop_Grand = 0x100000000; // any value past 32 bits reads as this
@@ -80,7 +82,7 @@ bool Ajouter_Nombre(Tableau &T, std::string_view Texte, bool Assembleur)
 
 void Ajouter_Constante(Lecture &L, std::string_view Nom, std::string_view Valeur)
 {
-    if (!Nom.ends_with("_LARGEUR") && !Nom.ends_with("_HAUTEUR"))
+    if (!Nom.ends_with("_LARGEUR") && !Nom.ends_with("_HAUTEUR") && !Nom.ends_with("_NOMBRE"))
         return;
     if (L.Constantes.size() == Tableaux_Max)
     {

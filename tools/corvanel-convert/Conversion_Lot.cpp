@@ -3,6 +3,7 @@
 #include "Affichage_Plan.h"
 #include "Choix_Image.h"
 #include "Document_Image.h"
+#include "Enregistrement_Carte.h"
 #include "Images_Lot.h"
 #include "Lecteurs.h"
 
@@ -61,7 +62,9 @@ QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Do
         break;
     }
     if (Lecteur_.Genre == Genre_Fichier::Sauvegarde ||
-        Lecteur_.Genre == Genre_Fichier::Source_Sprite)
+        Lecteur_.Genre == Genre_Fichier::Sauvegarde_Mask ||
+        Lecteur_.Genre == Genre_Fichier::Source_Sprite ||
+        Lecteur_.Genre == Genre_Fichier::Image_Calculatrice)
         return QStringLiteral("« %1 » : %2").arg(Travail_.Entree, Ouverture.Message);
     return Ouverture.Message;
 }
@@ -146,6 +149,21 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
         Document.Creer_Mask_Auto(Fond);
     if (Lot_.Images)
         return Convertir_Images(Lot_, Travail_, Document, Fond, Nom);
+
+    if (Lot_.Carte)
+    {
+        const Carte_De_Tuiles Carte =
+            Document.Source_Valide
+                ? Carte_Source(Document, *Lot_.Carte,
+                               Besoin_Mask(Lot_) ? std::optional<std::uint8_t>(Fond) : std::nullopt)
+                : Carte_Image(Document, *Lot_.Carte, Besoin_Mask(Lot_));
+        const Resultat_Carte Resultat =
+            Enregistrer_Carte(Carte, Lot_.Plug_Image, Lot_.Plug_Mask, Travail_.Chemin_Image, Nom,
+                              {Lot_.Delai_Plugin, {}});
+        if (!Resultat.Reussi())
+            return {Message_Carte(Resultat), {}};
+        return {{}, Message_Carte(Resultat)};
+    }
 
     if (Lot_.Grille)
     {

@@ -1,6 +1,7 @@
 #include "Ligne_Commande.h"
 
 #include "Aide_Ligne.h"
+#include "Assemblage_Planche.h"
 #include "Choix_Ligne.h"
 #include "Plugins_Ligne.h"
 #include "Reponses_Ligne.h"
@@ -90,6 +91,19 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
     if (Option("fond") && !Lot_.Plug_Mask && !Prend_Mask(Lot_.Plug_Image))
         return Erreur_Usage(QStringLiteral("--fond ne sert qu'avec --mask-plugin ou un plug-in "
                                            "d'image et de mask"));
+
+    // A map is source text, its mask's arrays in the same file.
+    if (Lot_.Carte)
+    {
+        const Langage_Source Langage = Langage_Extention(Lot_.Plug_Image.Extention);
+        if (Langage == Langage_Source::Aucun)
+            return Erreur_Usage(QStringLiteral("--carte : « %1 » n'écrit pas de code source")
+                                    .arg(Valeur("plugin")));
+        if (Lot_.Plug_Mask && Langage_Extention(Lot_.Plug_Mask->Extention) != Langage)
+            return Erreur_Usage(QStringLiteral("--carte : « %1 » n'écrit pas dans le langage de "
+                                               "« %2 », et la carte tient dans un seul fichier")
+                                    .arg(Valeur("mask-plugin"), Valeur("plugin")));
+    }
 
     if (auto Fin = Preparer_Travaux(Parseur, Entrees, Lot_))
         return *Fin;
