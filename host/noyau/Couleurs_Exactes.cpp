@@ -158,6 +158,19 @@ std::uint8_t Niveau_Palette(std::uint32_t couleur, const std::vector<Couleur_Fix
     return code;
 }
 
+std::vector<std::uint8_t> Niveaux_Exacts(const std::vector<std::uint32_t> &couleurs,
+                                         std::uint8_t nombre_couleur,
+                                         const std::vector<Couleur_Fixee> &palette)
+{
+    if (palette.empty())
+        return Niveaux_Couleurs(couleurs, nombre_couleur);
+    std::vector<std::uint8_t> niveaux;
+    niveaux.reserve(couleurs.size());
+    for (std::uint32_t c : couleurs)
+        niveaux.push_back(Niveau_Palette(c, palette));
+    return niveaux;
+}
+
 void Quantification_Exacte::Quantifier(const Tons &tons, std::uint8_t nombre_couleur,
                                        const Bandes &, Plan &plan) const
 {
@@ -168,12 +181,7 @@ void Quantification_Exacte::Quantifier(const Tons &tons, std::uint8_t nombre_cou
             couleurs.push_back(static_cast<std::uint32_t>(ton));
     std::sort(couleurs.begin(), couleurs.end());
     couleurs.erase(std::unique(couleurs.begin(), couleurs.end()), couleurs.end());
-    std::vector<std::uint8_t> niveaux;
-    if (Palette.empty())
-        niveaux = Niveaux_Couleurs(couleurs, nombre_couleur);
-    else
-        for (std::uint32_t c : couleurs)
-            niveaux.push_back(Niveau_Palette(c, Palette));
+    const std::vector<std::uint8_t> niveaux = Niveaux_Exacts(couleurs, nombre_couleur, Palette);
     for (int y = 0; y < tons.Hauteur; ++y)
         for (int x = 0; x < tons.Largeur; ++x)
         {

@@ -22,6 +22,12 @@ std::vector<std::uint8_t> Niveaux_Couleurs(const std::vector<std::uint32_t> &cou
 // The level of the listed colour nearest in RGB; the first listed on a tie.
 std::uint8_t Niveau_Palette(std::uint32_t couleur, const std::vector<Couleur_Fixee> &palette);
 
+// The levels of a picture's distinct colours (sorted, each once): by Niveaux_Couleurs, or with a
+// palette each the level of the listed colour nearest to it.
+std::vector<std::uint8_t> Niveaux_Exacts(const std::vector<std::uint32_t> &couleurs,
+                                         std::uint8_t nombre_couleur,
+                                         const std::vector<Couleur_Fixee> &palette);
+
 // The last stage for the exact colours: the tones hold each point's colour value. Without a
 // palette the levels follow the colours the picture holds; the bands are not used.
 class Quantification_Exacte final : public Quantification
