@@ -767,6 +767,10 @@ private slots:
             << P + QStringList{"--carte", "0x8", "a.bmp"} << "tuiles refusées";
         QTest::newRow("carte et grille")
             << P + QStringList{"--carte", "8x8", "-g", "8x8", "a.bmp"} << "s'excluent";
+        QTest::newRow("carte et images")
+            << P + QStringList{"--images", "--carte", "8x8", "a.gif"} << "--images et --carte";
+        QTest::newRow("carte et proportions")
+            << P + QStringList{"--carte", "8x8", "--proportions", "a.bmp"} << "--proportions";
         QTest::newRow("carte et taille")
             << P + QStringList{"--carte", "8x8", "--largeur", "8", "--hauteur", "8", "a.bmp"}
             << "avec --carte";
