@@ -66,7 +66,9 @@ public:
     QRadioButton *Ouvrir_Fichier;
     QRadioButton *RadioButton1;
     QCheckBox *Adaptation_Image;
+    QCheckBox *Conserver_Proportions;
     QPushButton *Button1;
+    QSpinBox *Numero_Image; // the frame of an animation
     // "Enregistrer"
     QLineEdit *Enregistrement_Nom_Image;
     QPushButton *Button2;
@@ -74,6 +76,7 @@ public:
     QSpinBox *Largeur_Sprite;
     QSpinBox *Hauteur_Sprite;
     QCheckBox *Ignorer_Vides;
+    QCheckBox *Toutes_Images;
     QCheckBox *Carte_Tuiles;
     // "Lumière"
     QPushButton *Button3;
@@ -81,6 +84,7 @@ public:
     QPushButton *Button5;
     QPushButton *Button6;
     QPushButton *Button9;
+    QPushButton *Bouton_Equilibrer;
     Palette_Lumiere *Palette_Lum;
     // "Retoucher l'image"
     QToolButton *Outil[10] = {}; // Outil[1] to Outil[9]
@@ -155,6 +159,15 @@ private:
     void Creer_Page_Mask();
     void Creer_Page_Option();
     void Creer_Page_A_Propos();
+    void Creer_Controles_Ouvrir(QWidget *page, QWidget *style);
+    void Creer_Toutes_Images(QWidget *page);
+    void Creer_Bouton_Equilibrer(QWidget *page);
+    // The frame spin box, the caption and the sheet of frames as the picture allows.
+    void Montrer_Images();
+    void Choisir_Numero_Image(int numero);
+    void Choisir_Fond_Ouverture();
+    Resultat_Planche Enregistrer_Animation(const Plug_Info &slot, const QString &chemin,
+                                           const QString &nom, const Options_Appel &options);
     void Choisir_Taille(int index);
     bool Lire_Taille(int &largeur, int &hauteur);
     void Changer_Bandes(Action_Bandes action);

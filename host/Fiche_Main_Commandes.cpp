@@ -255,11 +255,12 @@ bool TFMain::Ouvrir_Image(const QString &chemin, int type)
         Dialogues_.Erreur(this, QString::fromUtf8(Titre_Message), resultat.Message);
         return false;
     }
-    Ecran->setWindowTitle(chemin);
     Afficher_Onglets();
     Onglets->setTabVisible(2, resultat.Page_Lumiere);
     Ecran->Reinitialiser_Edition();
     Selectionner_Nombre(Document.Nombre_Choisi);
+    Montrer_Images();
+    Choisir_Fond_Ouverture();
     if (resultat.Nom_Image)
         Enregistrement_Nom_Image->setText(*resultat.Nom_Image);
     // A mask read from the file can be saved as it is, without "Créer" replacing it.
@@ -277,6 +278,7 @@ void TFMain::Creer_Image_Vide()
     Document.Creer_Image_Vide(Lire_Entier(Largeur->text()), Lire_Entier(Hauteur->text()));
     Afficher_Onglets();
     Button11->setEnabled(false);
+    Montrer_Images();
     Ecran->Reinitialiser_Edition();
     Ecran->Peindre_Image();
     if (Masque->isVisible())
@@ -295,6 +297,11 @@ void TFMain::Enregistrer_Image()
     const Plug_Info &slot = Slot_Image(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
     const Options_Appel attente = Options_Fenetre(Dialogues_, this, Texte_Attente);
+    if (Toutes_Images->isEnabled() && Toutes_Images->isChecked())
+    {
+        Montrer_Planche(Enregistrer_Animation(slot, chemin, nom, attente));
+        return;
+    }
     if (Carte_Tuiles->isChecked())
     {
         Enregistrer_Carte(slot, chemin, nom, attente);

@@ -1,6 +1,7 @@
 // Tile maps through the real plug-ins: the file builds with the 68000 tools, and its tiles put
 // back at their places on the map give the whole source converted at once.
 #include "Carte_Tuiles.h"
+#include "Choix_Image.h"
 #include "Document_Image.h"
 #include "Enregistrement_Carte.h"
 #include "Lecture_Source.h"
@@ -77,6 +78,8 @@ private slots:
     void Formats();
     void Conversion_data();
     void Conversion();
+    void Couleurs_Exactes_Transparence_data();
+    void Couleurs_Exactes_Transparence();
     void Trop_De_Tuiles();
 };
 
@@ -235,6 +238,57 @@ void Tst_Carte::Conversion()
                 for (int y = 0; y < Tuile.Hauteur; ++y)
                     QCOMPARE(Codes[Indice(x, y)], Seule.Plan_Image[Indice(x, y)]);
         }
+}
+
+// Four colours of pixel art, the right tile holding only two of them, the bottom rows
+// transparent: with the exact colours a colour takes one level in every tile, as in the whole
+// source (a tile converted alone would spread its two colours over the darkest and lightest
+// levels); the transparency's mask covers the opaque points only, whatever the path.
+void Tst_Carte::Couleurs_Exactes_Transparence_data()
+{
+    QTest::addColumn<int>("Format");
+    QTest::addColumn<bool>("Exactes");
+    QTest::addColumn<int>("Tramage");
+    const int Aucun = int(Mode_Tramage::Aucun);
+    const int Floyd = int(Mode_Tramage::Floyd_Steinberg);
+    QTest::newRow("32 bits, exactes") << int(QImage::Format_ARGB32) << true << Aucun;
+    QTest::newRow("RGBA 8888, exactes, tramage") << int(QImage::Format_RGBA8888) << true << Floyd;
+    QTest::newRow("32 bits, valeur") << int(QImage::Format_ARGB32) << false << Aucun;
+    QTest::newRow("RGBA 8888, valeur, tramage") << int(QImage::Format_RGBA8888) << false << Floyd;
+}
+
+void Tst_Carte::Couleurs_Exactes_Transparence()
+{
+    QFETCH(int, Format);
+    QFETCH(bool, Exactes);
+    QFETCH(int, Tramage);
+    // Light to dark: pale yellow, orange, red, dark blue.
+    const QRgb Couleurs[] = {qRgb(255, 255, 170), qRgb(255, 160, 0), qRgb(200, 0, 0),
+                             qRgb(0, 0, 120)};
+    const auto Colonne = [](int x) { return x < 8 ? x / 2 : 1 + (x - 8) / 4; };
+    QImage Source(16, 8, QImage::Format_ARGB32);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x)
+            Source.setPixel(x, y, y < 6 ? Couleurs[Colonne(x)] : qRgba(0, 0, 0, 100));
+    Document_Image Document = Document_Source(Source.convertToFormat(QImage::Format(Format)));
+    Document.Conversion.Teinte = Exactes ? Mode_Teinte::Couleurs_Exactes : Mode_Teinte::Luminance;
+    Document.Conversion.Tramage = Mode_Tramage(Tramage);
+    const Carte_De_Tuiles Tuiles = Carte_Source(Document, {8, 8}, Fond_Transparence);
+    QCOMPARE(Tuiles.Nombre(), 2);
+    Plan Codes{};
+    Plan Mask{};
+    for (int Tuile = 0; Tuile < 2; ++Tuile)
+    {
+        Tuiles.Poser(Tuile, Codes, Mask);
+        for (int x = 0; x < 8; ++x)
+            for (int y = 0; y < 8; ++y)
+            {
+                QCOMPARE(Mask[Indice(x, y)], std::uint8_t(y < 6));
+                if (y >= 6 || Exactes)
+                    QCOMPARE(Codes[Indice(x, y)],
+                             std::uint8_t(y < 6 ? Colonne(8 * Tuile + x) : Code::Blanc));
+            }
+    }
 }
 
 // Past 65536 unique tiles a map cannot number them: refused, and nothing is written.

@@ -4,6 +4,8 @@
 #include "Dialogues_Factices.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
+#include "Gif_Essai.h"
+#include "Lecture_Sauvegarde.h"
 #include "Outils_Essai.h"
 #include "Surface_Dessin.h"
 
@@ -128,7 +130,9 @@ class Tst_Convert : public QObject
         QCOMPARE(FMain->windowTitle(), QStringLiteral("Corvanel 3.3"));
         if (Plugin_Mask.isEmpty())
             return;
-        FMain->Choix_Fond->setCurrentIndex(Fond);
+        // -1: the background the open chose.
+        if (Fond >= 0)
+            FMain->Choix_Fond->setCurrentIndex(Fond);
         FMain->Button8->click();
         Faux.Reponses_Fichier.push_back(Choix_Fichier{Sortie_Mask, Type_De(Plugin_Mask, true)});
         FMain->Button11->click();
@@ -166,58 +170,91 @@ private slots:
         // The three lists of the option page, by index; the default rows give no option.
         QTest::addColumn<QList<int>>("Modes");
         QTest::addColumn<int>("Zoom");
+        // "proportions", "equilibrer"
+        QTest::addColumn<QStringList>("Autres");
         QTest::newRow("TI 89, 4 niveaux, Sprite C")
             << "vue.bmp"
             << "vue"
             << "Tavisk"
-            << "TI 89" << false << 4 << 0 << 0 << "" << 0 << QList<int>{} << 1;
+            << "TI 89" << false << 4 << 0 << 0 << "" << 0 << QList<int>{} << 1 << QStringList{};
         QTest::newRow("TI 92, 8 niveaux, lumière +3, contraste -2, ASM, mask noir")
             << "vue.bmp"
             << "vue"
             << "Roskel"
-            << "TI 92" << false << 8 << 3 << -2 << "Mervil" << 3 << QList<int>{} << 1;
+            << "TI 92" << false << 8 << 3 << -2 << "Mervil" << 3 << QList<int>{} << 1
+            << QStringList{};
         QTest::newRow("32 x 32 coupé, lumière -4, contraste +5, GenLib, mask blanc")
             << "2 vues-ok.bmp"
             << "_2_vues_ok"
             << "Pelkor"
-            << "32x32" << true << 4 << -4 << 5 << "Quenda" << 0 << QList<int>{} << 1;
+            << "32x32" << true << 4 << -4 << 5 << "Quenda" << 0 << QList<int>{} << 1
+            << QStringList{};
         QTest::newRow("37 x 21, 2 niveaux, lumière +40, sauvegarde")
             << "vue.bmp"
             << "vue"
             << "Sauvegarde"
-            << "37x21" << false << 2 << 40 << 0 << "" << 0 << QList<int>{} << 1;
+            << "37x21" << false << 2 << 40 << 0 << "" << 0 << QList<int>{} << 1 << QStringList{};
         // The picture-and-mask plug-ins take the mask made with that background, white by
         // default on the command line.
         QTest::newRow("TI 89, 4 niveaux, sprite + mask C, fond gris clair")
             << "vue.bmp"
             << "vue"
             << "Ombrin"
-            << "TI 89" << false << 4 << 0 << 0 << "" << 1 << QList<int>{} << 1;
+            << "TI 89" << false << 4 << 0 << 0 << "" << 1 << QList<int>{} << 1 << QStringList{};
         QTest::newRow("16 x 16, 2 niveaux, sprite + mask ASM, fond blanc et mask ET")
             << "vue.bmp"
             << "vue"
             << "Garsel"
-            << "16x16" << false << 2 << 0 << 0 << "Sudrak" << 0 << QList<int>{} << 1;
+            << "16x16" << false << 2 << 0 << 0 << "Sudrak" << 0 << QList<int>{} << 1
+            << QStringList{};
         QTest::newRow("PNG translucide, 8 x 8, 8 niveaux, mask gris foncé")
             << "photo.png"
             << "photo"
             << "Tavisk"
-            << "8x8" << false << 8 << 0 << 1 << "Quenda" << 2 << QList<int>{} << 1;
+            << "8x8" << false << 8 << 0 << 1 << "Quenda" << 2 << QList<int>{} << 1 << QStringList{};
         QTest::newRow("TI 89, moyenne, luminance, Floyd-Steinberg, lumière +2, aperçu zoom 3")
             << "photo.png"
             << "photo"
             << "Tavisk"
-            << "TI 89" << false << 4 << 2 << 0 << "" << 0 << QList<int>{1, 1, 1} << 3;
+            << "TI 89" << false << 4 << 2 << 0 << "" << 0 << QList<int>{1, 1, 1} << 3
+            << QStringList{};
         QTest::newRow("TI 92, 8 niveaux, luminance, ordonné 8 x 8, contraste +3, ASM, mask")
             << "vue.bmp"
             << "vue"
             << "Roskel"
-            << "TI 92" << false << 8 << 0 << 3 << "Mervil" << 1 << QList<int>{0, 1, 4} << 1;
+            << "TI 92" << false << 8 << 0 << 3 << "Mervil" << 1 << QList<int>{0, 1, 4} << 1
+            << QStringList{};
         QTest::newRow("37 x 21 coupé, 2 niveaux, moyenne, Atkinson, lumière -3")
             << "vue.bmp"
             << "vue"
             << "Tavisk"
-            << "37x21" << true << 2 << -3 << 0 << "" << 0 << QList<int>{1, 0, 2} << 2;
+            << "37x21" << true << 2 << -3 << 0 << "" << 0 << QList<int>{1, 0, 2} << 2
+            << QStringList{};
+        // The transparency is the mask's background when none is chosen, in the window as
+        // on the command line; the margins of the proportions are transparent too.
+        QTest::newRow("PNG transparent, 32 x 32, proportions, mask de la transparence")
+            << "photo.png"
+            << "photo"
+            << "Tavisk"
+            << "32x32" << false << 4 << 0 << 0 << "Quenda" << -1 << QList<int>{} << 1
+            << QStringList{"proportions"};
+        QTest::newRow("PNG transparent, sprite + mask C, fond par défaut")
+            << "photo.png"
+            << "photo"
+            << "Ombrin"
+            << "TI 89" << false << 4 << 0 << 0 << "" << -1 << QList<int>{} << 1 << QStringList{};
+        QTest::newRow("TI 92, 8 niveaux, moyenne, luminance, équilibrer, lumière +1")
+            << "vue.bmp"
+            << "vue"
+            << "Roskel"
+            << "TI 92" << false << 8 << 1 << 0 << "" << 0 << QList<int>{1, 1, 0} << 1
+            << QStringList{"equilibrer"};
+        QTest::newRow("16 x 16, couleurs exactes, tramage sans effet")
+            << "vue.bmp"
+            << "vue"
+            << "Tavisk"
+            << "16x16" << false << 4 << 0 << 0 << "" << 0 << QList<int>{1, 2, 1} << 1
+            << QStringList{};
     }
 
     void Identique_Aux_Fenetres()
@@ -234,6 +271,7 @@ private slots:
         QFETCH(int, Fond);
         QFETCH(QList<int>, Modes);
         QFETCH(int, Zoom);
+        QFETCH(QStringList, Autres);
         Ecrire_Source(Source);
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("fen")));
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
@@ -273,6 +311,11 @@ private slots:
                 << QStringLiteral("--teinte=%1").arg(QLatin1String(Modes_Teinte[Modes[1]].Option))
                 << QStringLiteral("--tramage") << QLatin1String(Modes_Tramage[Modes[2]].Option);
         }
+        if (Autres.contains(QStringLiteral("proportions")))
+        {
+            FMain->Conserver_Proportions->setChecked(true);
+            Arguments << QStringLiteral("--proportions");
+        }
         // The preview is the edit window's picture in Windows greys.
         FMain->Choix_Couleur_WIN->click();
         Ouvrir(Chemin(Source), Source.endsWith(QLatin1String(".bmp")) ? 1 : 3);
@@ -282,6 +325,11 @@ private slots:
         if (Zoom > 1)
             Arguments << QStringLiteral("--zoom") << QString::number(Zoom);
         QFile::remove(Chemin(QStringLiteral("apercu.png")));
+        if (Autres.contains(QStringLiteral("equilibrer")))
+        {
+            FMain->Bouton_Equilibrer->click();
+            Arguments << QStringLiteral("--equilibrer");
+        }
         for (int i = 0; i < std::abs(Lumiere); ++i)
             (Lumiere > 0 ? FMain->Button4 : FMain->Button3)->click();
         for (int i = 0; i < std::abs(Contraste); ++i)
@@ -300,9 +348,10 @@ private slots:
             Plugin == QLatin1String("Ombrin") || Plugin == QLatin1String("Garsel");
         if (Image_Mask)
         {
-            FMain->Choix_Fond->setCurrentIndex(Fond);
+            if (Fond >= 0)
+                FMain->Choix_Fond->setCurrentIndex(Fond);
             FMain->Button8->click();
-            if (Fond != 0)
+            if (Fond > 0)
                 Arguments << QStringLiteral("--fond") << QString::number(Fond);
         }
         Enregistrer(Nom, Plugin, Chemin(QStringLiteral("fen/") + Nom + '.' + Extention),
@@ -313,7 +362,7 @@ private slots:
         if (!Plugin_Mask.isEmpty())
         {
             Arguments << QStringLiteral("--mask-plugin") << Plugin_Mask;
-            if (!Image_Mask)
+            if (!Image_Mask && Fond >= 0)
                 Arguments << QStringLiteral("--fond") << QString::number(Fond);
         }
 
@@ -701,6 +750,18 @@ private slots:
         QTest::newRow("tramage inconnu")
             << P + QStringList{"--tramage", "ordonne-16", "a.bmp"}
             << "(aucun, floyd-steinberg, atkinson, ordonne-4 ou ordonne-8)";
+        QTest::newRow("images et grille")
+            << P + QStringList{"--images", "-g", "8x8", "a.gif"} << "--images et --grille";
+        QTest::newRow("proportions coupées")
+            << P + QStringList{"--proportions", "-c", "a.bmp"} << "--proportions ne sert";
+        QTest::newRow("palette sans couleurs exactes")
+            << P + QStringList{"--palette", "#FF0000=3", "a.bmp"} << "--palette ne sert";
+        QTest::newRow("palette à un niveau de 8")
+            << P + QStringList{"--teinte", "exacte", "--palette", "#FF0000=3,#00FF00=112", "a.bmp"}
+            << "niveau 112 inconnu à 4 niveaux (0, 1, 2, 3)";
+        QTest::newRow("palette mal formée")
+            << P + QStringList{"--teinte", "exacte", "-n", "8", "--palette", "rouge=3", "a.bmp"}
+            << "« rouge=3 » n'est pas de la forme #RRVVBB=N";
         QTest::newRow("zoom sans aperçu")
             << P + QStringList{"--zoom", "2", "a.bmp"} << "--zoom ne sert qu'avec --apercu";
         QTest::newRow("zoom 17") << P + QStringList{"--apercu", "a.png", "--zoom", "17", "a.bmp"}
@@ -711,6 +772,10 @@ private slots:
             << P + QStringList{"--carte", "0x8", "a.bmp"} << "tuiles refusées";
         QTest::newRow("carte et grille")
             << P + QStringList{"--carte", "8x8", "-g", "8x8", "a.bmp"} << "s'excluent";
+        QTest::newRow("carte et images")
+            << P + QStringList{"--images", "--carte", "8x8", "a.gif"} << "--images et --carte";
+        QTest::newRow("carte et proportions")
+            << P + QStringList{"--carte", "8x8", "--proportions", "a.bmp"} << "--proportions";
         QTest::newRow("carte et taille")
             << P + QStringList{"--carte", "8x8", "--largeur", "8", "--hauteur", "8", "a.bmp"}
             << "avec --carte";
@@ -987,6 +1052,125 @@ private slots:
         const QByteArray Texte = Lire(Chemin(QStringLiteral("p.c")));
         QVERIFY(Texte.contains(Derniere.toUtf8() + "[]"));
         QVERIFY(Texte.contains("void *p_Table_C0[]"));
+    }
+
+    // Exact colours with a palette: listed colours take their level, any other the level of
+    // the listed colour nearest in RGB.
+    void Palette()
+    {
+        QImage Source(4, 1, QImage::Format_RGB32);
+        const QRgb Couleurs[] = {qRgb(255, 0, 0), qRgb(128, 0, 0), qRgb(255, 255, 255),
+                                 qRgb(255, 200, 200)};
+        for (int x = 0; x < 4; ++x)
+            Source.setPixel(x, 0, Couleurs[x]);
+        QVERIFY(Source.save(Chemin(QStringLiteral("palette.png"))));
+        const Issue Resultat =
+            Lancer({"-p", "Sauvegarde", "--largeur", "4", "--hauteur", "1", "--teinte", "exacte",
+                    "--palette", "#ff0000=3, FFFFFF=0", "palette.png"},
+                   Dossier.path());
+        QCOMPARE(Resultat.Erreur, QString());
+        Plan Lu{};
+        QCOMPARE(Lire_Sauvegarde(Chemin(QStringLiteral("palette.cvl")), Lu).Etat, Etat_Lecture::Ok);
+        const std::uint8_t Attendus[] = {3, 3, 0, 0};
+        for (int x = 0; x < 4; ++x)
+            QCOMPARE(Lu[Indice(x, 0)], Attendus[x]);
+    }
+
+    // A three-frame GIF, the second frame cleared before the third: each frame as the file
+    // shows it once composed, through the batch converter and through the window.
+    void Animation()
+    {
+        // 8 x 8 black; a white square in the middle; the square cleared and a grey corner.
+        Essai::Image_Gif Noire{0, 0, 8, 8, 1, -1, std::vector<std::uint8_t>(64, 1)};
+        Essai::Image_Gif Carre{2, 2, 4, 4, 2, -1, std::vector<std::uint8_t>(16, 0)};
+        Essai::Image_Gif Coin{6, 6, 2, 2, 1, -1, std::vector<std::uint8_t>(4, 2)};
+        {
+            QFile Gif(Chemin(QStringLiteral("anim.gif")));
+            QVERIFY(Gif.open(QIODevice::WriteOnly));
+            Gif.write(Essai::Ecrire_Gif(8, 8,
+                                        {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(128, 128, 128)},
+                                        {Noire, Carre, Coin}));
+        }
+        const auto Attendu = [](int i, int x, int y) -> std::uint8_t
+        {
+            const bool Carre_ = x >= 2 && x < 6 && y >= 2 && y < 6;
+            if (i == 0)
+                return Code::Noir;
+            if (i == 2 && x >= 6 && y >= 6)
+                return Code::Gris_Clair;
+            return Carre_ ? Code::Blanc : Code::Noir;
+        };
+        const auto Lire_Plan = [](const QString &Fichier)
+        {
+            Plan Lu{};
+            Lire_Sauvegarde(Fichier, Lu);
+            return Lu;
+        };
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("fen")));
+        Issue Resultat = Lancer({"-p", "Sauvegarde", "-t", "8x8", "--images", "-o", "cli",
+                                 "--apercu", "apercu.png", "anim.gif"},
+                                Dossier.path());
+        QCOMPARE(Resultat.Erreur, QString());
+        QCOMPARE(Resultat.Sortie, QStringLiteral("« cli/anim.cvl » : 3 sprite(s) écrit(s), "
+                                                 "0 ignoré(s)\n"));
+        QCOMPARE(QDir(Chemin(QStringLiteral("cli"))).entryList(QDir::Files, QDir::Name),
+                 (QStringList{"anim_0.cvl", "anim_1.cvl", "anim_2.cvl"}));
+        for (int i = 0; i < 3; ++i)
+        {
+            const Plan Lu = Lire_Plan(Chemin(QStringLiteral("cli/anim_%1.cvl").arg(i)));
+            for (int x = 0; x < 8; ++x)
+                for (int y = 0; y < 8; ++y)
+                    QVERIFY2(Lu[Indice(x, y)] == Attendu(i, x, y),
+                             qPrintable(QStringLiteral("image %1 (%2, %3)").arg(i).arg(x).arg(y)));
+        }
+        // The frames side by side.
+        const QImage Apercu(Chemin(QStringLiteral("apercu.png")));
+        QCOMPARE(Apercu.size(), QSize(24, 8));
+        QCOMPARE(Apercu.pixel(3, 3), qRgb(0, 0, 0));
+        QCOMPARE(Apercu.pixel(8 + 3, 3), qRgb(255, 255, 255));
+        QCOMPARE(Apercu.pixel(16 + 7, 7), Apercu.pixel(16 + 6, 6));
+        QVERIFY(Apercu.pixel(16 + 7, 7) != Apercu.pixel(16 + 5, 7));
+
+        // In C: the frames as a sheet's sprites, their table and their count.
+        Resultat = Lancer({"-p", "Tavisk", "-t", "8x8", "--images", "-o", "anim.c", "anim.gif"},
+                          Dossier.path());
+        QCOMPARE(Resultat.Statut, 0);
+        const QByteArray Texte = Lire(Chemin(QStringLiteral("anim.c")));
+        QVERIFY(Texte.contains("void *anim_Table_C0[] = {anim_0_C0,anim_1_C0,anim_2_C0};"));
+        QVERIFY(Texte.endsWith("#define anim_NOMBRE 3\r\n"));
+
+        // The window: frame 1 with the count in the caption, then frame 2, shifted by a pixel
+        // before every frame is saved: the frame shown goes as it is.
+        FMain->Taille_Image->setCurrentIndex(4);
+        emit FMain->Taille_Image->activated(4);
+        QVERIFY(!FMain->Numero_Image->isEnabled());
+        Ouvrir(Chemin(QStringLiteral("anim.gif")), 3);
+        QCOMPARE(FEcran->windowTitle(), Chemin(QStringLiteral("anim.gif")) + " (image 1 / 3)");
+        QVERIFY(FMain->Numero_Image->isEnabled());
+        QCOMPARE(FMain->Numero_Image->maximum(), 3);
+        FMain->Numero_Image->setValue(2);
+        QCOMPARE(FEcran->windowTitle(), Chemin(QStringLiteral("anim.gif")) + " (image 2 / 3)");
+        QCOMPARE(FEcran->Plan_Image, Lire_Plan(Chemin(QStringLiteral("cli/anim_1.cvl"))));
+        FMain->SpeedButton[4]->click();
+        FMain->Toutes_Images->setChecked(true);
+        FMain->Enregistrement_Nom_Image->setText(QStringLiteral("anim"));
+        Faux.Reponses_Fichier.push_back(
+            Choix_Fichier{Chemin(QStringLiteral("fen/anim.cvl")), Type_De("Sauvegarde", false)});
+        FMain->Button2->click();
+        QCOMPARE(FMain->windowTitle(), QStringLiteral("3 sprite(s) enregistré(s), 0 ignoré(s)"));
+        for (int i : {0, 2})
+            QCOMPARE(Lire(Chemin(QStringLiteral("fen/anim_%1.cvl").arg(i))),
+                     Lire(Chemin(QStringLiteral("cli/anim_%1.cvl").arg(i))));
+        const Plan Decale = Lire_Plan(Chemin(QStringLiteral("fen/anim_1.cvl")));
+        for (int x = 0; x < 8; ++x)
+            for (int y = 0; y < 8; ++y)
+                QCOMPARE(Decale[Indice(x, y)], Attendu(1, (x + 1) % 8, y));
+        // A still picture has no frames to choose.
+        Ecrire_Source(QStringLiteral("fixe.png"), QSize(8, 8));
+        Ouvrir(Chemin(QStringLiteral("fixe.png")), 3);
+        QVERIFY(!FMain->Numero_Image->isEnabled());
+        QVERIFY(!FMain->Toutes_Images->isEnabled());
     }
 
     // A map in one file, mask included; read back by the converter and by the window, it

@@ -301,7 +301,8 @@ private slots:
         QTest::newRow("échantillonnage")
             << "Choix_Echantillonnage" << QStringList{"Point le plus proche", "Moyenne de la zone"}
             << 1;
-        QTest::newRow("teinte") << "Choix_Teinte" << QStringList{"Valeur de couleur", "Luminance"}
+        QTest::newRow("teinte") << "Choix_Teinte"
+                                << QStringList{"Valeur de couleur", "Luminance", "Couleurs exactes"}
                                 << 1;
         const QStringList Tramages{"Aucun", "Floyd-Steinberg", "Atkinson", "Ordonné 4 x 4",
                                    "Ordonné 8 x 8"};

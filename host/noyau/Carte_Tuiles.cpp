@@ -1,5 +1,7 @@
 #include "Carte_Tuiles.h"
 
+#include "Choix_Image.h"
+#include "Couleurs_Exactes.h"
 #include "Document_Image.h"
 
 #include <algorithm>
@@ -149,54 +151,108 @@ private:
     std::unordered_set<std::uint32_t, Hachage, Egalite> Connues;
 };
 
-// Point by point, a point's code depends on its source pixel alone: on a source of 32-bit
-// pixels each colour goes through the stages once, and is looked up after. A level holds few
-// colours; a photograph only misses more often.
+// Point by point, a point's code depends on its source pixel alone: each colour goes through
+// the stages once, and is looked up after. A level holds few colours; a photograph only misses
+// more often. With the exact colours the levels follow the colours of the whole source, so that
+// a colour takes one level in every tile and identical tiles stay identical.
 class Codes_Par_Couleur
 {
 public:
     explicit Codes_Par_Couleur(const Document_Image &Document)
-        : Teinte_(Etape_Teinte(Document.Conversion.Teinte)),
-          Limites(Calculer_Limites(Document.Bandes_Lum, Document.Nombre_Couleur))
+        : Source(Document.Image_Couleur.Image), Teinte_(Etape_Teinte(Document.Conversion.Teinte)),
+          Limites(Calculer_Limites(Document.Bandes_Lum, Document.Nombre_Couleur)),
+          Exactes(Document.Conversion.Teinte == Mode_Teinte::Couleurs_Exactes),
+          Direct(Source.format() == QImage::Format_RGB32 ||
+                 Source.format() == QImage::Format_ARGB32),
+          Opaque(Source.format() == QImage::Format_RGB32 ? 0xFF000000u : 0u)
     {
+        if (!Exactes)
+            return;
+        std::unordered_set<std::uint32_t> Vues;
+        for (int Y = 0; Y < Source.height(); ++Y)
+        {
+            const QRgb *Ligne = Rangee(Y);
+            for (int X = 0; X < Source.width(); ++X)
+                if (const QRgb Pixel = Lire(Ligne, Y, X); qAlpha(Pixel) >= Alpha_Opaque)
+                    Vues.insert(Valeur(Pixel));
+        }
+        Couleurs.assign(Vues.begin(), Vues.end());
+        std::sort(Couleurs.begin(), Couleurs.end());
+        Niveaux = Niveaux_Exacts(Couleurs, Document.Nombre_Couleur, Document.Conversion.Palette);
     }
 
-    static bool Possible(const QImage &Source)
+    // Whether every point can be taken this way: the exact colours always are.
+    static bool Possible(const Document_Image &Document)
     {
-        return Source.format() == QImage::Format_RGB32 || Source.format() == QImage::Format_ARGB32;
+        const QImage::Format Format = Document.Image_Couleur.Image.format();
+        return Document.Conversion.Teinte == Mode_Teinte::Couleurs_Exactes ||
+               (Document.Conversion.Tramage == Mode_Tramage::Aucun &&
+                (Format == QImage::Format_RGB32 || Format == QImage::Format_ARGB32));
     }
 
-    // The codes of Largeur points of row Y, from the left.
-    void Convertir_Ligne(const QImage &Source, int Y, int Largeur, std::uint8_t *Codes)
+    // The codes of Largeur points of row Y, from the left; Couverts, when given, takes 1 at the
+    // points that are not transparent.
+    void Convertir_Ligne(int Y, int Largeur, std::uint8_t *Codes, std::uint8_t *Couverts)
     {
-        const auto *Pixels = reinterpret_cast<const QRgb *>(Source.constScanLine(Y));
+        const QRgb *Ligne = Rangee(Y);
         for (int X = 0; X < Largeur; ++X)
         {
-            const QRgb Pixel = Pixels[X];
+            const QRgb Pixel = Lire(Ligne, Y, X);
             Entree &E = Table[(Pixel * 0x9E3779B1u) >> (32 - Bits_Table)];
             if (!E.Valide || E.Pixel != Pixel)
-            {
-                // As the nearest-point sampling and the band quantisation take a point.
-                const std::uint32_t Valeur = Valeur_Source(Source, X, Y);
-                const Echantillon Point{static_cast<float>(Valeur & 0xFF),
-                                        static_cast<float>((Valeur >> 8) & 0xFF),
-                                        static_cast<float>((Valeur >> 16) & 0xFF), true};
-                E = {Pixel, Classer_Ton(Teinte_.Ton(Point), Limites), true};
-            }
+                E = {Pixel, Coder(Pixel), qAlpha(Pixel) < Alpha_Opaque, true};
             Codes[X] = E.Code;
+            if (Couverts)
+                Couverts[X] = E.Transparent ? 0 : 1;
         }
     }
 
 private:
+    static std::uint32_t Valeur(QRgb Pixel)
+    {
+        return qRed(Pixel) | (std::uint32_t(qGreen(Pixel)) << 8) |
+               (std::uint32_t(qBlue(Pixel)) << 16);
+    }
+    // The row's pixels when they can be read as they are stored.
+    const QRgb *Rangee(int Y) const
+    {
+        return Direct ? reinterpret_cast<const QRgb *>(Source.constScanLine(Y)) : nullptr;
+    }
+    // As the nearest-point sampling takes a pixel: its own colour, with its alpha.
+    QRgb Lire(const QRgb *Ligne, int Y, int X) const
+    {
+        return Ligne ? Ligne[X] | Opaque : Pixel_Source(Source, X, Y);
+    }
+    std::uint8_t Coder(QRgb Pixel) const
+    {
+        // A transparent point has no colour: level 0, as in a conversion.
+        if (qAlpha(Pixel) < Alpha_Opaque)
+            return Code::Blanc;
+        if (Exactes)
+            return Niveaux[static_cast<std::size_t>(
+                std::lower_bound(Couleurs.begin(), Couleurs.end(), Valeur(Pixel)) -
+                Couleurs.begin())];
+        const Echantillon Point{float(qRed(Pixel)), float(qGreen(Pixel)), float(qBlue(Pixel)),
+                                true};
+        return Classer_Ton(Teinte_.Ton(Point), Limites);
+    }
+
     static constexpr int Bits_Table = 12;
     struct Entree
     {
         QRgb Pixel = 0;
         std::uint8_t Code = 0;
+        bool Transparent = false;
         bool Valide = false;
     };
+    const QImage &Source;
     const Teinte &Teinte_;
     const Limites_Bandes Limites;
+    const bool Exactes;
+    const bool Direct;
+    const QRgb Opaque;                   // the alpha of a format without one
+    std::vector<std::uint32_t> Couleurs; // the exact colours' values, sorted
+    std::vector<std::uint8_t> Niveaux;   // and their levels
     std::vector<Entree> Table = std::vector<Entree>(std::size_t{1} << Bits_Table);
 };
 
@@ -258,10 +314,13 @@ Carte_De_Tuiles Carte_Source(const Document_Image &Document, Taille_Tuile Tuile,
     Document_Image Morceau = Morceau_Source(Document);
     // Point by point, the row converts in pieces as wide as a picture; a dither spreads each
     // point's error over its neighbours, and each tile is then converted alone, as a cell is.
-    const bool Ponctuelle = Document.Conversion.Tramage == Mode_Tramage::Aucun;
+    const bool Ponctuelle = Document.Conversion.Tramage == Mode_Tramage::Aucun ||
+                            Document.Conversion.Teinte == Mode_Teinte::Couleurs_Exactes;
     std::optional<Codes_Par_Couleur> Par_Couleur;
-    if (Ponctuelle && Codes_Par_Couleur::Possible(Source))
+    if (Codes_Par_Couleur::Possible(Document))
         Par_Couleur.emplace(Document);
+    // The transparency's mask covers the points that are not transparent, whatever their level.
+    const bool Par_Transparence = Fond_Mask == Fond_Transparence;
     const int Pas = Ponctuelle ? Colonnes_Plan : Tuile.Largeur;
     for (int Rangee = 0; Rangee < Tuiles.Rangees(); ++Rangee)
     {
@@ -269,7 +328,8 @@ Carte_De_Tuiles Carte_Source(const Document_Image &Document, Taille_Tuile Tuile,
         const int Lignes = Ponctuelle ? std::min(Tuile.Hauteur, Hauteur - Haut) : Tuile.Hauteur;
         if (Par_Couleur)
             for (int Y = 0; Y < Lignes; ++Y)
-                Par_Couleur->Convertir_Ligne(Source, Haut + Y, Largeur, &Tuiles.Code(0, Y));
+                Par_Couleur->Convertir_Ligne(Haut + Y, Largeur, &Tuiles.Code(0, Y),
+                                             Par_Transparence ? &Tuiles.Mask(0, Y) : nullptr);
         else
             for (int Gauche = 0; Gauche < Largeur; Gauche += Pas)
             {
@@ -278,10 +338,16 @@ Carte_De_Tuiles Carte_Source(const Document_Image &Document, Taille_Tuile Tuile,
                     Convertir_Morceau(Morceau, Source, Gauche, Haut, Colonnes, Lignes);
                 for (int X = 0; X < Colonnes; ++X)
                     for (int Y = 0; Y < Lignes; ++Y)
+                    {
                         Tuiles.Code(Gauche + X, Y) = Codes[Indice(X, Y)];
+                        // Past the source's edge is no part of the object.
+                        if (Par_Transparence && Gauche + X < Largeur && Haut + Y < Hauteur)
+                            Tuiles.Mask(Gauche + X, Y) =
+                                Morceau.Plan_Transparence[Indice(X, Y)] == 1 ? 0 : 1;
+                    }
             }
         // Only the source's own points can be covered: the padding is no part of the object.
-        if (Fond_Mask)
+        if (Fond_Mask && !Par_Transparence)
             for (int Y = 0; Y < Tuile.Hauteur && Haut + Y < Hauteur; ++Y)
                 for (int X = 0; X < Largeur; ++X)
                     Tuiles.Mask(X, Y) = Tuiles.Code(X, Y) == *Fond_Mask ? 0 : 1;

@@ -41,6 +41,8 @@ void Extraire_Case(const Document_Image &Document, const Case_Sprite &Case,
         const std::size_t Vers = Indice(X, 0);
         std::copy_n(Document.Plan_Image.begin() + De, Colonne, Cellule.Plan_Image.begin() + Vers);
         std::copy_n(Document.Plan_Mask.begin() + De, Colonne, Cellule.Plan_Mask.begin() + Vers);
+        std::copy_n(Document.Plan_Transparence.begin() + De, Colonne,
+                    Cellule.Plan_Transparence.begin() + Vers);
     }
 }
 
@@ -254,10 +256,12 @@ Resultat_Planche Enregistrer_Planche(const Document_Image &Document, const Grill
 namespace
 {
 // A point-by-point conversion of the source: with a dither, a point's code also depends on its
-// neighbours, and each cell must then be converted on its own.
+// neighbours, with the exact colours on the colours of its picture, and each cell must then be
+// converted on its own.
 bool Conversion_Ponctuelle(const Options_Conversion &Conversion)
 {
-    return Conversion.Tramage == Mode_Tramage::Aucun;
+    return Conversion.Tramage == Mode_Tramage::Aucun &&
+           Conversion.Teinte != Mode_Teinte::Couleurs_Exactes;
 }
 
 // The cells of one row of a sheet of the source, as many side by side as a picture holds,

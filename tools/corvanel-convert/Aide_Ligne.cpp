@@ -22,15 +22,25 @@ const Definition_Option Definitions[] = {
     {"c", "couper", "",
      "couper l'image en haut à gauche au lieu de l'adapter à la taille ; avec --grille, "
      "découper la source elle-même, un pixel par point"},
+    {"", "proportions", "",
+     "adapter l'image à la taille en gardant ses proportions : une seule échelle, l'image "
+     "centrée, les marges blanches et transparentes"},
     {"g", "grille", "LxH",
      "planche de sprites : découpe l'image en cases de L x H (1-240 x 1-128), écrites l'une "
      "après l'autre dans la sortie, suivies de leurs tables"},
     {"", "ignorer-vides", "", "avec --grille, n'écrit pas les cases vides"},
+    {"", "images", "",
+     "toutes les images d'une animation (GIF), converties de même et écrites l'une après "
+     "l'autre dans la sortie comme les cases d'une planche, suivies de leurs tables ; avec "
+     "--apercu, les images côte à côte"},
     {"", "carte", "LxH",
      "tuiles uniques et carte : découpe la source elle-même, un pixel par point, en tuiles de "
      "L x H (1-240 x 1-128), garde une fois chaque tuile, et écrit dans la sortie les tableaux "
      "des tuiles (et du mask avec --mask-plugin), la carte et ses constantes"},
     {"n", "niveaux", "N", "niveaux de gris : 2, 4 (par défaut) ou 8"},
+    {"", "equilibrer", "",
+     "Équilibrer : chaque limite entre deux niveaux à mi-chemin de leurs tons, avant les "
+     "appuis de --lumiere et --contraste"},
     {"", "lumiere", "N", "appuis sur Lumière : N fois + si N > 0, -N fois - si N < 0"},
     {"", "contraste", "N", "appuis sur Contraste, de même, après ceux de Lumière"},
     {"", "echantillonnage", "MODE",
@@ -38,7 +48,13 @@ const Definition_Option Definitions[] = {
      "zone que couvre chaque point, quand l'image est adaptée à la taille"},
     {"", "teinte", "MODE",
      "valeur (par défaut) : la valeur de couleur R + 256 V + 65536 B ; luminance : le gris "
-     "0,299 R + 0,587 V + 0,114 B"},
+     "0,299 R + 0,587 V + 0,114 B ; exacte : chaque couleur distincte de l'image son propre "
+     "niveau autant que le nombre de niveaux le permet (le point le plus proche, sans lumière, "
+     "contraste ni tramage)"},
+    {"", "palette", "LISTE",
+     "avec --teinte exacte, \"#RRVVBB=N,...\" : le niveau N (0 à 3, ou 0, 101, 1, 112, 2, "
+     "123, 3 à 8 niveaux ; 0 ou 1 à 2) de chaque couleur donnée ; toute autre couleur prend "
+     "celui de la plus proche de la liste"},
     {"", "tramage", "MODE",
      "aucun (par défaut), floyd-steinberg, atkinson, ordonne-4 ou ordonne-8 : mêle les niveaux "
      "pour que chaque zone garde son ton"},
@@ -53,8 +69,9 @@ const Definition_Option Definitions[] = {
      "écrit aussi le mask automatique (ou celui d'une source de sprite) avec ce plug-in, dans "
      "Mask_<nom> à côté de l'image"},
     {"f", "fond", "FOND",
-     "couleur de fond du mask automatique : blanc (par défaut), gris-clair, gris-fonce, noir, "
-     "ou 0 à 3"},
+     "couleur de fond du mask automatique : blanc, gris-clair, gris-fonce, noir, 0 à 3, ou "
+     "transparence (le mask couvre les points qui ne sont pas transparents) ; par défaut "
+     "transparence pour une image qui en a, sinon blanc"},
     {"d", "dossier-plugins", "DOSSIER",
      "dossier des plug-ins ; par défaut Plugin dans le dossier courant, sinon Plugin à côté "
      "du programme, sinon celui de l'installation"},
