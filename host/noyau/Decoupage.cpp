@@ -1,7 +1,9 @@
 #include "Decoupage.h"
 
 #include "Enregistrement.h"
+#include "Enregistrement_Compresse.h"
 #include "Hote_Plugin.h"
+#include "Source_Compressee.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,9 +97,12 @@ QString Titre_Planche(const Resultat_Planche &Resultat)
 {
     if (!Resultat.Enregistrement.Reussi())
         return Titre_Enregistrement(Resultat.Enregistrement);
-    return QStringLiteral("%1 sprite(s) enregistré(s), %2 ignoré(s)")
-        .arg(Resultat.Ecrits)
-        .arg(Resultat.Ignores);
+    QString Titre = QStringLiteral("%1 sprite(s) enregistré(s), %2 ignoré(s)")
+                        .arg(Resultat.Ecrits)
+                        .arg(Resultat.Ignores);
+    if (Resultat.Enregistrement.Compression)
+        Titre += QStringLiteral(" (%1)").arg(Texte_Tailles(*Resultat.Enregistrement.Compression));
+    return Titre;
 }
 
 namespace
@@ -128,7 +133,7 @@ Resultat_Planche Enregistrer_Planche(int Nombre,
                                      const std::function<const Document_Image &(int)> &Case,
                                      const Plug_Info &Slot, Genre_Enregistrement Genre,
                                      const QString &Chemin, const QString &Nom, bool Ignorer_Vides,
-                                     const Options_Appel &Options)
+                                     const Options_Appel &Options, bool Compresser)
 {
     Resultat_Planche Resultat;
     Resultat.Enregistrement.Genre = Genre;
@@ -139,6 +144,12 @@ Resultat_Planche Enregistrer_Planche(int Nombre,
         Resultat.Enregistrement.Echec = Echec_Enregistrement::Sans_Plugin;
         return Resultat;
     }
+    if (Compresser)
+        if (auto Refus = Refus_Compression(Slot, Genre, Chemin))
+        {
+            Resultat.Enregistrement = *Refus;
+            return Resultat;
+        }
     const Langage_Source Langage = Langage_Extention(Slot.Extention);
     // Source text: each cell goes to a scratch file, and the sheet reaches its own file in one
     // piece at the end.
@@ -221,6 +232,12 @@ Resultat_Planche Enregistrer_Planche(int Nombre,
         return Resultat;
     if (Langage == Langage_Source::Aucun)
         return Resultat;
+    if (Compresser)
+    {
+        Resultat.Enregistrement =
+            Ecrire_Compresse(Assembler_Planche(Sorties, Nom, Langage), Slot, Genre, Chemin, Nom);
+        return Resultat;
+    }
     QSaveFile Planche(Chemin);
     if (!Planche.open(QIODevice::WriteOnly))
     {
@@ -236,7 +253,7 @@ Resultat_Planche Enregistrer_Planche(int Nombre,
 Resultat_Planche Enregistrer_Planche(const Document_Image &Document, const Grille_Sprites &Grille,
                                      const Plug_Info &Slot, Genre_Enregistrement Genre,
                                      const QString &Chemin, const QString &Nom,
-                                     const Options_Appel &Options)
+                                     const Options_Appel &Options, bool Compresser)
 {
     const std::vector<Case_Sprite> Cases =
         Cases_Grille(Document.Largeur_Image, Document.Hauteur_Image, Grille);
@@ -248,7 +265,7 @@ Resultat_Planche Enregistrer_Planche(const Document_Image &Document, const Grill
             Extraire_Case(Document, Cases[static_cast<std::size_t>(i)], Grille, Cellule);
             return Cellule;
         },
-        Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides, Options);
+        Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides, Options, Compresser);
 }
 
 namespace
@@ -311,7 +328,7 @@ Resultat_Planche Enregistrer_Planche_Source(const Document_Image &Document,
                                             std::optional<std::uint8_t> Fond_Mask,
                                             const Plug_Info &Slot, Genre_Enregistrement Genre,
                                             const QString &Chemin, const QString &Nom,
-                                            const Options_Appel &Options)
+                                            const Options_Appel &Options, bool Compresser)
 {
     const QImage &Source = Document.Image_Couleur.Image;
     const std::vector<Case_Sprite> Cases = Cases_Grille(Source.width(), Source.height(), Grille);
@@ -333,6 +350,6 @@ Resultat_Planche Enregistrer_Planche_Source(const Document_Image &Document,
                 Cellule.Creer_Mask_Auto(*Fond_Mask);
             return Cellule;
         },
-        Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides, Options);
+        Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides, Options, Compresser);
 }
 } // namespace Corvanel

@@ -1,5 +1,6 @@
 #include "Document_Image.h"
 
+#include "Enregistrement_Compresse.h"
 #include "Transformations.h"
 
 #include <algorithm>
@@ -128,8 +129,13 @@ void Document_Image::Decaler(int Dx, int Dy)
 
 Resultat_Enregistrement Document_Image::Enregistrer_Image(const Plug_Info &Slot,
                                                           const QString &Chemin, const QString &Nom,
-                                                          const Options_Appel &Options) const
+                                                          const Options_Appel &Options,
+                                                          bool Compresser) const
 {
+    if (Compresser)
+        return Enregistrer_Compresse(Slot, Genre_Enregistrement::Image, Chemin, Nom,
+                                     [&](const QString &Brouillon)
+                                     { return Enregistrer_Image(Slot, Brouillon, Nom, Options); });
     if (Prend_Mask(Slot))
         return Enregistrer_Image_Mask(Slot, Chemin, Nom, Options);
     return Corvanel::Enregistrer_Image(Slot, Chemin, Nom, Nombre_Couleur, Plan_Image, Hauteur_Image,
@@ -138,8 +144,13 @@ Resultat_Enregistrement Document_Image::Enregistrer_Image(const Plug_Info &Slot,
 
 Resultat_Enregistrement Document_Image::Enregistrer_Mask(const Plug_Info &Slot,
                                                          const QString &Chemin, const QString &Nom,
-                                                         const Options_Appel &Options) const
+                                                         const Options_Appel &Options,
+                                                         bool Compresser) const
 {
+    if (Compresser)
+        return Enregistrer_Compresse(Slot, Genre_Enregistrement::Mask, Chemin, Nom,
+                                     [&](const QString &Brouillon)
+                                     { return Enregistrer_Mask(Slot, Brouillon, Nom, Options); });
     return Corvanel::Enregistrer_Mask(Slot, Chemin, Nom, Plan_Mask, Hauteur_Image, Largeur_Image,
                                       Options);
 }

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace Corvanel
@@ -42,20 +43,30 @@ enum class Echec_Enregistrement
     Delai,            // the plug-in did not answer in time
     Arret,            // the user stopped it
     Fichier,          // the file that was there could not be kept safe or put back
+    Compression,      // the output could not be packed; Detail says why
+};
+
+// A packed output: its bytes in the file, and once unpacked.
+struct Tailles_Compression
+{
+    std::size_t Compresse = 0;
+    std::size_t Decompresse = 0;
 };
 
 struct Resultat_Enregistrement
 {
     Genre_Enregistrement Genre = Genre_Enregistrement::Image;
     Echec_Enregistrement Echec = Echec_Enregistrement::Aucun;
-    std::string Fichier; // the plug-in's load path
-    QString Chemin;      // the file written
-    QString Detail;      // why, when there is more to say than the step
+    std::string Fichier;                            // the plug-in's load path
+    QString Chemin;                                 // the file written
+    QString Detail;                                 // why, when there is more to say than the step
+    std::optional<Tailles_Compression> Compression; // the output was packed
 
     bool Reussi() const { return Echec == Echec_Enregistrement::Aucun; }
 };
 
-// The main window's new title after a save, or an empty text when it stays as it is.
+// The main window's new title after a save, or an empty text when it stays as it is; a
+// packed output gives its sizes.
 QString Titre_Enregistrement(const Resultat_Enregistrement &Resultat);
 // One sentence for the command line: which file, which plug-in, what went wrong.
 QString Message_Enregistrement(const Resultat_Enregistrement &Resultat);

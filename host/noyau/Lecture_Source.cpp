@@ -2,6 +2,7 @@
 
 #include "Analyse_Source.h"
 #include "Cp1252.h"
+#include "Source_Compressee.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -289,7 +290,7 @@ Resultat_Source Lire_Source_Sprite(const QByteArray &Texte, int Largeur_Defaut, 
     if (Texte.size() > Taille_Max_Source)
         return Refus(QStringLiteral("plus de %1 octets").arg(Taille_Max_Source));
     const std::string_view Vue(Texte.constData(), static_cast<std::size_t>(Texte.size()));
-    return Interpreter(Analyser_Source(Vue), Largeur_Defaut, Hauteur_Defaut);
+    return Interpreter(Deplier_Source(Analyser_Source(Vue), Vue), Largeur_Defaut, Hauteur_Defaut);
 }
 
 Resultat_Source Lire_Fichier_Source(const QString &Chemin, int Largeur_Defaut, int Hauteur_Defaut)

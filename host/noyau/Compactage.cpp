@@ -1,0 +1,534 @@
+#include "Compactage.h"
+
+#include "Copies_Compactage.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <numeric>
+
+namespace Corvanel
+{
+namespace
+{
+constexpr int Serie_Max = 65280;
+constexpr int Serie_Courte_Max = 128;
+constexpr int Table_Max = 31;
+constexpr int Copie_Suffisante = Copies_Compactage::Longueur_Max;
+
+// Bits of the Elias-gamma code of 1 to 255.
+constexpr std::array<std::uint8_t, 256> Gamma = []
+{
+    std::array<std::uint8_t, 256> Table{};
+    for (int v = 1; v < 256; ++v)
+    {
+        int n = 0;
+        while ((v >> (n + 1)) != 0)
+            ++n;
+        Table[v] = static_cast<std::uint8_t>(n < 7 ? 2 * n + 1 : 14);
+    }
+    return Table;
+}();
+
+class Ecrivain_Bits
+{
+public:
+    explicit Ecrivain_Bits(std::vector<std::uint8_t> &Octets) : Octets_(Octets) {}
+
+    void Bits(std::uint32_t Valeur, int Nombre)
+    {
+        for (int i = Nombre - 1; i >= 0; --i)
+        {
+            if (Rempli == 0)
+                Octets_.push_back(0);
+            Octets_.back() |= static_cast<std::uint8_t>(((Valeur >> i) & 1) << (7 - Rempli));
+            Rempli = (Rempli + 1) % 8;
+        }
+    }
+
+    void Gamma(std::uint32_t Valeur)
+    {
+        int n = 0;
+        while ((Valeur >> (n + 1)) != 0)
+            ++n;
+        Bits((1u << n) - 1, n); // n ones
+        if (n < 7)
+            Bits(0, 1);
+        Bits(Valeur, n);
+    }
+
+private:
+    std::vector<std::uint8_t> &Octets_;
+    int Rempli = 0; // bits used in the last byte
+};
+
+int Distance_Max(int Decalage)
+{
+    // Without extra bits the high part stops below 255, which marks the end.
+    return Decalage == 0 ? 254 * 256 : 65536;
+}
+
+// Where each literal must change the escape: the top bits of a literal equal to the escape
+// of the moment make it an escape change, which picks the next escape. Picking the value
+// whose next use lies farthest ahead, or never comes, makes the fewest changes.
+struct Echappements
+{
+    std::uint32_t Depart = 0;
+    std::vector<std::int16_t> Nouveau; // per token: the escape a literal sets, or -1
+};
+
+Echappements Choisir_Echappements(std::span<const std::uint8_t> Donnees, int e,
+                                  std::span<const Jeton> Jetons)
+{
+    Echappements Choix;
+    Choix.Nouveau.assign(Jetons.size(), -1);
+    if (e == 0)
+        return Choix;
+    const int Valeurs = 1 << e;
+    // The literals' top bits, and for each value the literals that carry it, in order.
+    std::vector<std::uint8_t> Hauts;
+    std::vector<std::size_t> Indices;
+    for (std::size_t k = 0, Position = 0; k < Jetons.size(); Position += Jetons[k++].Longueur)
+        if (Jetons[k].Genre == Genre_Jeton::Litteral)
+        {
+            Hauts.push_back(static_cast<std::uint8_t>(Donnees[Position] >> (8 - e)));
+            Indices.push_back(k);
+        }
+    std::vector<std::uint32_t> Debut(Valeurs + 1, 0);
+    for (const std::uint8_t h : Hauts)
+        ++Debut[h + 1];
+    std::partial_sum(Debut.begin(), Debut.end(), Debut.begin());
+    std::vector<std::uint32_t> Usages(Hauts.size());
+    std::vector<std::uint32_t> Curseur(Debut.begin(), Debut.end() - 1);
+    for (std::size_t j = 0; j < Hauts.size(); ++j)
+        Usages[Curseur[Hauts[j]]++] = static_cast<std::uint32_t>(j);
+    std::copy(Debut.begin(), Debut.end() - 1, Curseur.begin());
+    const auto Le_Plus_Loin = [&](std::size_t Apres)
+    {
+        std::uint32_t Meilleur = 0;
+        std::size_t Plus_Loin = 0;
+        for (int v = 0; v < Valeurs; ++v)
+        {
+            while (Curseur[v] < Debut[v + 1] && Usages[Curseur[v]] <= Apres)
+                ++Curseur[v];
+            const std::size_t Prochain = Curseur[v] < Debut[v + 1]
+                                             ? Usages[Curseur[v]]
+                                             : std::numeric_limits<std::size_t>::max();
+            if (Prochain > Plus_Loin || v == 0)
+            {
+                Plus_Loin = Prochain;
+                Meilleur = static_cast<std::uint32_t>(v);
+            }
+        }
+        return Meilleur;
+    };
+    std::uint32_t Courant = Hauts.empty() ? 0
+                                          : [&]
+    {
+        // Before the first literal: the value first used farthest ahead.
+        std::uint32_t Meilleur = 0;
+        std::size_t Plus_Loin = 0;
+        for (int v = 0; v < Valeurs; ++v)
+        {
+            const std::size_t Premier = Debut[v] < Debut[v + 1]
+                                            ? Usages[Debut[v]]
+                                            : std::numeric_limits<std::size_t>::max();
+            if (Premier > Plus_Loin || v == 0)
+            {
+                Plus_Loin = Premier;
+                Meilleur = static_cast<std::uint32_t>(v);
+            }
+        }
+        return Meilleur;
+    }();
+    Choix.Depart = Courant;
+    for (std::size_t j = 0; j < Hauts.size(); ++j)
+        if (Hauts[j] == Courant)
+        {
+            Courant = Le_Plus_Loin(j);
+            Choix.Nouveau[Indices[j]] = static_cast<std::int16_t>(Courant);
+        }
+    return Choix;
+}
+
+// What the parse needs of the data, whatever the settings.
+struct Contexte
+{
+    explicit Contexte(std::span<const std::uint8_t> D) : Donnees(D), Copies(D), Series(D.size())
+    {
+        for (std::size_t i = D.size(); i-- > 0;)
+            Series[i] = static_cast<std::uint16_t>(
+                i + 1 < D.size() && D[i] == D[i + 1] ? Series[i + 1] + 1 : 1);
+    }
+
+    std::span<const std::uint8_t> Donnees;
+    Copies_Compactage Copies;
+    std::vector<std::uint16_t> Series; // equal bytes from each position on
+};
+
+std::array<std::uint16_t, 256> Couts_Octet(const Reglages_Compactage &Reglages)
+{
+    std::array<std::uint16_t, 256> Couts{};
+    for (int v = 0; v < 256; ++v)
+        Couts[v] = static_cast<std::uint16_t>(Gamma[32 + (v >> 3)] + 3);
+    for (std::size_t k = 0; k < Reglages.Table.size(); ++k)
+        Couts[Reglages.Table[k]] = std::min<std::uint16_t>(Couts[Reglages.Table[k]], Gamma[k + 1]);
+    return Couts;
+}
+
+// The tokens of least cost in bits for these settings, a literal at i costing Litteraux[i]:
+// a shortest path over the positions, every copy length and run length an edge.
+std::vector<Jeton> Parser(const Contexte &C, const Reglages_Compactage &Reglages,
+                          std::span<const std::uint16_t> Litteraux)
+{
+    const std::span<const std::uint8_t> D = C.Donnees;
+    const std::size_t n = D.size();
+    const int e = Reglages.Echappement;
+    const int x = Reglages.Decalage;
+    const std::uint32_t Loin = static_cast<std::uint32_t>(Distance_Max(x));
+    const std::array<std::uint16_t, 256> Octet = Couts_Octet(Reglages);
+    std::vector<std::uint32_t> Cout(n + 1, std::numeric_limits<std::uint32_t>::max());
+    std::vector<Jeton> Arrivee(n + 1);
+    Cout[0] = 0;
+    const auto Relacher = [&](std::size_t Fin, std::uint32_t Total, Genre_Jeton Genre, int Longueur,
+                              std::uint32_t Distance)
+    {
+        if (Total < Cout[Fin])
+        {
+            Cout[Fin] = Total;
+            Arrivee[Fin] = {Genre, static_cast<std::uint16_t>(Longueur), Distance};
+        }
+    };
+    std::size_t Reprise = 0;
+    for (std::size_t i = 0; i < n; ++i)
+    {
+        // Within a copy as long as a copy can be, the copy is taken whole: the edges from
+        // every position it covers would cost more time than they ever save bits.
+        if (i < Reprise)
+            continue;
+        const std::uint32_t c = Cout[i];
+        Relacher(i + 1, c + Litteraux[i], Genre_Jeton::Litteral, 1, 0);
+        const int Serie = std::min<int>(C.Series[i], Serie_Max);
+        // Deep inside a long run only a run to its end (or near it) is worth trying: copies
+        // and short runs from there are never shorter than the run from its start.
+        const bool Profond = C.Series[i] > 300 && i > 0 && D[i - 1] == D[i];
+        if (Serie >= 2)
+        {
+            const std::uint32_t Base = c + e + 3 + Octet[D[i]];
+            if (!Profond)
+                for (int k = 2; k <= std::min(Serie, Serie_Courte_Max); ++k)
+                    Relacher(i + k, Base + Gamma[k - 1], Genre_Jeton::Serie, k, 0);
+            for (int k = std::max(Serie_Courte_Max + 1, Serie - 16); k <= Serie; ++k)
+                Relacher(i + k, Base + 15 + Gamma[((k - 1) >> 8) + 1], Genre_Jeton::Serie, k, 0);
+        }
+        if (Profond)
+            continue;
+        const std::span<const Copie_Possible> Copies = C.Copies.A(i);
+        if (Copies.empty())
+            continue;
+        if (Copies.front().Distance <= 256)
+            Relacher(i + 2, c + e + 10, Genre_Jeton::Copie, 2, Copies.front().Distance);
+        int Couverte = 2;
+        for (const Copie_Possible &Copie : Copies)
+        {
+            if (Copie.Distance > Loin)
+                break;
+            const std::uint32_t Base =
+                c + e + x + 8 + Gamma[((Copie.Distance - 1u) >> (8 + x)) + 1];
+            for (int L = Couverte + 1; L <= Copie.Longueur; ++L)
+                Relacher(i + L, Base + Gamma[L - 1], Genre_Jeton::Copie, L, Copie.Distance);
+            Couverte = std::max<int>(Couverte, Copie.Longueur);
+        }
+        if (Couverte >= Copie_Suffisante && Serie < 2)
+            Reprise = i + static_cast<std::size_t>(Couverte);
+    }
+    std::vector<Jeton> Jetons;
+    for (std::size_t Fin = n; Fin > 0; Fin -= Arrivee[Fin].Longueur)
+        Jetons.push_back(Arrivee[Fin]);
+    std::reverse(Jetons.begin(), Jetons.end());
+    return Jetons;
+}
+
+// The run bytes of the commonest runs, as many as save more than their place in the table.
+std::vector<std::uint8_t> Table_Series(const std::array<std::uint32_t, 256> &Comptes)
+{
+    std::vector<std::uint8_t> Ordre(256);
+    std::iota(Ordre.begin(), Ordre.end(), 0);
+    std::stable_sort(Ordre.begin(), Ordre.end(),
+                     [&](std::uint8_t a, std::uint8_t b) { return Comptes[a] > Comptes[b]; });
+    long Gain = 0;
+    long Meilleur_Gain = 0;
+    std::size_t Garder = 0;
+    for (std::size_t k = 0; k < Table_Max && Comptes[Ordre[k]] > 0; ++k)
+    {
+        Gain += static_cast<long>(Comptes[Ordre[k]]) *
+                    (Gamma[32 + (Ordre[k] >> 3)] + 3 - Gamma[k + 1]) -
+                8;
+        if (Gain > Meilleur_Gain)
+        {
+            Meilleur_Gain = Gain;
+            Garder = k + 1;
+        }
+    }
+    Ordre.resize(Garder);
+    return Ordre;
+}
+
+// The size these tokens would take with other settings, Changements literals changing the
+// escape; what a copy too far for the settings would need is not counted.
+std::size_t Estimer(std::span<const std::uint8_t> D, std::span<const Jeton> Jetons,
+                    const Reglages_Compactage &Reglages, std::size_t Changements)
+{
+    const int e = Reglages.Echappement;
+    const int x = Reglages.Decalage;
+    const std::array<std::uint16_t, 256> Octet = Couts_Octet(Reglages);
+    const std::uint32_t Loin = static_cast<std::uint32_t>(Distance_Max(x));
+    std::size_t Bits = e + 17;
+    std::size_t Litteraux = 0;
+    for (std::size_t k = 0, Position = 0; k < Jetons.size(); Position += Jetons[k++].Longueur)
+    {
+        const Jeton &J = Jetons[k];
+        if (J.Genre == Genre_Jeton::Litteral)
+            ++Litteraux;
+        else if (J.Genre == Genre_Jeton::Serie)
+            Bits += e + 3 + Octet[D[Position]] +
+                    (J.Longueur <= Serie_Courte_Max ? Gamma[J.Longueur - 1]
+                                                    : 15 + Gamma[((J.Longueur - 1) >> 8) + 1]);
+        else if (J.Distance > Loin)
+            return std::numeric_limits<std::size_t>::max();
+        else
+            Bits += e + (J.Longueur == 2 ? 10
+                                         : Gamma[J.Longueur - 1] +
+                                               Gamma[((J.Distance - 1) >> (8 + x)) + 1] + x + 8);
+    }
+    Bits += e == 0 ? 11 * Litteraux : 8 * Litteraux + (e + 3) * Changements;
+    return 16 + Reglages.Table.size() + (Bits + 7) / 8;
+}
+
+struct Essai
+{
+    Reglages_Compactage Reglages;
+    std::vector<Jeton> Jetons;
+    std::vector<std::uint8_t> Tampon;
+};
+
+class Recherche
+{
+public:
+    explicit Recherche(std::span<const std::uint8_t> Donnees) : C(Donnees) {}
+
+    // Parses with these settings, then again with each literal priced by the escape it met
+    // in the first parse; the better of the two is kept if it beats the best so far.
+    const Essai &Essayer(const Reglages_Compactage &Reglages)
+    {
+        const std::size_t n = C.Donnees.size();
+        const int e = Reglages.Echappement;
+        std::vector<std::uint16_t> Litteraux(n, static_cast<std::uint16_t>(e == 0 ? 11 : 8));
+        Essai Courant{Reglages, Parser(C, Reglages, Litteraux), {}};
+        Courant.Tampon = Ecrire_Compacte(C.Donnees, Reglages, Courant.Jetons);
+        Retenir(Courant);
+        if (e > 0)
+        {
+            const Echappements Choix = Choisir_Echappements(C.Donnees, e, Courant.Jetons);
+            std::uint32_t Escape = Choix.Depart;
+            std::size_t Position = 0;
+            for (std::size_t k = 0; k < Courant.Jetons.size(); ++k)
+            {
+                for (int j = 0; j < Courant.Jetons[k].Longueur; ++j, ++Position)
+                    Litteraux[Position] = static_cast<std::uint16_t>(
+                        static_cast<std::uint32_t>(C.Donnees[Position] >> (8 - e)) == Escape
+                            ? e + 11
+                            : 8);
+                if (Choix.Nouveau[k] >= 0)
+                    Escape = static_cast<std::uint32_t>(Choix.Nouveau[k]);
+            }
+            Essai Affine{Reglages, Parser(C, Reglages, Litteraux), {}};
+            Affine.Tampon = Ecrire_Compacte(C.Donnees, Reglages, Affine.Jetons);
+            Retenir(Affine);
+        }
+        return Meilleur;
+    }
+
+    const Essai &Meilleur_Essai() const { return Meilleur; }
+
+    std::array<std::uint32_t, 256> Octets_Des_Series(std::span<const Jeton> Jetons) const
+    {
+        std::array<std::uint32_t, 256> Comptes{};
+        for (std::size_t k = 0, Position = 0; k < Jetons.size(); Position += Jetons[k++].Longueur)
+            if (Jetons[k].Genre == Genre_Jeton::Serie)
+                ++Comptes[C.Donnees[Position]];
+        return Comptes;
+    }
+
+    // Every maximal run of the data, before any parse.
+    std::array<std::uint32_t, 256> Series_Des_Donnees() const
+    {
+        std::array<std::uint32_t, 256> Comptes{};
+        for (std::size_t i = 0; i < C.Donnees.size(); i += C.Series[i])
+            if (C.Series[i] >= 2)
+                ++Comptes[C.Donnees[i]];
+        return Comptes;
+    }
+
+private:
+    void Retenir(Essai &Candidat)
+    {
+        if (Meilleur.Tampon.empty() || Candidat.Tampon.size() < Meilleur.Tampon.size())
+            Meilleur = std::move(Candidat);
+    }
+
+    Contexte C;
+    Essai Meilleur;
+};
+} // namespace
+
+std::vector<std::uint8_t> Ecrire_Compacte(std::span<const std::uint8_t> Donnees,
+                                          const Reglages_Compactage &Reglages,
+                                          std::span<const Jeton> Jetons)
+{
+    const int e = Reglages.Echappement;
+    const int x = Reglages.Decalage;
+    const std::size_t n = Donnees.size();
+    const Echappements Choix = Choisir_Echappements(Donnees, e, Jetons);
+    std::vector<std::uint8_t> Tampon(16 + Reglages.Table.size(), 0);
+    Tampon[0] = static_cast<std::uint8_t>(n & 0xFF);
+    Tampon[1] = static_cast<std::uint8_t>(n >> 8);
+    Tampon[2] = 'T';
+    Tampon[3] = 'P';
+    Tampon[6] = static_cast<std::uint8_t>(Choix.Depart);
+    Tampon[9] = static_cast<std::uint8_t>(e);
+    Tampon[10] = 8;
+    Tampon[11] = 128;
+    Tampon[12] = static_cast<std::uint8_t>(x);
+    Tampon[15] = static_cast<std::uint8_t>(Reglages.Table.size());
+    std::copy(Reglages.Table.begin(), Reglages.Table.end(), Tampon.begin() + 16);
+    std::array<int, 256> Place{};
+    for (std::size_t k = 0; k < Reglages.Table.size(); ++k)
+        if (Place[Reglages.Table[k]] == 0)
+            Place[Reglages.Table[k]] = static_cast<int>(k + 1);
+
+    Ecrivain_Bits Flux(Tampon);
+    std::uint32_t Escape = Choix.Depart;
+    const auto Code = [&] { Flux.Bits(Escape, e); };
+    std::size_t Position = 0;
+    for (std::size_t k = 0; k < Jetons.size(); ++k)
+    {
+        const Jeton &J = Jetons[k];
+        const std::uint8_t Octet = Donnees[Position];
+        switch (J.Genre)
+        {
+        case Genre_Jeton::Litteral:
+            if (e > 0 && Choix.Nouveau[k] < 0)
+                Flux.Bits(Octet, 8);
+            else
+            {
+                // An escape change carries the byte whose top bits are the escape.
+                const std::uint32_t Nouveau =
+                    e > 0 ? static_cast<std::uint32_t>(Choix.Nouveau[k]) : 0;
+                Code();
+                Flux.Bits(0b010, 3);
+                Flux.Bits(Nouveau, e);
+                Flux.Bits(Octet, 8 - e);
+                Escape = Nouveau;
+            }
+            break;
+        case Genre_Jeton::Copie:
+        {
+            const std::uint32_t d = J.Distance - 1;
+            Code();
+            if (J.Longueur == 2)
+                Flux.Bits(0b00, 2);
+            else
+            {
+                Flux.Gamma(J.Longueur - 1u);
+                Flux.Gamma((d >> (8 + x)) + 1);
+                Flux.Bits((d >> 8) & ((1u << x) - 1), x);
+            }
+            Flux.Bits((d & 0xFF) ^ 0xFF, 8);
+            break;
+        }
+        case Genre_Jeton::Serie:
+        {
+            Code();
+            Flux.Bits(0b011, 3);
+            const std::uint32_t c = J.Longueur - 1u;
+            if (J.Longueur <= Serie_Courte_Max)
+                Flux.Gamma(c);
+            else
+            {
+                Flux.Gamma(128 + ((c & 0xFF) >> 1));
+                Flux.Bits(c & 1, 1);
+                Flux.Gamma((c >> 8) + 1);
+            }
+            if (Place[Octet] != 0)
+                Flux.Gamma(static_cast<std::uint32_t>(Place[Octet]));
+            else
+            {
+                Flux.Gamma(32 + (Octet >> 3));
+                Flux.Bits(Octet & 7, 3);
+            }
+            break;
+        }
+        }
+        Position += J.Longueur;
+    }
+    Code();
+    Flux.Gamma(3);
+    Flux.Gamma(255);
+    Tampon[4] = static_cast<std::uint8_t>(Tampon.size() & 0xFF);
+    Tampon[5] = static_cast<std::uint8_t>(Tampon.size() >> 8);
+    return Tampon;
+}
+
+std::vector<std::uint8_t> Compacter(std::span<const std::uint8_t> Donnees)
+{
+    Recherche R(Donnees);
+    Reglages_Compactage Depart;
+    Depart.Echappement = 2;
+    Depart.Table = Table_Series(R.Series_Des_Donnees());
+    std::vector<Reglages_Compactage> Essayes = {Depart};
+    R.Essayer(Depart);
+    // A parse is worth little more than its settings: the sizes the best parse so far would
+    // have with every other escape and distance setting point to the few worth a parse.
+    const int Decalage_Max = Donnees.size() > 256 ? 4 : 0;
+    for (int Tour = 0; Tour < 2; ++Tour)
+    {
+        const Essai Meilleur = R.Meilleur_Essai();
+        std::vector<std::pair<std::size_t, Reglages_Compactage>> Estimes;
+        for (int e = 0; e <= 8; ++e)
+        {
+            const Echappements Choix = Choisir_Echappements(Donnees, e, Meilleur.Jetons);
+            const auto Changements = static_cast<std::size_t>(std::count_if(
+                Choix.Nouveau.begin(), Choix.Nouveau.end(), [](std::int16_t v) { return v >= 0; }));
+            for (int x = 0; x <= Decalage_Max; ++x)
+            {
+                Reglages_Compactage Autre{e, x, Meilleur.Reglages.Table};
+                Estimes.emplace_back(Estimer(Donnees, Meilleur.Jetons, Autre, Changements),
+                                     std::move(Autre));
+            }
+        }
+        std::stable_sort(Estimes.begin(), Estimes.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
+        int Parses = 0;
+        for (const auto &[Taille, Reglages] : Estimes)
+        {
+            if (Parses == 3)
+                break;
+            if (std::find(Essayes.begin(), Essayes.end(), Reglages) != Essayes.end())
+                continue;
+            Essayes.push_back(Reglages);
+            R.Essayer(Reglages);
+            ++Parses;
+        }
+        // The table from the runs the best parse takes.
+        Reglages_Compactage Avec_Table = R.Meilleur_Essai().Reglages;
+        Avec_Table.Table = Table_Series(R.Octets_Des_Series(R.Meilleur_Essai().Jetons));
+        if (std::find(Essayes.begin(), Essayes.end(), Avec_Table) == Essayes.end())
+        {
+            Essayes.push_back(Avec_Table);
+            R.Essayer(Avec_Table);
+        }
+    }
+    return R.Meilleur_Essai().Tampon;
+}
+} // namespace Corvanel
