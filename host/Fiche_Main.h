@@ -70,6 +70,8 @@ public:
     QSpinBox *Largeur_Sprite;
     QSpinBox *Hauteur_Sprite;
     QCheckBox *Ignorer_Vides;
+    // Saves pack their source text into one array the calculator unpacks.
+    QCheckBox *Compresser;
     // "Lumière"
     QPushButton *Button3;
     QPushButton *Button4;

@@ -299,8 +299,10 @@ void TFMain::Enregistrer_Image()
     const QString message =
         Decouper_Sprites->isChecked()
             ? Titre_Planche(Enregistrer_Planche(Document, Grille(), slot,
-                                                Genre_Enregistrement::Image, chemin, nom, attente))
-            : Titre_Enregistrement(Document.Enregistrer_Image(slot, chemin, nom, attente));
+                                                Genre_Enregistrement::Image, chemin, nom, attente,
+                                                Compresser->isChecked()))
+            : Titre_Enregistrement(
+                  Document.Enregistrer_Image(slot, chemin, nom, attente, Compresser->isChecked()));
     if (!message.isEmpty())
         setWindowTitle(message);
 }
@@ -320,8 +322,10 @@ void TFMain::Enregistrer_Mask()
     const QString message =
         Decouper_Sprites->isChecked()
             ? Titre_Planche(Enregistrer_Planche(Document, Grille(), slot,
-                                                Genre_Enregistrement::Mask, chemin, nom, attente))
-            : Titre_Enregistrement(Document.Enregistrer_Mask(slot, chemin, nom, attente));
+                                                Genre_Enregistrement::Mask, chemin, nom, attente,
+                                                Compresser->isChecked()))
+            : Titre_Enregistrement(
+                  Document.Enregistrer_Mask(slot, chemin, nom, attente, Compresser->isChecked()));
     if (!message.isEmpty())
         setWindowTitle(message);
 }

@@ -26,6 +26,10 @@ const Definition_Option Definitions[] = {
      "planche de sprites : découpe l'image en cases de L x H (1-240 x 1-128), écrites l'une "
      "après l'autre dans la sortie, suivies de leurs tables"},
     {"", "ignorer-vides", "", "avec --grille, n'écrit pas les cases vides"},
+    {"z", "compresser", "",
+     "remplace les tableaux écrits par un seul tableau d'octets <nom>_Compresse que "
+     "UnpackBuffer décompresse sur la calculatrice, avec <nom>_TAILLE et le décalage "
+     "<tableau>_DECALAGE de chacun ; code source seulement, 65535 octets au plus"},
     {"n", "niveaux", "N", "niveaux de gris : 2, 4 (par défaut) ou 8"},
     {"", "lumiere", "N", "appuis sur Lumière : N fois + si N > 0, -N fois - si N < 0"},
     {"", "contraste", "N", "appuis sur Contraste, de même, après ceux de Lumière"},

@@ -3,6 +3,7 @@
 #include "Affichage_Plan.h"
 #include "Document_Image.h"
 #include "Lecteurs.h"
+#include "Source_Compressee.h"
 
 #include <QFileInfo>
 #include <QImageWriter>
@@ -93,18 +94,39 @@ Resultat_Planche Ecrire_Planche(const Lot &Lot_, const Document_Image &Document,
     const Grille_Sprites &Grille = *Lot_.Grille;
     const Options_Appel Options{Lot_.Delai_Plugin, {}};
     if (!Lot_.Decouper_Source || !Document.Source_Valide)
-        return Enregistrer_Planche(Document, Grille, Slot, Genre, Chemin, Nom, Options);
+        return Enregistrer_Planche(Document, Grille, Slot, Genre, Chemin, Nom, Options,
+                                   Lot_.Compresser);
     const std::optional<std::uint8_t> Fond =
         Besoin_Mask(Lot_) ? std::optional<std::uint8_t>(Lot_.Fond) : std::nullopt;
-    return Enregistrer_Planche_Source(Document, Grille, Fond, Slot, Genre, Chemin, Nom, Options);
+    return Enregistrer_Planche_Source(Document, Grille, Fond, Slot, Genre, Chemin, Nom, Options,
+                                      Lot_.Compresser);
+}
+
+// The sizes of a packed output, after what else is said of it.
+QString Tailles(const Resultat_Enregistrement &Resultat)
+{
+    return Resultat.Compression ? Texte_Tailles(*Resultat.Compression) : QString();
 }
 
 QString Bilan_Planche(const QString &Chemin, const Resultat_Planche &Planche)
 {
-    return QStringLiteral("« %1 » : %2 sprite(s) écrit(s), %3 ignoré(s)")
-        .arg(Chemin)
-        .arg(Planche.Ecrits)
-        .arg(Planche.Ignores);
+    QString Bilan = QStringLiteral("« %1 » : %2 sprite(s) écrit(s), %3 ignoré(s)")
+                        .arg(Chemin)
+                        .arg(Planche.Ecrits)
+                        .arg(Planche.Ignores);
+    if (Planche.Enregistrement.Compression)
+        Bilan += QStringLiteral(" (%1)").arg(Tailles(Planche.Enregistrement));
+    return Bilan;
+}
+
+// What a packed single save says: its sizes.
+void Ajouter_Bilan(Bilan_Travail &Bilan, const Resultat_Enregistrement &Resultat)
+{
+    if (!Resultat.Compression)
+        return;
+    if (!Bilan.Message.isEmpty())
+        Bilan.Message += QLatin1Char('\n');
+    Bilan.Message += QStringLiteral("« %1 » : %2").arg(Resultat.Chemin, Tailles(Resultat));
 }
 } // namespace
 
@@ -158,19 +180,22 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
     }
 
     const Options_Appel Options{Lot_.Delai_Plugin, {}};
-    const Resultat_Enregistrement Image =
-        Document.Enregistrer_Image(Lot_.Plug_Image, Travail_.Chemin_Image, Nom, Options);
+    const Resultat_Enregistrement Image = Document.Enregistrer_Image(
+        Lot_.Plug_Image, Travail_.Chemin_Image, Nom, Options, Lot_.Compresser);
     if (!Image.Reussi())
         return {Message_Enregistrement(Image), {}};
+    Bilan_Travail Bilan;
+    Ajouter_Bilan(Bilan, Image);
 
     if (Lot_.Plug_Mask)
     {
-        const Resultat_Enregistrement Mask =
-            Document.Enregistrer_Mask(*Lot_.Plug_Mask, Travail_.Chemin_Mask, Nom, Options);
+        const Resultat_Enregistrement Mask = Document.Enregistrer_Mask(
+            *Lot_.Plug_Mask, Travail_.Chemin_Mask, Nom, Options, Lot_.Compresser);
         if (!Mask.Reussi())
-            return {Message_Enregistrement(Mask), {}};
+            return {Message_Enregistrement(Mask), Bilan.Message};
+        Ajouter_Bilan(Bilan, Mask);
     }
-    return {};
+    return Bilan;
 }
 
 std::vector<Bilan_Travail> Convertir_Lot(const Lot &Lot_)

@@ -57,6 +57,8 @@ struct Lot
     // itself, each cell taken one pixel per pixel.
     std::optional<Grille_Sprites> Grille;
     bool Decouper_Source = false;
+    // Every output's arrays packed into one that the calculator unpacks.
+    bool Compresser = false;
     int Zoom_Apercu = 1; // each point of the preview in so many pixels square
 };
 
