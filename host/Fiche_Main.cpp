@@ -183,7 +183,7 @@ void TFMain::Creer_Page_Enregistrer()
         Nommer(new QCheckBox(QStringLiteral("Ignorer les cases vides"), page), "Ignorer_Vides");
     Ignorer_Vides->setGeometry(324, 70, 190, 24);
     Compresser = Nommer(new QCheckBox(QStringLiteral("Compresser (ttpack)"), page), "Compresser");
-    Compresser->setGeometry(396, 33, 126, 24);
+    Compresser->setGeometry(282, 6, 236, 22);
 }
 
 void TFMain::Creer_Page_Lumiere()
