@@ -360,6 +360,7 @@ void Tst_Compression::Trop_Grand()
     for (std::size_t i = 0; i < Taille_Max_Compactage; ++i)
         Hasard += QByteArray::number(QRandomGenerator::global()->bounded(256)) +
                   (i + 1 < Taille_Max_Compactage ? "," : "};\r\n");
+    QVERIFY(Compacter(Octets(Taille_Max_Compactage + 1)).empty());
     QVERIFY(Compresser_Source(Hasard, Langage_Source::C, "h")
                 .Erreur.contains(QStringLiteral("octets une fois compressés, 65535 au plus")));
 

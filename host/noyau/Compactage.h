@@ -44,8 +44,8 @@ std::vector<std::uint8_t> Ecrire_Compacte(std::span<const std::uint8_t> Donnees,
                                           std::span<const Jeton> Jetons);
 
 // The smallest buffer the packer finds: settings chosen for the data, and for each of them the
-// tokens of least cost in bits (not the longest copy at each step). At most
-// Taille_Max_Compactage bytes.
+// tokens of least cost in bits (not the longest copy at each step). Nothing for more than
+// Taille_Max_Compactage bytes, which the header cannot announce.
 std::vector<std::uint8_t> Compacter(std::span<const std::uint8_t> Donnees);
 } // namespace Corvanel
 
