@@ -23,13 +23,12 @@ struct Contexte
     explicit Contexte(std::span<const std::uint8_t> D) : Donnees(D), Copies(D), Series(D.size())
     {
         for (std::size_t i = D.size(); i-- > 0;)
-            Series[i] = static_cast<std::uint16_t>(
-                i + 1 < D.size() && D[i] == D[i + 1] ? Series[i + 1] + 1 : 1);
+            Series[i] = i + 1 < D.size() && D[i] == D[i + 1] ? Series[i + 1] + 1 : 1;
     }
 
     std::span<const std::uint8_t> Donnees;
     Copies_Compactage Copies;
-    std::vector<std::uint16_t> Series; // equal bytes from each position on
+    std::vector<std::uint32_t> Series; // equal bytes from each position on
 };
 
 std::array<std::uint16_t, 256> Couts_Octet(const Reglages_Compactage &Reglages)
