@@ -5,6 +5,7 @@
 #include "Fiche_Main.h"
 #include "Fiche_Mask.h"
 #include "Fiche_Plugin.h"
+#include "Historique_Image.h"
 
 #include <memory>
 
@@ -18,11 +19,13 @@ TFPlugin *FPlugin = nullptr;
 namespace
 {
 std::unique_ptr<Document_Image> Document;
-}
+std::unique_ptr<Historique_Image> Historique;
+} // namespace
 
 void Creer_Fenetres(Dialogues &dialogues)
 {
     Document = std::make_unique<Document_Image>();
+    Historique = std::make_unique<Historique_Image>(*Document);
     FMain = new TFMain(dialogues, *Document);
     FEcran = new TFEcran(*Document);
     FMask = new TFMask(*Document);
@@ -41,6 +44,7 @@ void Detruire_Fenetres()
     FEcran = nullptr;
     delete FMain;
     FMain = nullptr;
+    Historique.reset();
     Document.reset();
 }
 } // namespace Corvanel

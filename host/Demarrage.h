@@ -16,9 +16,9 @@ extern TFEcran *FEcran;
 extern TFMask *FMask;
 extern TFPlugin *FPlugin;
 
-// Creates the document the windows share, then the main window, the edit window, the mask
-// window and the plug-in explorer, in that order (the explorer's scan fills the main window's
-// tables), wires them together and shows the main window.
+// Creates the document the windows share and its history, then the main window, the edit window,
+// the mask window and the plug-in explorer, in that order (the explorer's scan fills the main
+// window's tables), wires them together and shows the main window.
 void Creer_Fenetres(Dialogues &dialogues);
 void Detruire_Fenetres();
 } // namespace Corvanel

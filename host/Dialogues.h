@@ -45,6 +45,14 @@ public:
     virtual std::optional<QFont> Choisir_Police(QWidget *parent, const QFont &actuelle) = 0;
     virtual void Information(QWidget *parent, const QString &titre, const QString &texte) = 0;
     virtual void Erreur(QWidget *parent, const QString &titre, const QString &texte) = 0;
+    // A question answered "Oui" (true) or "Non". Without one, the answer is yes.
+    virtual bool Question(QWidget *parent, const QString &titre, const QString &texte)
+    {
+        Q_UNUSED(parent);
+        Q_UNUSED(titre);
+        Q_UNUSED(texte);
+        return true;
+    }
     // The shell's "open" on a document or a link; the result is not examined.
     virtual void Ouvrir_Document(const QString &cible) = 0;
     // The wait dialog with its button to stop the call. Without one (the default), the call
@@ -75,6 +83,7 @@ public:
     std::optional<QFont> Choisir_Police(QWidget *parent, const QFont &actuelle) override;
     void Information(QWidget *parent, const QString &titre, const QString &texte) override;
     void Erreur(QWidget *parent, const QString &titre, const QString &texte) override;
+    bool Question(QWidget *parent, const QString &titre, const QString &texte) override;
     void Ouvrir_Document(const QString &cible) override;
     std::unique_ptr<Attente_Plugin> Montrer_Attente(QWidget *parent, const QString &texte) override;
 };

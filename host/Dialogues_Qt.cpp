@@ -8,6 +8,7 @@
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QUrl>
 
 namespace Corvanel
@@ -115,6 +116,18 @@ void Dialogues_Qt::Information(QWidget *parent, const QString &titre, const QStr
 void Dialogues_Qt::Erreur(QWidget *parent, const QString &titre, const QString &texte)
 {
     QMessageBox::critical(parent, titre, texte);
+}
+
+bool Dialogues_Qt::Question(QWidget *parent, const QString &titre, const QString &texte)
+{
+    QMessageBox boite(QMessageBox::Question, titre, texte, QMessageBox::NoButton, parent);
+    QPushButton *oui = boite.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    QPushButton *non = boite.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    // Losing work takes a deliberate choice: Enter and Escape keep it.
+    boite.setDefaultButton(non);
+    boite.setEscapeButton(non);
+    boite.exec();
+    return boite.clickedButton() == oui;
 }
 
 void Dialogues_Qt::Ouvrir_Document(const QString &cible)

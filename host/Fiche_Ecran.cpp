@@ -52,6 +52,10 @@ void TFEcran::Dessiner_Case(int x, int y, std::uint32_t couleur)
 
 void TFEcran::Peindre_Image()
 {
+    // The zoom survives an undo that brings back a larger picture, which may no longer fit.
+    const int cote = std::max<int>(Largeur_Image, Hauteur_Image);
+    if (cote > 0 && Zoom_Ecran * cote > Surface_Maximum)
+        Zoom_Ecran = static_cast<std::uint8_t>(std::max(1, Surface_Maximum / cote));
     const int z = Zoom_Ecran;
     Ecran_TI->Redimensionner(Largeur_Image * z, Hauteur_Image * z, Blanc_TI);
     Peindre_Plan(Ecran_TI->Image(), Plan_Image, Largeur_Image, Hauteur_Image, Nombre_Couleur, Mode,

@@ -80,16 +80,12 @@ public:
     void Souris_Appui(QMouseEvent *evenement);
     void Souris_Deplacement(QMouseEvent *evenement);
     void Souris_Relache(QMouseEvent *evenement);
-    void Annuler();
 
 signals:
     // The tools changed the picture's plane.
     void Image_Modifiee();
-    // The undo copy holds a picture to go back to, or no longer does.
+    // A pencil stroke has begun: it will be a step to undo.
     void Annulation_Disponible(bool disponible);
-
-private:
-    void Memoriser_Annulation();
 };
 } // namespace Corvanel
 

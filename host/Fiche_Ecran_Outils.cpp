@@ -3,6 +3,7 @@
 #include "Fiche_Ecran.h"
 
 #include "Cp1252.h"
+#include "Historique_Image.h"
 #include "Lecture_Decimale.h"
 #include "Surface_Dessin.h"
 
@@ -158,6 +159,14 @@ void Tracer_Polyligne(QImage &image, Couleurs_Outil c, const std::array<QPoint, 
     peintre.Stylo(c.Gauche, zoom);
     peintre.drawPolyline(ligne);
 }
+
+// The step's name in the history.
+QString Nom_Outil(std::uint8_t outil)
+{
+    static const char *const noms[] = {"Crayon",   "Ligne",     "Rectangle", "Ellipse",
+                                       "Triangle", "Polyligne", "Texte",     "Caractère"};
+    return outil >= 1 && outil <= 8 ? QString::fromUtf8(noms[outil - 1]) : QString();
+}
 } // namespace
 
 void TFEcran::Souris_Appui(QMouseEvent *evenement)
@@ -165,7 +174,7 @@ void TFEcran::Souris_Appui(QMouseEvent *evenement)
     if (evenement->button() != Qt::LeftButton || Outil_Courant != Outil::Crayon)
         return;
     Crayon_Actif = true;
-    Memoriser_Annulation();
+    Document.Commencer_Etape();
     emit Annulation_Disponible(true);
 }
 
@@ -243,11 +252,12 @@ void TFEcran::Souris_Relache(QMouseEvent *evenement)
     QImage &image = Ecran_TI->Image();
     const bool surface = !image.isNull();
     const Couleurs_Outil couleurs{Couleur_Gauche, Couleur_Droite};
+    // Whether this release ends the tool's step; the plane changes only at the read-back.
+    bool fin = true;
     switch (Outil_Courant)
     {
     case Outil::Crayon:
-        Memoriser_Annulation();
-        emit Annulation_Disponible(true);
+        Document.Commencer_Etape();
         Dessiner_Case(point.x() / z, point.y() / z, gauche ? Couleur_Gauche : Couleur_Droite);
         break;
     case Outil::Ligne:
@@ -255,12 +265,12 @@ void TFEcran::Souris_Relache(QMouseEvent *evenement)
     case Outil::Ellipse:
         if (Etape_Outil == 0)
         {
-            Memoriser_Annulation();
+            Document.Commencer_Etape();
             Points_Outil[0] = point;
             Etape_Outil = 1;
+            fin = false;
             break;
         }
-        emit Annulation_Disponible(true);
         if (surface && Outil_Courant == Outil::Ligne)
             Tracer_Ligne(image, couleurs, Points_Outil[0], point, z);
         else if (surface && Outil_Courant == Outil::Rectangle)
@@ -270,9 +280,10 @@ void TFEcran::Souris_Relache(QMouseEvent *evenement)
         Etape_Outil = 0;
         break;
     case Outil::Triangle:
+        fin = Etape_Outil == 2;
         if (Etape_Outil == 0)
         {
-            Memoriser_Annulation();
+            Document.Commencer_Etape();
             Points_Outil[0] = point;
             Etape_Outil = 1;
         }
@@ -283,7 +294,6 @@ void TFEcran::Souris_Relache(QMouseEvent *evenement)
         }
         else if (Etape_Outil == 2)
         {
-            emit Annulation_Disponible(true);
             Points_Outil[2] = point;
             if (surface)
                 Tracer_Triangle(image, couleurs, Points_Outil, z);
@@ -293,16 +303,16 @@ void TFEcran::Souris_Relache(QMouseEvent *evenement)
     case Outil::Polyligne:
         if (gauche)
         {
+            fin = false;
             // The 61st vertex is refused: the shape keeps its 60 points.
             if (Etape_Outil >= Points_Outil.size())
                 break;
             if (Etape_Outil == 0)
-                Memoriser_Annulation();
+                Document.Commencer_Etape();
             Points_Outil[Etape_Outil] = point;
             ++Etape_Outil;
             break;
         }
-        emit Annulation_Disponible(true);
         Nombre_Points_Polyligne = Etape_Outil;
         if (surface)
             Tracer_Polyligne(image, couleurs, Points_Outil, Etape_Outil, z);
@@ -311,8 +321,7 @@ void TFEcran::Souris_Relache(QMouseEvent *evenement)
     case Outil::Texte:
     case Outil::Caractere:
     {
-        Memoriser_Annulation();
-        emit Annulation_Disponible(true);
+        Document.Commencer_Etape();
         QString texte = Texte_Outil;
         if (Outil_Courant == Outil::Caractere)
         {
@@ -339,22 +348,17 @@ void TFEcran::Souris_Relache(QMouseEvent *evenement)
         break;
     }
     default:
+        fin = false;
         break;
     }
     Ecran_TI->update();
+    // A step whose start was forgotten (undone or overtaken by another step in between) starts
+    // from the picture as it is before this read-back.
+    if (fin && Document.Historique() && !Document.Historique()->En_Cours())
+        Document.Commencer_Etape();
     Relire_Image();
+    if (fin)
+        Document.Terminer_Etape(Nom_Outil(Outil_Courant));
     emit Image_Modifiee();
-}
-
-void TFEcran::Annuler()
-{
-    Document.Annuler();
-    Peindre_Image();
-    emit Annulation_Disponible(false);
-}
-
-void TFEcran::Memoriser_Annulation()
-{
-    Document.Memoriser_Annulation();
 }
 } // namespace Corvanel

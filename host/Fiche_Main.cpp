@@ -184,6 +184,10 @@ void TFMain::Creer_Page_Enregistrer()
     Ignorer_Vides->setGeometry(324, 70, 190, 24);
     Compresser = Nommer(new QCheckBox(QStringLiteral("Compresser (ttpack)"), page), "Compresser");
     Compresser->setGeometry(282, 6, 236, 22);
+    // The picture save then writes its unique tiles, of the size above, and their map.
+    Carte_Tuiles =
+        Nommer(new QCheckBox(QStringLiteral("Tuiles uniques et carte"), page), "Carte_Tuiles");
+    Carte_Tuiles->setGeometry(10, 98, 250, 24);
 }
 
 void TFMain::Creer_Page_Lumiere()
@@ -229,10 +233,13 @@ void TFMain::Creer_Page_Retouche()
     }
     Outil[1]->setChecked(true);
     Outil[9]->setEnabled(false);
-    connect(Outil[9], &QToolButton::clicked, this, [this] { Ecran->Annuler(); });
+    connect(Outil[9], &QToolButton::clicked, this, &TFMain::Annuler);
+    Outil_Retablir = Bouton_Icone(page, QStringLiteral("Outil_Retablir"), Icone::Retablir, 152, 41);
+    Outil_Retablir->setEnabled(false);
+    connect(Outil_Retablir, &QToolButton::clicked, this, &TFMain::Retablir);
     SpeedButton16 =
-        Bouton_Icone(page, QStringLiteral("SpeedButton16"), Icone::Loupe_Moins, 152, 41);
-    SpeedButton17 = Bouton_Icone(page, QStringLiteral("SpeedButton17"), Icone::Loupe_Plus, 189, 41);
+        Bouton_Icone(page, QStringLiteral("SpeedButton16"), Icone::Loupe_Moins, 189, 41);
+    SpeedButton17 = Bouton_Icone(page, QStringLiteral("SpeedButton17"), Icone::Loupe_Plus, 226, 41);
     connect(SpeedButton16, &QToolButton::clicked, this, [this] { Ecran->Zoom_Moins(); });
     connect(SpeedButton17, &QToolButton::clicked, this, [this] { Ecran->Zoom_Plus(); });
 
@@ -466,6 +473,11 @@ bool TFMain::eventFilter(QObject *objet, QEvent *evenement)
 
 void TFMain::closeEvent(QCloseEvent *evenement)
 {
+    if (!Abandonner_Modifications())
+    {
+        evenement->ignore();
+        return;
+    }
     // Closing the main window ends the program, even with the edit windows still shown.
     QWidget::closeEvent(evenement);
     QCoreApplication::quit();

@@ -33,6 +33,10 @@ class TFMask;
 class TFPlugin;
 enum class Action_Bandes;
 struct Grille_Sprites;
+struct Options_Appel;
+struct Resultat_Carte;
+struct Resultat_Enregistrement;
+struct Resultat_Planche;
 
 // The title of the program's message boxes.
 inline constexpr const char *Titre_Message = "Message de Corvanel";
@@ -72,6 +76,7 @@ public:
     QCheckBox *Ignorer_Vides;
     // Saves pack their source text into one array the calculator unpacks.
     QCheckBox *Compresser;
+    QCheckBox *Carte_Tuiles;
     // "Lumière"
     QPushButton *Button3;
     QPushButton *Button4;
@@ -81,6 +86,7 @@ public:
     Palette_Lumiere *Palette_Lum;
     // "Retoucher l'image"
     QToolButton *Outil[10] = {}; // Outil[1] to Outil[9]
+    QToolButton *Outil_Retablir;
     QButtonGroup *Groupe_Outils;
     QToolButton *SpeedButton16;
     QToolButton *SpeedButton17;
@@ -125,12 +131,18 @@ public:
 
     // Commands, as the buttons run them.
     void Ouvrir();
-    // True when the edit window is to be brought up.
+    // True when the file was opened; otherwise its message is shown and nothing has changed.
     bool Ouvrir_Image(const QString &chemin, int type);
     void Creer_Image_Vide();
     void Enregistrer_Image();
     void Enregistrer_Mask();
     void Choisir_Outil(int numero);
+    // The picture's history, whichever window made the step.
+    void Annuler();
+    void Retablir();
+    // Asked before the picture is dropped: true when nothing changed since it was last opened,
+    // created or saved, or when the user agrees to lose the changes.
+    bool Abandonner_Modifications();
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
@@ -159,6 +171,17 @@ private:
     void Pousser_Couleurs();
     void Rafraichir_Mask();
     Grille_Sprites Grille() const;
+    void Relier_Historique();
+    void Actualiser_Historique();
+    // After an undo or a redo: every control that shows the document shows it again.
+    void Montrer_Document();
+    // A save's outcome: the title, and the plug-in's own reason for a refusal in a box.
+    void Montrer_Enregistrement(const Resultat_Enregistrement &resultat);
+    void Montrer_Planche(const Resultat_Planche &resultat);
+    void Montrer_Carte(const Resultat_Carte &resultat);
+    // The picture's unique tiles and map through the slot.
+    void Enregistrer_Carte(const Plug_Info &slot, const QString &chemin, const QString &nom,
+                           const Options_Appel &attente);
 
     Dialogues &Dialogues_;
     Document_Image &Document;

@@ -9,6 +9,7 @@
 #include "Fiche_Ecran.h"
 #include "Fiche_Mask.h"
 #include "Fiche_Plugin.h"
+#include "Historique_Image.h"
 #include "Lecture_Decimale.h"
 #include "Palettes.h"
 
@@ -46,6 +47,7 @@ void TFMain::Relier(TFEcran *ecran, TFMask *masque, TFPlugin *explorateur)
     Pousser_Couleurs();
     connect(Ecran, &TFEcran::Image_Modifiee, this, &TFMain::Rafraichir_Mask);
     connect(Ecran, &TFEcran::Annulation_Disponible, Outil[9], &QToolButton::setEnabled);
+    Relier_Historique();
     connect(Explorateur, &TFPlugin::Image_Modifiee, this,
             [this]
             {
@@ -226,62 +228,59 @@ void TFMain::Ouvrir()
 {
     int largeur = 0;
     int hauteur = 0;
-    if (!Lire_Taille(largeur, hauteur))
+    if (!Lire_Taille(largeur, hauteur) || !Abandonner_Modifications())
         return;
     if (Ouvrir_Fichier->isChecked())
     {
         const auto choix = Dialogues_.Ouvrir_Fichier(
             this, QStringLiteral("Ouvir une image pour Convertir"), Filtre_Ouverture());
-        if (!choix)
-            return;
-        Afficher_Onglets();
-        Button11->setEnabled(false);
-        const bool montrer = Ouvrir_Image(choix->Chemin, choix->Type);
-        // The mask window reads its surface back on the next click: it must not show the
-        // previous picture and its cleared mask.
-        if (Masque->isVisible())
-            Masque->Afficher_Mask();
-        if (!montrer)
-            return; // undecodable: the message is shown, the edit window is not brought up
+        if (!choix || !Ouvrir_Image(choix->Chemin, choix->Type))
+            return; // cancelled, or unreadable: the message is shown and nothing has changed
     }
     else
     {
         Creer_Image_Vide();
-        Afficher_Onglets();
         Onglets->setTabVisible(2, false);
-        Button11->setEnabled(false);
-        if (Masque->isVisible())
-            Masque->Afficher_Mask();
     }
     Ecran->show();
 }
 
 bool TFMain::Ouvrir_Image(const QString &chemin, int type)
 {
-    Ecran->setWindowTitle(chemin);
     const Resultat_Ouverture resultat =
         Document.Ouvrir(chemin, Lecteur_Du_Type(type).Genre, Lire_Entier(Largeur->text()),
                         Lire_Entier(Hauteur->text()));
+    if (resultat.Etat != Etat_Ouverture::Ok)
+    {
+        Dialogues_.Erreur(this, QString::fromUtf8(Titre_Message), resultat.Message);
+        return false;
+    }
+    Ecran->setWindowTitle(chemin);
+    Afficher_Onglets();
+    Onglets->setTabVisible(2, resultat.Page_Lumiere);
     Ecran->Reinitialiser_Edition();
     Selectionner_Nombre(Document.Nombre_Choisi);
-    if (!resultat.Page_Lumiere)
-        Onglets->setTabVisible(2, false);
     if (resultat.Nom_Image)
         Enregistrement_Nom_Image->setText(*resultat.Nom_Image);
     // A mask read from the file can be saved as it is, without "Créer" replacing it.
-    if (resultat.Mask_Lu)
-        Button11->setEnabled(true);
+    Button11->setEnabled(resultat.Mask_Lu);
     Ecran->Peindre_Image();
-    if (resultat.Etat == Etat_Ouverture::Refuse)
-        Dialogues_.Erreur(this, QString::fromUtf8(Titre_Message), resultat.Message);
-    return resultat.Montrer_Edition;
+    // The mask window reads its surface back on the next click: it must not show the
+    // previous picture and its cleared mask.
+    if (Masque->isVisible())
+        Masque->Afficher_Mask();
+    return true;
 }
 
 void TFMain::Creer_Image_Vide()
 {
     Document.Creer_Image_Vide(Lire_Entier(Largeur->text()), Lire_Entier(Hauteur->text()));
+    Afficher_Onglets();
+    Button11->setEnabled(false);
     Ecran->Reinitialiser_Edition();
     Ecran->Peindre_Image();
+    if (Masque->isVisible())
+        Masque->Afficher_Mask();
 }
 
 void TFMain::Enregistrer_Image()
@@ -296,15 +295,23 @@ void TFMain::Enregistrer_Image()
     const Plug_Info &slot = Slot_Image(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
     const Options_Appel attente = Options_Fenetre(Dialogues_, this, Texte_Attente);
-    const QString message =
-        Decouper_Sprites->isChecked()
-            ? Titre_Planche(Enregistrer_Planche(Document, Grille(), slot,
-                                                Genre_Enregistrement::Image, chemin, nom, attente,
-                                                Compresser->isChecked()))
-            : Titre_Enregistrement(
-                  Document.Enregistrer_Image(slot, chemin, nom, attente, Compresser->isChecked()));
-    if (!message.isEmpty())
-        setWindowTitle(message);
+    if (Carte_Tuiles->isChecked())
+    {
+        Enregistrer_Carte(slot, chemin, nom, attente);
+        return;
+    }
+    if (Decouper_Sprites->isChecked())
+    {
+        Montrer_Planche(Enregistrer_Planche(Document, Grille(), slot, Genre_Enregistrement::Image,
+                                            chemin, nom, attente, Compresser->isChecked()));
+        return;
+    }
+    const Resultat_Enregistrement resultat =
+        Document.Enregistrer_Image(slot, chemin, nom, attente, Compresser->isChecked());
+    // The picture saved whole is no longer work to lose.
+    if (resultat.Reussi() && Document.Historique())
+        Document.Historique()->Marquer_Enregistre();
+    Montrer_Enregistrement(resultat);
 }
 
 void TFMain::Enregistrer_Mask()
@@ -319,15 +326,12 @@ void TFMain::Enregistrer_Mask()
     const Plug_Info &slot = Slot_Mask(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
     const Options_Appel attente = Options_Fenetre(Dialogues_, this, Texte_Attente);
-    const QString message =
-        Decouper_Sprites->isChecked()
-            ? Titre_Planche(Enregistrer_Planche(Document, Grille(), slot,
-                                                Genre_Enregistrement::Mask, chemin, nom, attente,
-                                                Compresser->isChecked()))
-            : Titre_Enregistrement(
-                  Document.Enregistrer_Mask(slot, chemin, nom, attente, Compresser->isChecked()));
-    if (!message.isEmpty())
-        setWindowTitle(message);
+    if (Decouper_Sprites->isChecked())
+        Montrer_Planche(Enregistrer_Planche(Document, Grille(), slot, Genre_Enregistrement::Mask,
+                                            chemin, nom, attente, Compresser->isChecked()));
+    else
+        Montrer_Enregistrement(
+            Document.Enregistrer_Mask(slot, chemin, nom, attente, Compresser->isChecked()));
 }
 
 Grille_Sprites TFMain::Grille() const

@@ -173,6 +173,9 @@ void TFMask::Souris_Relache(QMouseEvent *evenement)
         Point_Mask_Actif = false;
         Ecran_MASK->update();
     }
-    Relire_Mask();
+    // The plane changes only here: a first corner reads back what was there and is no step.
+    static const char *const noms[] = {"Crayon du mask", "Rectangle du mask", "Ellipse du mask"};
+    Document.Etape(QString::fromUtf8(noms[std::clamp<int>(Outil_Mask, 1, 3) - 1]),
+                   [this] { Relire_Mask(); });
 }
 } // namespace Corvanel

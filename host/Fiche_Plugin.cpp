@@ -77,10 +77,16 @@ void TFPlugin::Demarrer()
     if (ligne < 0 || ligne >= static_cast<int>(Table_Plug.size()))
         return;
     Document_Image &document = Document_;
-    const Resultat_Demarrage resultat =
-        Demarrer_Plugin(Table_Plug[ligne], document.Nombre_Couleur, document.Plan_Image,
-                        document.Hauteur_Image, document.Largeur_Image,
-                        Options_Fenetre(Dialogues_, this, QStringLiteral("Le plug-in travaille…")));
+    Resultat_Demarrage resultat;
+    document.Etape(
+        ListePlug->item(ligne)->text(),
+        [&]
+        {
+            resultat = Demarrer_Plugin(
+                Table_Plug[ligne], document.Nombre_Couleur, document.Plan_Image,
+                document.Hauteur_Image, document.Largeur_Image,
+                Options_Fenetre(Dialogues_, this, QStringLiteral("Le plug-in travaille…")));
+        });
     if (!resultat.Message.isEmpty())
         setWindowTitle(resultat.Message);
     if (resultat.Lance)

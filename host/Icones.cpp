@@ -105,6 +105,15 @@ QIcon Creer_Icone(Icone icone)
         Fleche(p, QPointF(8, 8), QPointF(5, 11));
         break;
     }
+    case Icone::Retablir:
+    {
+        QPainterPath arc;
+        arc.moveTo(5, 19);
+        arc.cubicTo(3, 9, 13, 4, 19, 10);
+        p.drawPath(arc);
+        Fleche(p, QPointF(17, 8), QPointF(20, 11));
+        break;
+    }
     case Icone::Loupe_Moins:
     case Icone::Loupe_Plus:
         Loupe(p, icone == Icone::Loupe_Plus);

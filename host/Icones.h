@@ -17,6 +17,7 @@ enum class Icone
     Texte,
     Arobase,
     Annuler,
+    Retablir,
     Loupe_Moins,
     Loupe_Plus,
     Miroir_Horizontal,

@@ -13,7 +13,8 @@ struct Dialogues_Factices : Corvanel::Dialogues
 {
     struct Demande
     {
-        // "ouvrir", "enregistrer", "police", "information", "erreur", "document", "attente"
+        // "ouvrir", "enregistrer", "police", "information", "erreur", "question", "document",
+        // "attente"
         QString Genre;
         QString Titre;
         QString Texte; // filter, message or target
@@ -27,6 +28,8 @@ struct Dialogues_Factices : Corvanel::Dialogues
     std::deque<std::optional<QFont>> Reponses_Police;
     // The answer of every font dialog once the scripted ones are used up.
     std::optional<QFont> Police;
+    // The answers to the questions in turn; once they are used up, every answer is yes.
+    std::deque<bool> Reponses_Question;
     // Whether the user presses the wait dialog's stop button as soon as it shows.
     bool Arreter_Attente = true;
     QList<Demande> Demandes;
@@ -71,6 +74,15 @@ struct Dialogues_Factices : Corvanel::Dialogues
     void Erreur(QWidget *, const QString &titre, const QString &texte) override
     {
         Demandes.append({QStringLiteral("erreur"), titre, texte, {}, {}, 0});
+    }
+    bool Question(QWidget *, const QString &titre, const QString &texte) override
+    {
+        Demandes.append({QStringLiteral("question"), titre, texte, {}, {}, 0});
+        if (Reponses_Question.empty())
+            return true;
+        const bool r = Reponses_Question.front();
+        Reponses_Question.pop_front();
+        return r;
     }
     void Ouvrir_Document(const QString &cible) override
     {

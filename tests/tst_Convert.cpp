@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -56,6 +57,7 @@ QByteArray Lire(const QString &Chemin)
 
 const QStringList Liste_Attendue = {
     QStringLiteral("Garsel.so\timage et mask\tasm\tSprite + mask entrelacés (language ASM)"),
+    QStringLiteral("Lorvan.so\timage\t89g\tImages PIC de TI-89 (groupe)"),
     QStringLiteral("Mervil.so\tmask\tasm\tMask (language ASM)"),
     QStringLiteral("Ombrin.so\timage et mask\tc\tSprite + mask entrelacés (language C)"),
     QStringLiteral("Pelkor.so\timage\tc\tGenLib (language C)"),
@@ -63,9 +65,11 @@ const QStringList Liste_Attendue = {
     QStringLiteral("Quenda.so\tmask\tc\tMask (language C)"),
     QStringLiteral("Roskel.so\timage\tasm\tSprite (language ASM)"),
     QStringLiteral("Sauvegarde.so\timage\tcvl\tSauvegarde d'image Corvanel 3.0"),
+    QStringLiteral("Sevrin.so\timage\t9xg\tImages PIC de TI-92 Plus (groupe)"),
     QStringLiteral("Sudrak.so\tmask\tasm\tMask ET (language ASM)"),
     QStringLiteral("Talvek.so\timage\tasm\tSprite entrelacé (language ASM)"),
     QStringLiteral("Tavisk.so\timage\tc\tSprite (language C)"),
+    QStringLiteral("Velmor.so\timage et mask\tcvm\tSauvegarde d'image et de mask Corvanel"),
 };
 } // namespace
 
@@ -145,7 +149,7 @@ private slots:
         QVERIFY(QDir::setCurrent(Dossier.path()));
         QFile::link(Dossier_Build() + QStringLiteral("/Plugin"), Chemin(QStringLiteral("Plugin")));
         Creer_Fenetres(Faux);
-        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{7});
+        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{10});
     }
     void cleanup()
     {
@@ -356,36 +360,56 @@ private slots:
                  FEcran->Ecran_TI->Image());
     }
 
-    // A save file is taken as it stands: the level options do not touch it.
+    // A save file or a calculator file is taken as it stands: the level options do not touch
+    // it, and the calculator file's name is the picture's.
     void Sauvegarde_Relue_data()
     {
         QTest::addColumn<QString>("Plugin");
         QTest::addColumn<QString>("Fichier");
+        QTest::addColumn<QString>("Stockage"); // the plug-in that writes the input
+        QTest::addColumn<QString>("Entree");
+        QTest::addColumn<int>("Type");    // the open dialog's file type for it
+        QTest::addColumn<QString>("Nom"); // the name of the saves, the input's
         QTest::newRow("sauvegarde à l'identique") << "Sauvegarde"
-                                                  << "orig.cvl";
+                                                  << "orig.cvl"
+                                                  << "Sauvegarde"
+                                                  << "orig.cvl" << 2 << "orig";
         QTest::newRow("Sprite C") << "Tavisk"
-                                  << "orig.c";
+                                  << "orig.c"
+                                  << "Sauvegarde"
+                                  << "orig.cvl" << 2 << "orig";
         QTest::newRow("Sprite ASM") << "Roskel"
-                                    << "orig.asm";
+                                    << "orig.asm"
+                                    << "Sauvegarde"
+                                    << "orig.cvl" << 2 << "orig";
+        QTest::newRow("PIC de TI-92 Plus, Sprite C") << "Tavisk"
+                                                     << "orig.c"
+                                                     << "Sevrin"
+                                                     << "orig.9xg" << 6 << "nef";
     }
     void Sauvegarde_Relue()
     {
         QFETCH(QString, Plugin);
         QFETCH(QString, Fichier);
+        QFETCH(QString, Stockage);
+        QFETCH(QString, Entree);
+        QFETCH(int, Type);
+        QFETCH(QString, Nom);
         Ecrire_Source(QStringLiteral("vue.bmp"));
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("fen")));
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
         FMain->Choix_Nombre_Couleur_8->click();
         Ouvrir(Chemin(QStringLiteral("vue.bmp")), 1);
         FMain->Button4->click();
-        Enregistrer(QStringLiteral("orig"), QStringLiteral("Sauvegarde"),
-                    Chemin(QStringLiteral("orig.cvl")), {}, 0, {});
-        Ouvrir(Chemin(QStringLiteral("orig.cvl")), 2);
-        Enregistrer(QStringLiteral("orig"), Plugin, Chemin(QStringLiteral("fen/") + Fichier), {}, 0,
-                    {});
+        Enregistrer(QStringLiteral("Nef"), Stockage, Chemin(Entree), {}, 0, {});
+        Ouvrir(Chemin(Entree), Type);
+        QVERIFY(!FMain->Onglets->isTabVisible(2));
+        if (Type == 6)
+            QCOMPARE(FMain->Enregistrement_Nom_Image->text(), Nom);
+        Enregistrer(Nom, Plugin, Chemin(QStringLiteral("fen/") + Fichier), {}, 0, {});
 
         const Issue Resultat =
-            Lancer({QStringLiteral("orig.cvl"), QStringLiteral("-p"), Plugin, QStringLiteral("-o"),
+            Lancer({Entree, QStringLiteral("-p"), Plugin, QStringLiteral("-o"),
                     QStringLiteral("cli"), QStringLiteral("-n"), QStringLiteral("2"),
                     QStringLiteral("--lumiere"), QStringLiteral("-7")},
                    Dossier.path());
@@ -394,8 +418,28 @@ private slots:
         const QByteArray Attendu = Lire(Chemin(QStringLiteral("fen/") + Fichier));
         QVERIFY(!Attendu.isEmpty());
         QCOMPARE(Lire(Chemin(QStringLiteral("cli/") + Fichier)), Attendu);
-        if (Plugin == QLatin1String("Sauvegarde"))
-            QCOMPARE(Attendu, Lire(Chemin(QStringLiteral("orig.cvl"))));
+        if (Plugin == Stockage)
+            QCOMPARE(Attendu, Lire(Chemin(Entree)));
+    }
+
+    // A picture is read by its content whatever its name: a PNG named .bmp is the PNG.
+    void Contenu_Avant_Le_Nom()
+    {
+        Ecrire_Source(QStringLiteral("vraie.png"));
+        QVERIFY(
+            QFile::copy(Chemin(QStringLiteral("vraie.png")), Chemin(QStringLiteral("png.bmp"))));
+        for (const QString &Entree : {QStringLiteral("vraie.png"), QStringLiteral("png.bmp")})
+        {
+            const Issue Resultat =
+                Lancer({QStringLiteral("-p"), QStringLiteral("Tavisk"), QStringLiteral("--nom"),
+                        QStringLiteral("Vue"), QStringLiteral("-o"), Entree + QStringLiteral(".c"),
+                        Entree},
+                       Dossier.path());
+            QVERIFY2(Resultat.Statut == 0, qPrintable(Resultat.Erreur));
+        }
+        const QByteArray Attendu = Lire(Chemin(QStringLiteral("vraie.png.c")));
+        QVERIFY(Attendu.contains("Vue_C0"));
+        QCOMPARE(Lire(Chemin(QStringLiteral("png.bmp.c"))), Attendu);
     }
 
     void Entree_Mauvaise_data()
@@ -418,6 +462,9 @@ private slots:
             << "courte.h" << QByteArray("unsigned char S_C0[] = {0x01};")
             << "« S_C0 » a 1 nombre de 8 bits";
         QTest::newRow("source absente") << "absente.asm" << QByteArray() << "introuvable";
+        QTest::newRow("image de calculatrice étrangère")
+            << "calc.89g" << QByteArray("**TI83F*").leftJustified(80, '\0')
+            << "Image de calculatrice refusée : ce n'est pas un fichier de variables de TI-89";
     }
     void Entree_Mauvaise()
     {
@@ -494,11 +541,11 @@ private slots:
         QTest::newRow("mask de la source")
             << QByteArray("#define Nef_HAUTEUR 2\n#define Nef_LARGEUR 3\nunsigned char "
                           "Nef_Entrelace_Mask[] = {0x7F,0xA0,0xE0, 0xDF,0x40,0x00};\n")
-            << QStringList{"--fond", "noir"} << QByteArray("0x7F,0xA0,0xE0,\r\n\t0xDF,0x40,0x00");
+            << QStringList{"--fond", "noir"} << QByteArray("0x7F,0x80,0x80,\r\n\t0xDF,0x00,0x00");
         QTest::newRow("fond blanc par défaut")
             << Plans << Taille << QByteArray("0x1F,0xA0,0xE0,\r\n\t0xBF,0x40,0x00");
         QTest::newRow("fond noir") << Plans << Taille + QStringList{"--fond", "noir"}
-                                   << QByteArray("0xBF,0xA0,0xE0,\r\n\t0x1F,0x40,0x00");
+                                   << QByteArray("0xBF,0x00,0x40,\r\n\t0x1F,0x40,0x00");
     }
     void Image_Et_Mask()
     {
@@ -520,6 +567,48 @@ private slots:
                      Donnees + "\r\n};\r\n");
     }
 
+    // A picture-and-mask save file is taken as it stands, and its mask is the one the mask and
+    // the picture-and-mask plug-ins write.
+    void Sauvegarde_Mask_Relue_data()
+    {
+        QTest::addColumn<QStringList>("Options");
+        QTest::addColumn<QString>("Sortie");
+        QTest::addColumn<QByteArray>("Attendu"); // empty: the input's bytes
+        QTest::newRow("à l'identique")
+            << QStringList{"-p", "Velmor", "-n", "8"} << "entree.cvm" << QByteArray();
+        QTest::newRow("mask du fichier")
+            << QStringList{"-p", "Tavisk", "-m", "Quenda", "-n", "2"} << "Mask_entree.c"
+            << QByteArray("unsigned char entree_Mask[] = "
+                          "{0x80,0x20};\r\n");
+        QTest::newRow("image et mask")
+            << QStringList{"-p", "Ombrin", "--fond", "noir"} << "entree.c"
+            << QByteArray("#define entree_HAUTEUR 2\r\n#define "
+                          "entree_LARGEUR 3\r\n\r\nunsigned char "
+                          "entree_Entrelace_Mask[] = {\r\n\t0x7F,"
+                          "0x80,0x80,\r\n\t0xDF,0x00,0x00\r\n};\r\n");
+    }
+    void Sauvegarde_Mask_Relue()
+    {
+        QFETCH(QStringList, Options);
+        QFETCH(QString, Sortie);
+        QFETCH(QByteArray, Attendu);
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
+        // 3 x 2, 4 levels: 3 2 3 / 0 1 0, covered at (0, 0) and (2, 1).
+        const QByteArray Entree("\3\0\2\0\4\0"
+                                "\3\0\2\0\3\0\0\0\1\0\0\0"
+                                "\1\0\0\0\0\1",
+                                24);
+        QFile Fichier(Chemin(QStringLiteral("entree.cvm")));
+        QVERIFY(Fichier.open(QIODevice::WriteOnly) && Fichier.write(Entree) == Entree.size());
+        Fichier.close();
+        const Issue Resultat =
+            Lancer(QStringList{"-o", "cli", "entree.cvm"} + Options, Dossier.path());
+        QCOMPARE(Resultat.Erreur, QString());
+        QCOMPARE(Resultat.Statut, 0);
+        QCOMPARE(Lire(Chemin(QStringLiteral("cli/") + Sortie)),
+                 Attendu.isEmpty() ? Entree : Attendu);
+    }
+
     void Sortie_Impossible_data()
     {
         QTest::addColumn<QStringList>("Arguments");
@@ -528,6 +617,16 @@ private slots:
             << QStringList{"-o", "absent/vue.c", "vue.bmp"} << "« absent/vue.c » avec Tavisk.so";
         QTest::newRow("disque plein") << QStringList{"-o", "plein.c", "vue.bmp"}
                                       << "« plein.c » avec Tavisk.so : Problème d'enregistrement.";
+        // The plug-in's reason ends the message; for a sheet, the reason of the cell refused.
+        const QString Raison_GenLib = QStringLiteral(
+            "Impossible d'enregistrer « x.c » avec Pelkor.so : Problème d'enregistrement. Le Noir "
+            "& Blanc n'est pas supporté, préférez le plug-in Sprite C pour ce type "
+            "d'enregistrement.\n");
+        QTest::newRow("refus motivé")
+            << QStringList{"-p", "Pelkor", "-n", "2", "-o", "x.c", "vue.bmp"} << Raison_GenLib;
+        QTest::newRow("refus motivé d'une planche")
+            << QStringList{"-p", "Pelkor", "-n", "2", "--grille", "8x8", "-o", "x.c", "vue.bmp"}
+            << Raison_GenLib;
         QTest::newRow("mask sur disque plein")
             << QStringList{"-o", "sprite.c", "-m", "Quenda", "vue.bmp"}
             << "« Mask_sprite.c » avec Quenda.so : Bug 3 !!!";
@@ -559,6 +658,7 @@ private slots:
         QCOMPARE(Resultat.Statut, 1);
         QVERIFY2(Resultat.Erreur.contains(Raison), qPrintable(Resultat.Erreur));
         QCOMPARE(Lire(Chemin(QStringLiteral("vue.cvl"))), Sauvegarde);
+        QVERIFY(!QFile::exists(Chemin(QStringLiteral("x.c"))));
         for (const char *Nom : {"plein.c", "Mask_sprite.c", "sprite.c", "vue.c"})
             QFile::remove(Chemin(QLatin1String(Nom)));
     }
@@ -629,6 +729,21 @@ private slots:
                                  << "zoom refusé";
         QTest::newRow("aperçu des cases de la source")
             << P + QStringList{"-g", "8x8", "-c", "--apercu", "a.png", "a.bmp"} << "--apercu";
+        QTest::newRow("carte 0x8")
+            << P + QStringList{"--carte", "0x8", "a.bmp"} << "tuiles refusées";
+        QTest::newRow("carte et grille")
+            << P + QStringList{"--carte", "8x8", "-g", "8x8", "a.bmp"} << "s'excluent";
+        QTest::newRow("carte et taille")
+            << P + QStringList{"--carte", "8x8", "--largeur", "8", "--hauteur", "8", "a.bmp"}
+            << "avec --carte";
+        QTest::newRow("carte et aperçu")
+            << P + QStringList{"--carte", "8x8", "--apercu", "a.png", "a.bmp"} << "--apercu";
+        QTest::newRow("carte sans code source")
+            << QStringList{"-p", "Sauvegarde", "--carte", "8x8", "a.bmp"}
+            << "« Sauvegarde » n'écrit pas de code source";
+        QTest::newRow("carte, mask dans un autre langage")
+            << P + QStringList{"-m", "Mervil", "--carte", "8x8", "a.bmp"}
+            << "« Mervil » n'écrit pas dans le langage de « Tavisk »";
         QTest::newRow("plusieurs entrées vers un aperçu")
             << P + QStringList{"--apercu", "a.png", "a.bmp", "b.bmp"}
             << "--apercu doit être un dossier existant";
@@ -894,6 +1009,46 @@ private slots:
         const QByteArray Texte = Lire(Chemin(QStringLiteral("p.c")));
         QVERIFY(Texte.contains(Derniere.toUtf8() + "[]"));
         QVERIFY(Texte.contains("void *p_Table_C0[]"));
+    }
+
+    // A map in one file, mask included; read back by the converter and by the window, it
+    // gives the same file again; a map larger than a picture is refused with its size.
+    void Carte()
+    {
+        Ecrire_Source(QStringLiteral("p.bmp"), QSize(40, 20));
+        const QStringList Ombrin{"-p", "Ombrin", "--carte", "8x8", "-o"};
+        const Issue Premiere = Lancer(Ombrin + QStringList{"p.c", "p.bmp"}, Dossier.path());
+        QCOMPARE(Premiere.Erreur, QString());
+        QVERIFY2(QRegularExpression(QStringLiteral("^« p.c » : \\d+ tuile\\(s\\) "
+                                                   "unique\\(s\\), carte de 5 x 3\n$"))
+                     .match(Premiere.Sortie)
+                     .hasMatch(),
+                 qPrintable(Premiere.Sortie));
+        const QByteArray Texte = Lire(Chemin(QStringLiteral("p.c")));
+        QVERIFY(Texte.contains("unsigned char p_Tuiles_Entrelace_Mask[]"));
+        QCOMPARE(Lancer(Ombrin + QStringList{"q.c", "p.c"}, Dossier.path()).Statut, 0);
+        QCOMPARE(Lire(Chemin(QStringLiteral("q.c"))), Texte);
+
+        Ouvrir(Chemin(QStringLiteral("p.c")), 4);
+        QCOMPARE(int(FEcran->Largeur_Image), 40);
+        QCOMPARE(int(FEcran->Hauteur_Image), 24);
+        FMain->Carte_Tuiles->setChecked(true);
+        FMain->Largeur_Sprite->setValue(8);
+        FMain->Hauteur_Sprite->setValue(8);
+        Faux.Reponses_Fichier.push_back(
+            Choix_Fichier{Chemin(QStringLiteral("w.c")), Type_De(QStringLiteral("Ombrin"), false)});
+        FMain->Button2->click();
+        QVERIFY2(FMain->windowTitle().endsWith(QLatin1String("carte de 5 x 3")),
+                 qPrintable(FMain->windowTitle()));
+        QCOMPARE(Lire(Chemin(QStringLiteral("w.c"))), Texte);
+
+        Ecrire_Source(QStringLiteral("g.bmp"), QSize(300, 20));
+        QCOMPARE(Lancer(Ombrin + QStringList{"g.c", "g.bmp"}, Dossier.path()).Statut, 0);
+        const Issue Grande = Lancer({"-p", "Tavisk", "-o", "h.c", "g.c"}, Dossier.path());
+        QCOMPARE(Grande.Statut, 1);
+        QVERIFY2(Grande.Erreur.contains(
+                     QLatin1String("carte de 38 x 3 tuiles de 8 x 8, soit 304 x 24 pixels")),
+                 qPrintable(Grande.Erreur));
     }
 };
 

@@ -243,6 +243,7 @@ private slots:
         QCOMPARE(FEcran->Largeur_Image, std::uint8_t(12));
     }
 
+    // The first picture fails: nothing is shown, nothing is opened.
     void Bitmap_Illisible()
     {
         const QString chemin = Dossier.filePath(QStringLiteral("faux.bmp"));
@@ -254,11 +255,10 @@ private slots:
         QCOMPARE(Faux.Genres(), (QStringList{QStringLiteral("ouvrir"), QStringLiteral("erreur")}));
         QVERIFY(Faux.Demandes.last().Texte.contains(chemin));
         QVERIFY(!FEcran->isVisible());
-        QCOMPARE(FEcran->windowTitle(), chemin);
-        QCOMPARE(FEcran->Largeur_Image, std::uint8_t(160));
-        // The failed picture has no source: the level count does not bring an old one back.
-        FMain->Choix_Nombre_Couleur_8->click();
-        QCOMPARE(std::count(FEcran->Plan_Image.begin(), FEcran->Plan_Image.end(), 0), 30720);
+        QCOMPARE(FEcran->windowTitle(), QStringLiteral("Edition de l'Image"));
+        QCOMPARE(Onglets_Visibles(), (QList<int>{1, 7, 8}));
+        QCOMPARE(FEcran->Largeur_Image, std::uint8_t(0));
+        QVERIFY(!FMain->Outil[9]->isEnabled());
     }
 
     void Annulation_Du_Dialogue()
@@ -422,7 +422,7 @@ private slots:
         QCOMPARE(Onglets_Visibles(), (QList<int>{1, 2, 4, 5, 6, 7, 8}));
         QCOMPARE(std::count(FMask->Plan_Mask.begin(), FMask->Plan_Mask.end(), 0), 30720);
         QVERIFY(FEcran->isVisible());
-        // A refused file: a message, and the cleared picture at the size of the fields.
+        // A refused file: a message, and the picture as it was.
         octets[0] = char(241);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(octets);
@@ -430,8 +430,8 @@ private slots:
         Faux.Demandes.clear();
         Ouvrir(chemin, 2);
         QCOMPARE(Faux.Genres(), (QStringList{QStringLiteral("ouvrir"), QStringLiteral("erreur")}));
-        QCOMPARE(FEcran->Largeur_Image, std::uint8_t(160));
-        QCOMPARE(std::count(FEcran->Plan_Image.begin(), FEcran->Plan_Image.end(), 0), 30720);
+        QCOMPARE(FEcran->Largeur_Image, std::uint8_t(3));
+        QCOMPARE(FEcran->Plan_Image[Indice(1, 0)], std::uint8_t(101));
     }
 
     // The fourth file type: the picture, its level count, its mask and its name from the
@@ -446,8 +446,9 @@ private slots:
         f.close();
         FMain->Choix_Nombre_Couleur_8->click();
         Ouvrir(chemin, 4);
-        QVERIFY(Faux.Demandes.first().Texte.endsWith(
-            QStringLiteral("|Source de sprite (*.c *.h *.asm)|*.c;*.h;*.asm")));
+        QVERIFY(Faux.Demandes.first().Texte.contains(
+            QStringLiteral("|Source de sprite (*.c *.h *.asm)|*.c;*.h;*.asm|Sauvegarde d'image "
+                           "et de mask Corvanel (*.cvm)|*.cvm|")));
         QCOMPARE(FEcran->Largeur_Image, std::uint8_t(3));
         QCOMPARE(FEcran->Hauteur_Image, std::uint8_t(2));
         QVERIFY(FMain->Choix_Nombre_Couleur_4->isChecked());
@@ -474,7 +475,8 @@ private slots:
                      QStringLiteral("« Autre_C0 » a 2 nombres de 8 bits, il en faut 2000")),
                  qPrintable(Faux.Demandes.last().Texte));
         QCOMPARE(FMain->Enregistrement_Nom_Image->text(), QStringLiteral("Nef"));
-        QVERIFY(!FMain->Button11->isEnabled());
+        QVERIFY(FMain->Button11->isEnabled());
+        QCOMPARE(FMask->Plan_Mask[Indice(2, 1)], std::uint8_t(1));
     }
 
     void Zoom_Borne()

@@ -313,8 +313,10 @@ private slots:
             Cocher(FMain->Ouvrir_Fichier);
             Cliquer(FMain->Button1);
         }
+        // The mask was changed since the picture was created: the question comes first.
         QCOMPARE(Dialogues_Test.Genres(),
-                 genre == 0 ? QStringList() : QStringList{QStringLiteral("ouvrir")});
+                 QStringList{QStringLiteral("question")} +
+                     (genre == 0 ? QStringList() : QStringList{QStringLiteral("ouvrir")}));
         QCOMPARE(FMain->Button11->isEnabled(), genre == 2);
         if (genre != 1)
         {

@@ -19,8 +19,9 @@ using Essai::Plugin;
 
 const char *const Exportes[] = {"Pelkor", "Tavisk", "Roskel", "Quenda", "Mervil",
                                 "Talvek", "Ombrin", "Garsel", "Pirnel", "Sudrak"};
-const char *const Livres[] = {"Pelkor", "Tavisk", "Roskel", "Quenda", "Mervil",    "Talvek",
-                              "Ombrin", "Garsel", "Pirnel", "Sudrak", "Sauvegarde"};
+const char *const Livres[] = {"Pelkor",     "Tavisk", "Roskel", "Quenda", "Mervil",
+                              "Talvek",     "Ombrin", "Garsel", "Pirnel", "Sudrak",
+                              "Sauvegarde", "Velmor", "Lorvan", "Sevrin"};
 
 Plan Remplir(const Lignes &lignes)
 {
@@ -63,9 +64,10 @@ enum class Couche
 };
 
 // The sprite bytes a 68000 program sees, worked out here from the picture alone: one layer
-// of one row, packed into elements of `bits` bits, big-endian.
+// of one row, packed into elements of `bits` bits, big-endian. Beside an AND mask, the planes
+// are clear where the background shows.
 QByteArray Octets_Ligne(const Plan &image, const Plan &mask, Couche couche, int couleurs, int y,
-                        int x0, int largeur, int bits)
+                        int x0, int largeur, int bits, bool avec_mask_et)
 {
     QByteArray octets(bits / 8, 0);
     for (int i = 0; i < bits; ++i)
@@ -74,7 +76,7 @@ QByteArray Octets_Ligne(const Plan &image, const Plan &mask, Couche couche, int 
         bool bit = couche == Couche::Mask_ET;
         if (x < largeur && (couche == Couche::Mask || couche == Couche::Mask_ET))
             bit = (mask[x * Plug::Lignes + y] == 1) == (couche == Couche::Mask);
-        else if (x < largeur)
+        else if (x < largeur && !(avec_mask_et && mask[x * Plug::Lignes + y] != 1))
         {
             int niveau = image[x * Plug::Lignes + y];
             const bool damier = (x + y) % 2 == 0;
@@ -165,6 +167,23 @@ void Tst_Plugins::metadonnees_data()
                                 << QByteArray("Sauvegarde de l'image pour une utilisation ult\xE9"
                                               "rieur. (Compatible avec la version 2.0 de Corvanel)")
                                 << QByteArray("cvl");
+    QTest::newRow("Velmor") << "Velmor" << 2 << QByteArray("Sauvegarde d'image et de mask Corvanel")
+                            << QByteArray("1.0")
+                            << QByteArray("Sauvegarde de l'image et de son mask pour une "
+                                          "utilisation ult\xE9rieure.")
+                            << QByteArray("cvm");
+    QTest::newRow("Lorvan") << "Lorvan" << 1 << QByteArray("Images PIC de TI-89 (groupe)")
+                            << QByteArray("1.0")
+                            << QByteArray("Enregistrement de l'image en variables PIC (une par "
+                                          "plan) dans un groupe de TI-89, \xE0 envoyer \xE0 la "
+                                          "calculatrice.")
+                            << QByteArray("89g");
+    QTest::newRow("Sevrin") << "Sevrin" << 1 << QByteArray("Images PIC de TI-92 Plus (groupe)")
+                            << QByteArray("1.0")
+                            << QByteArray("Enregistrement de l'image en variables PIC (une par "
+                                          "plan) dans un groupe de TI-92 Plus, \xE0 envoyer \xE0 "
+                                          "la calculatrice.")
+                            << QByteArray("9xg");
 }
 
 void Tst_Plugins::metadonnees()
@@ -194,6 +213,9 @@ void Tst_Plugins::metadonnees()
                             "Plug_Version"};
     if (bibliotheque == "Ombrin" || bibliotheque == "Garsel")
         attendus.insert(4, "Plug_Enregistrement_Go_Mask");
+    // The picture-and-mask kind alone needs only the function with the mask.
+    if (bibliotheque == "Velmor")
+        attendus[3] = "Plug_Enregistrement_Go_Mask";
     if (bibliotheque == "Sauvegarde")
     {
         attendus.insert(4, "Plug_Enregistrement_Mode");
@@ -289,11 +311,26 @@ void Tst_Plugins::fichiers_data()
     ligne("Talvek noir et blanc", "Talvek", "Logo", 2, 10, 1, logo, 1,
           "Logo_HAUTEUR\tequ\t1\r\nLogo_LARGEUR\tequ\t10\r\n\teven\r\nLogo_Entrelace\r\n"
           "\tdc.w\t$80C0\r\n");
-    // The mask elements: 1 where the background shows.
+    // The mask elements: 1 where the background shows, and there the planes are clear
+    // whatever level the background has, so that a routine drawing "background AND mask, then
+    // OR the planes" lets it through.
     ligne("Ombrin exemple", "Ombrin", "Image", 4, 8, 2, exemple, 1,
-          taille_8_2_c + "unsigned char Image_Entrelace_Mask[] = {\r\n\t0x0F,0x55,0x33,\r\n"
-                         "\t0x7E,0xF0,0xF0\r\n};\r\n",
+          taille_8_2_c + "unsigned char Image_Entrelace_Mask[] = {\r\n\t0x0F,0x50,0x30,\r\n"
+                         "\t0x7E,0x80,0x80\r\n};\r\n",
           masque);
+    const Lignes bord = {{0, 0, 1, 1, 1, 1, 0, 0}};
+    const QByteArray taille_8_1_c = "#define Image_HAUTEUR 1\r\n#define Image_LARGEUR 8\r\n\r\n";
+    ligne("Ombrin fond noir, 2 niveaux", "Ombrin", "Image", 2, 8, 1, {{1, 1, 0, 1, 0, 1, 1, 1}}, 1,
+          taille_8_1_c + "unsigned char Image_Entrelace_Mask[] = {\r\n\t0xC3,0x14\r\n};\r\n", bord);
+    ligne("Garsel fond gris foncé, 4 niveaux", "Garsel", "Image", 4, 8, 1,
+          {{2, 2, 3, 1, 0, 2, 2, 2}}, 1,
+          "Image_HAUTEUR\tequ\t1\r\nImage_LARGEUR\tequ\t8\r\n\teven\r\nImage_Entrelace_Mask\r\n"
+          "\tdc.b\t$C3,$30,$24\r\n",
+          bord);
+    ligne("Ombrin fond gris clair, 8 niveaux", "Ombrin", "Image", 8, 8, 1,
+          {{1, 1, 112, 123, 101, 1, 123, 1}}, 1,
+          taille_8_1_c + "unsigned char Image_Entrelace_Mask[] = {\r\n\t0xC7,0x08,0x30\r\n};\r\n",
+          {{0, 0, 1, 1, 1, 0, 0, 0}});
     ligne("Ombrin sans mask, tout couvert", "Ombrin", "Image", 4, 8, 2, exemple, 1,
           taille_8_2_c + "unsigned char Image_Entrelace_Mask[] = {\r\n\t0x00,0x55,0x33,\r\n"
                          "\t0x00,0xF0,0xF0\r\n};\r\n");
@@ -301,7 +338,7 @@ void Tst_Plugins::fichiers_data()
           "#define Image_HAUTEUR 1\r\n#define Image_LARGEUR 5\r\n\r\n"
           "unsigned char Image_Entrelace_Mask[] = {\r\n\t0x07,0x88\r\n};\r\n");
     ligne("Garsel exemple", "Garsel", "Image", 4, 8, 2, exemple, 1,
-          taille_8_2_asm + "Image_Entrelace_Mask\r\n\tdc.b\t$0F,$55,$33\r\n\tdc.b\t$7E,$F0,$F0\r\n",
+          taille_8_2_asm + "Image_Entrelace_Mask\r\n\tdc.b\t$0F,$50,$30\r\n\tdc.b\t$7E,$80,$80\r\n",
           masque);
     ligne("Pirnel exemple", "Pirnel", "Image", 0, 8, 2, masque, 1,
           taille_8_2_c + "unsigned char Image_Mask_ET[] = {\r\n\t0x0F,\r\n\t0x7E\r\n};\r\n");
@@ -321,6 +358,15 @@ void Tst_Plugins::fichiers_data()
           Lignes(10, QList<int>(10, 10)), 1,
           QByteArray("\x0A\0\x0A\0\4\0", 6) + QByteArray("\x0A\0", 2).repeated(100));
     ligne("Sauvegarde vide", "Sauvegarde", "Image", 2, 0, 0, {}, 1, QByteArray("\0\0\0\0\2\0", 6));
+    // The picture's save file, then the mask row by row: only 1 is covered.
+    ligne("Velmor lignes d'abord", "Velmor", "Image", 8, 3, 2, {{0, 101, 1}, {112, 2, 123}}, 1,
+          QByteArray("\3\0\2\0\x08\0"
+                     "\0\0\x65\0\1\0"
+                     "\x70\0\2\0\x7B\0"
+                     "\1\0\0"
+                     "\0\0\1",
+                     24),
+          {{1, 0, 2}, {0, 255, 1}});
 }
 
 void Tst_Plugins::fichiers()
@@ -518,7 +564,8 @@ void Tst_Plugins::m68k()
         for (int y = 0; y < hauteur; ++y)
             for (int x0 = 0; x0 < largeur; x0 += bits)
                 for (const Couche couche : couches)
-                    octets += Octets_Ligne(image, mask, couche, couleurs, y, x0, largeur, bits);
+                    octets += Octets_Ligne(image, mask, couche, couleurs, y, x0, largeur, bits,
+                                           couches.contains(C::Mask_ET));
         attendus.append({symbole, octets});
     }
 

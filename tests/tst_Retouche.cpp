@@ -296,11 +296,11 @@ private slots:
         QCOMPARE(Pixel(0, 0), Couleur_Affichage(Fond, 4, Mode_Gris::TI));
     }
 
-    // One level of undo: the picture before the last action comes back and the button is
-    // disabled until the next action.
+    // Undo brings back the picture before the last action; the one before it is a step too.
     void annulation()
     {
         Nouvelle_Image(8, 6, 2);
+        const Plan vide = FEcran->Plan_Image;
         Choisir_Outil(3);
         Cliquer(Point_Cellule(0, 0));
         Cliquer(Point_Cellule(3, 3));
@@ -311,16 +311,19 @@ private slots:
         QVERIFY(FMain->Outil[9]->isEnabled());
         FMain->Outil[9]->click();
         QCOMPARE(FEcran->Plan_Image, premier);
-        QVERIFY(!FMain->Outil[9]->isEnabled());
         QCOMPARE(Pixel(10, 10), Couleur_Affichage(Fond, 4, Mode_Gris::TI));
-        // A disabled button does nothing: no second level.
         FMain->Outil[9]->click();
+        QCOMPARE(FEcran->Plan_Image, vide);
+        FMain->Outil_Retablir->click();
         QCOMPARE(FEcran->Plan_Image, premier);
 
-        // A transformation takes no copy: undo brings back the picture before the last drawing.
+        // A transformation is a step of its own: undone first, then the drawing before it.
         Choisir_Outil(1);
         Cliquer(Point_Cellule(7, 0));
+        const Plan crayon = FEcran->Plan_Image;
         FMain->SpeedButton[1]->click();
+        FMain->Outil[9]->click();
+        QCOMPARE(FEcran->Plan_Image, crayon);
         FMain->Outil[9]->click();
         QCOMPARE(FEcran->Plan_Image, premier);
     }

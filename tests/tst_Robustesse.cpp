@@ -4,12 +4,14 @@
 #include "Conversion.h"
 #include "Demarrage.h"
 #include "Dialogues_Factices.h"
+#include "Document_Image.h"
 #include "Enregistrement.h"
 #include "Explorateur.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
 #include "Fiche_Mask.h"
 #include "Fiche_Plugin.h"
+#include "Historique_Image.h"
 #include "Hote_Plugin.h"
 #include "Lecture_Sauvegarde.h"
 #include "Outils_Essai.h"
@@ -220,21 +222,17 @@ class Tst_Robustesse : public QObject
         FMain->Hauteur->setText(QString::number(Hauteur));
     }
 
-    // A broken file leaves the program as a fresh open would: the message names the file, the
-    // picture is white at the size of the fields, the mask is clear.
-    // A save file that cannot be opened at all is passed over without a word.
-    void Verifier_Etat_Vide(bool Message = true)
+    // A broken file changes nothing: a message says why, and the program is as it started,
+    // without a picture.
+    void Verifier_Etat_Vide()
     {
-        if (Message)
-        {
-            QVERIFY(!Faux.Demandes.isEmpty());
-            QCOMPARE(Faux.Demandes.last().Genre, QStringLiteral("erreur"));
-            QVERIFY(!Faux.Demandes.last().Texte.isEmpty());
-        }
-        else
-            QVERIFY(!Faux.Genres().contains(QStringLiteral("erreur")));
-        QCOMPARE(FEcran->Largeur_Image, std::uint8_t(160));
-        QCOMPARE(FEcran->Hauteur_Image, std::uint8_t(100));
+        QVERIFY(!Faux.Demandes.isEmpty());
+        QCOMPARE(Faux.Demandes.last().Genre, QStringLiteral("erreur"));
+        QVERIFY(!Faux.Demandes.last().Texte.isEmpty());
+        QCOMPARE(FEcran->Largeur_Image, std::uint8_t(0));
+        QCOMPARE(FEcran->Hauteur_Image, std::uint8_t(0));
+        QVERIFY(!FEcran->isVisible() && !FMain->Onglets->isTabVisible(1));
+        QVERIFY(!FMain->Outil[9]->isEnabled());
         QVERIFY(std::all_of(FEcran->Plan_Image.begin(), FEcran->Plan_Image.end(),
                             [](std::uint8_t o) { return o == 0; }));
         QVERIFY(std::all_of(FMask->Plan_Mask.begin(), FMask->Plan_Mask.end(),
@@ -244,6 +242,7 @@ class Tst_Robustesse : public QObject
 
     void Verifier_Plans(const char *Etape);
     void Marquer();
+    int Index_Marque = 0;
     void Operation_Aleatoire(QRandomGenerator &Hasard);
     void Souris(QWidget *Surface, QEvent::Type Type, QPoint Point, Qt::MouseButton Bouton);
 
@@ -408,13 +407,11 @@ void Tst_Robustesse::Images_Hostiles()
         QVERIFY(attendu != Attendu::Image);
         Verifier_Etat_Vide();
         QVERIFY(Faux.Demandes.last().Texte.contains(Fichier));
-        QVERIFY(!FEcran->isVisible());
-        QVERIFY(FMain->Onglets->isTabVisible(1));
     }
 }
 
-// A folder, a named pipe with no writer and a missing file, under every file type: a message
-// (or, for a save file that cannot be opened, nothing), at once.
+// A folder, a named pipe with no writer and a missing file, under every file type: a message,
+// at once.
 void Tst_Robustesse::Fichiers_Speciaux()
 {
     const QString Dossier = Chemin(QStringLiteral("dossier.bmp"));
@@ -457,7 +454,7 @@ void Tst_Robustesse::Fichiers_Speciaux()
             Ouvrir(Fichier, Type);
             QVERIFY2(Chrono.elapsed() < 2000, qPrintable(Cas));
             QVERIFY2(!FEcran->Source_Valide, qPrintable(Cas));
-            Verifier_Etat_Vide(Type != 2);
+            Verifier_Etat_Vide();
             Plan Lu{};
             QVERIFY(Lire_Sauvegarde(Fichier, Lu).Etat != Etat_Lecture::Ok);
             QVERIFY2(Chrono.elapsed() < 2000, qPrintable(Cas));
@@ -468,29 +465,52 @@ void Tst_Robustesse::Sauvegardes_Hostiles_data()
 {
     QTest::addColumn<QByteArray>("octets");
     QTest::addColumn<bool>("lisible");
+    QTest::addColumn<int>("type"); // the open dialog's: 2 the picture alone, 5 with its mask
 
-    const QByteArray Bonne = Sauvegarde(10, 10, 4, {0, 1, 2, 3});
-    QTest::newRow("vide") << QByteArray() << false;
-    QTest::newRow("en-tete tronque") << Bonne.left(5) << false;
-    QTest::newRow("largeur nulle") << Sauvegarde(0, 10, 4, {1}) << false;
-    QTest::newRow("hauteur nulle") << Sauvegarde(10, 0, 4, {1}) << false;
-    QTest::newRow("largeur 241") << Sauvegarde(241, 1, 4, {1}) << false;
-    QTest::newRow("hauteur 129") << Sauvegarde(1, 129, 4, {1}) << false;
-    QTest::newRow("largeur 65535") << Sauvegarde(65535, 1, 4, {}).left(1000) << false;
-    QTest::newRow("pixels tronques") << Bonne.left(Bonne.size() - 1) << false;
-    QTest::newRow("codes inconnus") << Sauvegarde(3, 2, 8, {9, 257, 0xFFFF, 101, 4, 123}) << true;
-    QTest::newRow("nombre de couleurs inconnu") << Sauvegarde(4, 4, 7, {2}) << true;
-    QTest::newRow("octets en trop") << Bonne + QByteArray(100, '\7') << true;
+    for (const int Type : {2, 5})
+    {
+        // The mask follows the codes, one byte per pixel.
+        const auto Fichier =
+            [Type](int Largeur, int Hauteur, int Nombre, const QList<quint16> &Codes)
+        {
+            const QByteArray Octets = Sauvegarde(Largeur, Hauteur, Nombre, Codes);
+            if (Type == 2 || Largeur < 0 || Largeur * Hauteur > 30720)
+                return Octets;
+            QByteArray Mask(Largeur * Hauteur, '\1');
+            for (int i = 0; i < Mask.size(); i += 3)
+                Mask[i] = char(i % 2 ? 0 : 255); // not 1: not covered
+            return Octets + Mask;
+        };
+        const auto Ligne = [Type](const char *Nom, const QByteArray &Octets, bool Lisible)
+        { QTest::addRow("%s, type %d", Nom, Type) << Octets << Lisible << Type; };
+        const QByteArray Bonne = Fichier(10, 10, 4, {0, 1, 2, 3});
+        Ligne("vide", QByteArray(), false);
+        Ligne("en-tete tronque", Bonne.left(5), false);
+        Ligne("largeur nulle", Fichier(0, 10, 4, {1}), false);
+        Ligne("hauteur nulle", Fichier(10, 0, 4, {1}), false);
+        Ligne("largeur 241", Fichier(241, 1, 4, {1}), false);
+        Ligne("hauteur 129", Fichier(1, 129, 4, {1}), false);
+        Ligne("largeur 65535", Fichier(65535, 1, 4, {}).left(1000), false);
+        Ligne("pixels tronques", Bonne.left(Bonne.size() - 1), false);
+        Ligne("codes inconnus", Fichier(3, 2, 8, {9, 257, 0xFFFF, 101, 4, 123}), true);
+        Ligne("nombre de couleurs inconnu", Fichier(4, 4, 7, {2}), true);
+        // A picture alone may be followed by anything; a mask must end its file.
+        Ligne("octets en trop", Bonne + QByteArray(100, '\7'), Type == 2);
+        if (Type == 5)
+            Ligne("sans mask", Sauvegarde(10, 10, 4, {0, 1, 2, 3}), false);
+    }
 }
 
 void Tst_Robustesse::Sauvegardes_Hostiles()
 {
     QFETCH(QByteArray, octets);
     QFETCH(bool, lisible);
-    const QString Fichier = Chemin(QStringLiteral("hostile.cvl"));
+    QFETCH(int, type);
+    const QString Fichier =
+        Chemin(type == 2 ? QStringLiteral("hostile.cvl") : QStringLiteral("hostile.cvm"));
     Ecrire(Fichier, octets);
     Demarrer();
-    Ouvrir(Fichier, 2);
+    Ouvrir(Fichier, type);
     QVERIFY(!FMain->Onglets->isTabVisible(2));
     if (!lisible)
     {
@@ -506,9 +526,14 @@ void Tst_Robustesse::Sauvegardes_Hostiles()
     for (int x = 0; x < Colonnes_Plan; ++x)
         for (int y = 0; y < Lignes_Plan; ++y)
         {
+            const bool Dedans = x < Largeur && y < Hauteur;
             const std::uint8_t Code = FEcran->Plan_Image[Indice(x, y)];
-            QVERIFY(x < Largeur && y < Hauteur ? Code_Image(Code) && Code != 9 : Code == 0);
+            QVERIFY(Dedans ? Code_Image(Code) && Code != 9 : Code == 0);
+            const std::uint8_t Masque = FMask->Plan_Mask[Indice(x, y)];
+            const int Octet_Mask = 6 + 2 * Largeur * Hauteur + y * Largeur + x;
+            QCOMPARE(Masque, std::uint8_t(Dedans && type == 5 && octets[Octet_Mask] == 1));
         }
+    QCOMPARE(FMain->Button11->isEnabled(), type == 5);
 }
 
 void Tst_Robustesse::Bibliotheque_Tronquee_data()
@@ -800,10 +825,11 @@ void Tst_Robustesse::Verifier_Plans(const char *Etape)
         }
 }
 
-// Opening and new pictures clear whole planes: the markers go in afterwards. The undo copy
-// starts from the marked picture, since undo after an open restores the earlier picture whole.
+// Opening and new pictures clear whole planes: the markers go in afterwards, and the history
+// is not undone past them, since undoing the open restores the earlier picture whole.
 void Tst_Robustesse::Marquer()
 {
+    Index_Marque = FEcran->Document.Historique()->Pile.index();
     for (int x = 0; x < Colonnes_Plan; ++x)
         for (int y = 0; y < Lignes_Plan; ++y)
             if (x >= FEcran->Largeur_Image || y >= FEcran->Hauteur_Image)
@@ -884,11 +910,13 @@ void Tst_Robustesse::Operation_Aleatoire(QRandomGenerator &Hasard)
         }
         break;
     }
-    case 5: // zoom and undo
+    case 5: // zoom, undo and redo
     {
-        QToolButton *Boutons[] = {FMain->SpeedButton16, FMain->SpeedButton17, FMain->Outil[9]};
-        QToolButton *b = Boutons[Hasard.bounded(3)];
-        if (b->isEnabled())
+        QToolButton *Boutons[] = {FMain->SpeedButton16, FMain->SpeedButton17, FMain->Outil[9],
+                                  FMain->Outil_Retablir};
+        QToolButton *b = Boutons[Hasard.bounded(4)];
+        if (b->isEnabled() &&
+            (b != FMain->Outil[9] || FEcran->Document.Historique()->Pile.index() > Index_Marque))
             b->click();
         break;
     }

@@ -89,7 +89,7 @@ bool Ajouter_Nombre(Tableau &T, std::string_view Texte, bool Assembleur, std::si
 
 void Ajouter_Constante(Lecture &L, std::string_view Nom, std::string_view Valeur)
 {
-    if (!Nom.ends_with("_LARGEUR") && !Nom.ends_with("_HAUTEUR"))
+    if (!Nom.ends_with("_LARGEUR") && !Nom.ends_with("_HAUTEUR") && !Nom.ends_with("_NOMBRE"))
         return;
     if (L.Constantes.size() == Tableaux_Max)
     {

@@ -36,9 +36,11 @@ struct Lecture
     QString Erreur; // the whole source is refused
 };
 
-// No sprite needs more: three elements of a byte for every 8 columns of every row. A longer
-// array is refused at that length, so an endless one costs no more memory than a sprite.
-inline constexpr std::size_t Nombres_Max = 3 * Lignes_Plan * ((Colonnes_Plan + 7) / 8);
+// No sprite needs more: three elements of a byte for every 8 columns of every row, or for a
+// tile map, three of a byte for every point of a whole picture (tiles one column wide each take
+// a byte a row). A longer array is refused at that length, so an endless one costs no more
+// memory than a picture.
+inline constexpr std::size_t Nombres_Max = 3 * Lignes_Plan * Colonnes_Plan;
 
 // A file is one or the other, and neither reading finds anything in the other language.
 // An array of more numbers than Nombres_Par_Tableau is refused at that length.

@@ -1,29 +1,134 @@
 #include "Document_Image.h"
 
 #include "Enregistrement_Compresse.h"
+#include "Historique_Image.h"
 #include "Transformations.h"
 
 #include <algorithm>
 
 namespace Corvanel
 {
+namespace
+{
+// Counts the steps a document is inside of, so that an operation run by another is part of it.
+struct Dans_Etape
+{
+    int &Profondeur;
+    explicit Dans_Etape(int &P) : Profondeur(P) { ++Profondeur; }
+    ~Dans_Etape() { --Profondeur; }
+    Dans_Etape(const Dans_Etape &) = delete;
+    Dans_Etape &operator=(const Dans_Etape &) = delete;
+};
+} // namespace
+
+Etat_Document Document_Image::Etat(const Etat_Document *Modele) const
+{
+    Etat_Document E;
+    E.Plan_Image = Partager_Plan(Plan_Image, Modele ? Modele->Plan_Image : nullptr);
+    E.Plan_Mask = Partager_Plan(Plan_Mask, Modele ? Modele->Plan_Mask : nullptr);
+    E.Largeur_Image = Largeur_Image;
+    E.Hauteur_Image = Hauteur_Image;
+    E.Nombre_Couleur = Nombre_Couleur;
+    E.Nombre_Choisi = Nombre_Choisi;
+    E.Bandes_Lum = Bandes_Lum;
+    E.Conversion = Conversion;
+    E.Image_Couleur = Image_Couleur;
+    E.Generation_Source = Generation_Source;
+    E.Source_Valide = Source_Valide;
+    E.Fichier = Fichier;
+    return E;
+}
+
+void Document_Image::Restaurer(const Etat_Document &E)
+{
+    if (E.Plan_Image)
+        Plan_Image = *E.Plan_Image;
+    if (E.Plan_Mask)
+        Plan_Mask = *E.Plan_Mask;
+    Largeur_Image = E.Largeur_Image;
+    Hauteur_Image = E.Hauteur_Image;
+    Nombre_Couleur = E.Nombre_Couleur;
+    Nombre_Choisi = E.Nombre_Choisi;
+    Bandes_Lum = E.Bandes_Lum;
+    Conversion = E.Conversion;
+    // The kept tones belong to the source they were computed from, whichever comes back.
+    Image_Couleur = E.Image_Couleur;
+    Generation_Source = E.Generation_Source;
+    Source_Valide = E.Source_Valide;
+    Fichier = E.Fichier;
+}
+
+void Document_Image::Etape(const QString &Texte, const std::function<void()> &Action)
+{
+    Historique_Image *H = Historique_.Lien;
+    if (H == nullptr || Profondeur_Etape > 0)
+    {
+        Action();
+        return;
+    }
+    Etat_Document Avant = H->Capturer();
+    {
+        const Dans_Etape Dedans(Profondeur_Etape);
+        Action();
+    }
+    H->Enregistrer(Texte, std::move(Avant));
+}
+
+void Document_Image::Commencer_Etape()
+{
+    Image_Annulation = Plan_Image;
+    if (Historique_.Lien)
+        Historique_.Lien->Commencer();
+}
+
+void Document_Image::Terminer_Etape(const QString &Texte)
+{
+    if (Historique_.Lien)
+        Historique_.Lien->Terminer(Texte);
+}
+
 Resultat_Ouverture Document_Image::Ouvrir(const QString &Chemin, Genre_Fichier Genre, int Largeur,
                                           int Hauteur)
 {
-    Largeur_Image = static_cast<std::uint8_t>(Largeur);
-    Hauteur_Image = static_cast<std::uint8_t>(Hauteur);
-    Plan_Image.fill(0);
-    Plan_Mask.fill(0);
-    Oublier_Source();
-    return Lecteur_Du_Genre(Genre).Lire(*this, Chemin);
+    Historique_Image *H = Profondeur_Etape == 0 ? Historique_.Lien : nullptr;
+    Etat_Document Avant = H ? H->Capturer() : Etat();
+    Resultat_Ouverture Resultat;
+    {
+        const Dans_Etape Dedans(Profondeur_Etape);
+        Largeur_Image = static_cast<std::uint8_t>(Largeur);
+        Hauteur_Image = static_cast<std::uint8_t>(Hauteur);
+        Plan_Image.fill(0);
+        Plan_Mask.fill(0);
+        Oublier_Source();
+        Resultat = Lecteur_Du_Genre(Genre).Lire(*this, Chemin);
+    }
+    if (Resultat.Etat != Etat_Ouverture::Ok)
+    {
+        Restaurer(Avant);
+        return Resultat;
+    }
+    Fichier = Chemin;
+    if (H)
+    {
+        H->Enregistrer(QStringLiteral("Ouvrir « %1 »").arg(Chemin), std::move(Avant));
+        H->Marquer_Enregistre();
+    }
+    return Resultat;
 }
 
 void Document_Image::Creer_Image_Vide(int Largeur, int Hauteur)
 {
-    Largeur_Image = static_cast<std::uint8_t>(Largeur);
-    Hauteur_Image = static_cast<std::uint8_t>(Hauteur);
-    Plan_Image.fill(0);
-    Oublier_Source();
+    Etape(QStringLiteral("Image vide"),
+          [&]
+          {
+              Largeur_Image = static_cast<std::uint8_t>(Largeur);
+              Hauteur_Image = static_cast<std::uint8_t>(Hauteur);
+              Plan_Image.fill(0);
+              Oublier_Source();
+          });
+    // An empty picture holds no work to lose.
+    if (Historique_.Lien && Profondeur_Etape == 0)
+        Historique_.Lien->Marquer_Enregistre();
 }
 
 void Document_Image::Oublier_Source()
@@ -62,69 +167,90 @@ void Document_Image::Convertir_Image()
 
 void Document_Image::Appliquer_Bandes(Action_Bandes Action)
 {
-    switch (Action)
-    {
-    case Action_Bandes::Lumiere_Plus:
-        Lumiere_Plus(Bandes_Lum, Nombre_Choisi);
-        break;
-    case Action_Bandes::Lumiere_Moins:
-        Lumiere_Moins(Bandes_Lum, Nombre_Choisi);
-        break;
-    case Action_Bandes::Contraste_Plus:
-        Contraste_Plus(Bandes_Lum, Nombre_Choisi);
-        break;
-    case Action_Bandes::Contraste_Moins:
-        Contraste_Moins(Bandes_Lum, Nombre_Choisi);
-        break;
-    case Action_Bandes::Reinitialisation:
-        Reinitialiser(Bandes_Lum, Nombre_Couleur);
-        break;
-    }
-    Convertir_Image();
+    static const char *const Textes[] = {"Lumière +", "Lumière -", "Contraste +", "Contraste -",
+                                         "Réinitialisation"};
+    Etape(QString::fromUtf8(Textes[static_cast<int>(Action)]),
+          [&]
+          {
+              switch (Action)
+              {
+              case Action_Bandes::Lumiere_Plus:
+                  Lumiere_Plus(Bandes_Lum, Nombre_Choisi);
+                  break;
+              case Action_Bandes::Lumiere_Moins:
+                  Lumiere_Moins(Bandes_Lum, Nombre_Choisi);
+                  break;
+              case Action_Bandes::Contraste_Plus:
+                  Contraste_Plus(Bandes_Lum, Nombre_Choisi);
+                  break;
+              case Action_Bandes::Contraste_Moins:
+                  Contraste_Moins(Bandes_Lum, Nombre_Choisi);
+                  break;
+              case Action_Bandes::Reinitialisation:
+                  Reinitialiser(Bandes_Lum, Nombre_Couleur);
+                  break;
+              }
+              Convertir_Image();
+          });
 }
 
 bool Document_Image::Choisir_Nombre(std::uint8_t Nombre, bool Convertir)
 {
     if (Nombre == Nombre_Choisi)
         return false;
-    Nombre_Choisi = Nombre;
-    Nombre_Couleur = Nombre;
-    Reinitialiser(Bandes_Lum, Nombre);
-    if (Convertir)
-        Convertir_Image();
+    Etape(QStringLiteral("Nombre de couleurs"),
+          [&]
+          {
+              Nombre_Choisi = Nombre;
+              Nombre_Couleur = Nombre;
+              Reinitialiser(Bandes_Lum, Nombre);
+              if (Convertir)
+                  Convertir_Image();
+          });
     return true;
 }
 
 void Document_Image::Choisir_Conversion(const Options_Conversion &Options, bool Convertir)
 {
-    Conversion = Options;
-    if (Convertir)
-        Convertir_Image();
+    Etape(QStringLiteral("Conversion"),
+          [&]
+          {
+              Conversion = Options;
+              if (Convertir)
+                  Convertir_Image();
+          });
 }
 
 void Document_Image::Creer_Mask_Auto(std::uint8_t Fond)
 {
-    Corvanel::Creer_Mask_Auto(Plan_Mask, Plan_Image, Largeur_Image, Hauteur_Image, Fond);
+    Etape(QStringLiteral("Créer le mask"),
+          [&] {
+              Corvanel::Creer_Mask_Auto(Plan_Mask, Plan_Image, Largeur_Image, Hauteur_Image, Fond);
+          });
 }
 
 void Document_Image::Inverser_Mask()
 {
-    Corvanel::Inverser_Mask(Plan_Mask, Largeur_Image, Hauteur_Image);
+    Etape(QStringLiteral("Inverser le mask"),
+          [&] { Corvanel::Inverser_Mask(Plan_Mask, Largeur_Image, Hauteur_Image); });
 }
 
 void Document_Image::Miroir_Horizontal()
 {
-    Corvanel::Miroir_Horizontal(Plan_Image, Largeur_Image, Hauteur_Image);
+    Etape(QStringLiteral("Miroir horizontal"),
+          [&] { Corvanel::Miroir_Horizontal(Plan_Image, Largeur_Image, Hauteur_Image); });
 }
 
 void Document_Image::Miroir_Vertical()
 {
-    Corvanel::Miroir_Vertical(Plan_Image, Largeur_Image, Hauteur_Image);
+    Etape(QStringLiteral("Miroir vertical"),
+          [&] { Corvanel::Miroir_Vertical(Plan_Image, Largeur_Image, Hauteur_Image); });
 }
 
 void Document_Image::Decaler(int Dx, int Dy)
 {
-    Decaler_Image(Plan_Image, Largeur_Image, Hauteur_Image, Dx, Dy);
+    Etape(QStringLiteral("Décaler l'image"),
+          [&] { Decaler_Image(Plan_Image, Largeur_Image, Hauteur_Image, Dx, Dy); });
 }
 
 Resultat_Enregistrement Document_Image::Enregistrer_Image(const Plug_Info &Slot,

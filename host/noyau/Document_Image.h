@@ -1,18 +1,21 @@
-// The picture being worked on: its plane, size, level count, band widths, kept source, mask
-// and undo copy, with every operation the commands run on them. The windows share one
-// document; the batch converter makes one per input.
+// The picture being worked on: its plane, size, level count, band widths, kept source and
+// mask, with every operation the commands run on them. The windows share one document, which
+// has a history: each operation is then one step of it. The batch converter makes one
+// document per input, without a history.
 #ifndef CORVANEL_DOCUMENT_IMAGE_H
 #define CORVANEL_DOCUMENT_IMAGE_H
 
 #include "Bandes.h"
 #include "Conversion.h"
 #include "Enregistrement.h"
+#include "Etat_Document.h"
 #include "Lecteurs.h"
 #include "Plan.h"
 #include "Registre.h"
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 namespace Corvanel
 {
@@ -25,10 +28,13 @@ enum class Action_Bandes
     Reinitialisation,
 };
 
+class Historique_Image;
+
 class Document_Image
 {
 public:
     Plan Plan_Image{};
+    // The picture as the last drawing step found it: what one undo of that step gives back.
     Plan Image_Annulation{};
     Plan Plan_Mask{};
     std::uint8_t Largeur_Image = 0;
@@ -43,9 +49,11 @@ public:
     // contrast and level-count controls convert the kept source again.
     bool Source_Valide = false;
     Options_Conversion Conversion;
+    // The file the picture was last opened from; an empty picture keeps it.
+    QString Fichier;
 
     // Replaces the picture by the file's, at the given size (the size fields'); the mask is
-    // cleared, the undo copy, the level count and the bands stay.
+    // cleared, the level count and the bands stay. A file that cannot be read changes nothing.
     Resultat_Ouverture Ouvrir(const QString &Chemin, Genre_Fichier Genre, int Largeur, int Hauteur);
     // A white picture of that size; the mask, the level count and the bands stay.
     void Creer_Image_Vide(int Largeur, int Hauteur);
@@ -70,8 +78,20 @@ public:
     void Miroir_Vertical();
     void Decaler(int Dx, int Dy);
 
-    void Memoriser_Annulation() { Image_Annulation = Plan_Image; }
-    void Annuler() { Plan_Image = Image_Annulation; }
+    // The history the operations record their steps in; none for a document of the batch
+    // converter or a sheet's cell.
+    Historique_Image *Historique() const { return Historique_.Lien; }
+    // Runs Action, which changes the document in any way, as one step.
+    void Etape(const QString &Texte, const std::function<void()> &Action);
+    // A drawing step runs over several mouse events: begun at the first, recorded at the last
+    // even when it drew nothing, as the drawing tools have always counted.
+    void Commencer_Etape();
+    void Terminer_Etape(const QString &Texte);
+
+    // The document as one value, with the planes of Modele where they hold the same bytes;
+    // and that value put back.
+    Etat_Document Etat(const Etat_Document *Modele = nullptr) const;
+    void Restaurer(const Etat_Document &Etat_);
 
     // Through a picture-and-mask slot (Prend_Mask), the mask goes too. Compresser packs the
     // source text the plug-in writes (Enregistrement_Compresse.h).
@@ -90,6 +110,19 @@ public:
     void Prendre_Source(QImage Image, int Largeur_Cadre, int Hauteur_Cadre);
 
 private:
+    friend class Historique_Image;
+    // The link belongs to this object: a copy of the document starts without a history.
+    struct Lien_Historique
+    {
+        Historique_Image *Lien = nullptr;
+        Lien_Historique() = default;
+        Lien_Historique(const Lien_Historique &) {}
+        Lien_Historique &operator=(const Lien_Historique &) { return *this; }
+    };
+    Lien_Historique Historique_;
+    // Operations run inside another step (a reader choosing the level count) are part of it.
+    int Profondeur_Etape = 0;
+
     // What the kept tones were computed from.
     struct Cle_Tons
     {

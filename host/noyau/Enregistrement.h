@@ -10,6 +10,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace Corvanel
@@ -57,18 +58,25 @@ struct Resultat_Enregistrement
 {
     Genre_Enregistrement Genre = Genre_Enregistrement::Image;
     Echec_Enregistrement Echec = Echec_Enregistrement::Aucun;
-    std::string Fichier;                            // the plug-in's load path
-    QString Chemin;                                 // the file written
-    QString Detail;                                 // why, when there is more to say than the step
+    std::string Fichier; // the plug-in's load path
+    QString Chemin;      // the file written
+    QString Detail;      // why, when there is more to say than the step
+    QString Raison;      // a refusing plug-in's own words, lines joined by '\n'; often empty
     std::optional<Tailles_Compression> Compression; // the output was packed
 
     bool Reussi() const { return Echec == Echec_Enregistrement::Aucun; }
 };
 
+// The reason in the bytes a refusing plug-in left in its file: a short text, at most
+// Protocole::Taille_Max_Raison bytes of printable Windows-1252 apart from line ends, with its
+// line ends as '\n' and without the blanks around it. Anything else gives an empty text.
+QString Raison_Plugin(std::string_view Octets);
+
 // The main window's new title after a save, or an empty text when it stays as it is; a
 // packed output gives its sizes.
 QString Titre_Enregistrement(const Resultat_Enregistrement &Resultat);
-// One sentence for the command line: which file, which plug-in, what went wrong.
+// One sentence for the command line: which file, which plug-in, what went wrong, and last the
+// plug-in's reason on the same line.
 QString Message_Enregistrement(const Resultat_Enregistrement &Resultat);
 
 // An empty slot is refused without loading anything. Chemin is the path after

@@ -11,27 +11,31 @@ namespace Corvanel
 {
 class Document_Image;
 
+// For the two picture types the file's content chooses the decoder, whichever was shown; save
+// files and sprite source carry no signature and are read as their type says.
 enum class Genre_Fichier
 {
-    Bitmap = 1,        // decoded as a Windows bitmap whatever the file holds
-    Sauvegarde = 2,    // the program's own save file, taken as it stands
-    Autres_Images = 3, // any picture the decoder recognises from the content
-    Source_Sprite = 4, // C or assembler source of a sprite, as the export plug-ins write it
+    Bitmap = 1,             // Windows bitmaps
+    Sauvegarde = 2,         // the program's own save file, taken as it stands
+    Autres_Images = 3,      // PNG, GIF, JPEG
+    Source_Sprite = 4,      // C or assembler source of a sprite, as the export plug-ins write it
+    Sauvegarde_Mask = 5,    // the save file followed by the mask, taken as it stands
+    Image_Calculatrice = 6, // PIC variables in a TI-89 or TI-92 Plus file
 };
 
 enum class Etat_Ouverture
 {
     Ok,
-    Non_Ouvert, // the file could not be opened: the window says nothing, the white picture stays
+    Non_Ouvert, // the file could not be opened; Message says why
     Refuse,     // the file was read and refused; Message says why
 };
 
+// Anything but Ok leaves the document as it was.
 struct Resultat_Ouverture
 {
     Etat_Ouverture Etat = Etat_Ouverture::Ok;
     QString Message;                  // why, for anything but Ok
     bool Page_Lumiere = true;         // the light page applies: the picture can be converted again
-    bool Montrer_Edition = true;      // the edit window comes up
     std::optional<QString> Nom_Image; // the picture name the file carries
     bool Mask_Lu = false;             // the file's mask is in the document: keep it
 };

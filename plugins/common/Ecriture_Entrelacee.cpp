@@ -69,10 +69,17 @@ std::uint8_t Enregistrer_Entrelace(const Disposition &disposition, const char *c
                             ligne, x0, type.Bits,
                             [=](int x) { return Bit_Masque_ET(x, y, mask, largeur); },
                             c ? "0x" : "$");
+                    // Drawn as "background AND mask, then OR the planes": where the mask
+                    // lets the background through, a plane bit would darken it.
                     for (int p = 0; p < plans; ++p)
                         Ajouter_Hexa(
                             ligne, x0, type.Bits,
-                            [=](int x) { return Bit_Plan(x, y, p, niveaux, largeur, couleurs); },
+                            [=](int x)
+                            {
+                                return disposition.Mask && Bit_Masque_ET(x, y, mask, largeur)
+                                           ? 0
+                                           : Bit_Plan(x, y, p, niveaux, largeur, couleurs);
+                            },
                             c ? "0x" : "$");
                 }
                 // A C array takes a comma between rows, an assembler line none at its end.

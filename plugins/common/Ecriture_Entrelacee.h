@@ -31,9 +31,10 @@ inline constexpr Disposition Sprite_Mask_Asm{"_Entrelace_Mask", Langage::Assembl
 inline constexpr Disposition Mask_ET_C{"_Mask_ET", Langage::C, true, false};
 inline constexpr Disposition Mask_ET_Asm{"_Mask_ET", Langage::Assembleur, true, false};
 
-// One save of that layout. Without a mask (a host that only knows the picture form) every
-// cell counts as covered, so the sprite is drawn whole. Elements take 8, 16 or 32 bits by the
-// width, as the GenLib array does.
+// One save of that layout. With a mask, the planes are clear wherever it lets the background
+// show, whatever level the picture holds there. Without a mask (a host that only knows the
+// picture form) every cell counts as covered, so the sprite is drawn whole. Elements take 8,
+// 16 or 32 bits by the width, as the GenLib array does.
 std::uint8_t Enregistrer_Entrelace(const Disposition &disposition, const char *chemin,
                                    const char *nom, std::uint8_t couleurs,
                                    const std::uint8_t *niveaux, const std::uint8_t *mask,

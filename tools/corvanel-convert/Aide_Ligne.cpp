@@ -26,6 +26,10 @@ const Definition_Option Definitions[] = {
      "planche de sprites : découpe l'image en cases de L x H (1-240 x 1-128), écrites l'une "
      "après l'autre dans la sortie, suivies de leurs tables"},
     {"", "ignorer-vides", "", "avec --grille, n'écrit pas les cases vides"},
+    {"", "carte", "LxH",
+     "tuiles uniques et carte : découpe la source elle-même, un pixel par point, en tuiles de "
+     "L x H (1-240 x 1-128), garde une fois chaque tuile, et écrit dans la sortie les tableaux "
+     "des tuiles (et du mask avec --mask-plugin), la carte et ses constantes"},
     {"z", "compresser", "",
      "remplace les tableaux écrits par un seul tableau d'octets <nom>_Compresse que "
      "UnpackBuffer décompresse sur la calculatrice, avec <nom>_TAILLE et le décalage "
@@ -47,8 +51,8 @@ const Definition_Option Definitions[] = {
      "existant avec plusieurs fichiers"},
     {"", "zoom", "N", "avec --apercu, chaque point en N x N pixels (1 à 16)"},
     {"", "nom", "NOM",
-     "nom de l'image dans le code écrit (par défaut : celui que porte une source de sprite, "
-     "sinon le nom de l'entrée fait identifiant C)"},
+     "nom de l'image dans le code écrit (par défaut : celui que porte une source de sprite ou "
+     "une image de calculatrice, sinon le nom de l'entrée fait identifiant C)"},
     {"m", "mask-plugin", "NOM",
      "écrit aussi le mask automatique (ou celui d'une source de sprite) avec ce plug-in, dans "
      "Mask_<nom> à côté de l'image"},
@@ -81,8 +85,10 @@ QString Texte_Aide()
         "Utilisation : corvanel-convert [OPTION]... FICHIER...\n"
         "Convertit des images (BMP, PNG, GIF, JPEG) en sprites pour TI-89 et TI-92, comme la\n"
         "fenêtre de Corvanel, et les écrit par ses plug-ins. Une sauvegarde (.cvl) est reprise\n"
-        "telle quelle, sans conversion. Un fichier .bmp est lu comme bitmap, les autres selon\n"
-        "leur contenu.\n\nOptions :\n");
+        "telle quelle, sans conversion ; une sauvegarde avec mask (.cvm) aussi, et son mask\n"
+        "sert au plug-in de mask ; de même les variables PIC d'une image de calculatrice\n"
+        "(.89g, .9xg, .89i, .9xi). Une image est lue selon son contenu, quel que soit son\n"
+        "nom.\n\nOptions :\n");
     constexpr int Colonne = 28;
     constexpr int Largeur_Ligne = 79;
     for (const Definition_Option &D : Definitions)
@@ -118,9 +124,9 @@ QString Texte_Aide()
         "\nChaque entrée donne une sortie, nommée d'après l'entrée dans le dossier de sortie ;\n"
         "l'extension du plug-in est ajoutée quand le chemin ne contient aucun point, comme\n"
         "dans la fenêtre d'enregistrement. Les options des niveaux, de la lumière, du\n"
-        "contraste et de la conversion ne touchent pas les sauvegardes ni les sources de\n"
-        "sprite (.c, .h, .asm), qui gardent leurs niveaux ; leur aperçu montre leur image\n"
-        "telle quelle.\n\n"
+        "contraste et de la conversion ne touchent pas les sauvegardes, les sources de sprite\n"
+        "(.c, .h, .asm) ni les images de calculatrice, qui gardent leurs niveaux ; leur aperçu\n"
+        "montre leur image telle quelle.\n\n"
         "Code de sortie : 0 si toutes les entrées sont converties, 1 si l'une a échoué (les\n"
         "autres sont converties quand même), 2 pour une erreur d'utilisation.\n");
     return Texte;

@@ -106,15 +106,20 @@ std::optional<Analyse> Lire_Choix(const QCommandLineParser &Parseur, Lot &Lot_)
     Choix.Adapter = !Option("couper");
     if (Option("ignorer-vides") && !Option("grille"))
         return Erreur_Usage(QStringLiteral("--ignorer-vides ne sert qu'avec --grille"));
-    if (Option("grille"))
+    // "LxH" within the picture's limits.
+    const auto Lire_Cote = [&](const char *Nom, int &Largeur, int &Hauteur)
     {
         static const QRegularExpression Forme(
             QStringLiteral("^\\s*(\\d+)\\s*[xX\u00D7]\\s*(\\d+)\\s*$"));
-        const auto Trouve = Forme.match(Valeur("grille"));
+        const auto Trouve = Forme.match(Valeur(Nom));
+        return Trouve.hasMatch() && Lire_Entier(Trouve.captured(1), Largeur) &&
+               Lire_Entier(Trouve.captured(2), Hauteur) && Grille_Valide(Largeur, Hauteur);
+    };
+    if (Option("grille"))
+    {
         int Largeur = 0;
         int Hauteur = 0;
-        if (!Trouve.hasMatch() || !Lire_Entier(Trouve.captured(1), Largeur) ||
-            !Lire_Entier(Trouve.captured(2), Hauteur) || !Grille_Valide(Largeur, Hauteur))
+        if (!Lire_Cote("grille", Largeur, Hauteur))
             return Erreur_Usage(QStringLiteral("grille refusée « %1 » : LxH, la largeur de 1 à "
                                                "240 pixels et la hauteur de 1 à 128")
                                     .arg(Valeur("grille")));
@@ -126,6 +131,28 @@ std::optional<Analyse> Lire_Choix(const QCommandLineParser &Parseur, Lot &Lot_)
         Lot_.Decouper_Source = Option("couper");
     }
     Lot_.Compresser = Option("compresser");
+    if (Option("carte"))
+    {
+        int Largeur = 0;
+        int Hauteur = 0;
+        if (!Lire_Cote("carte", Largeur, Hauteur))
+            return Erreur_Usage(QStringLiteral("tuiles refusées « %1 » : LxH, la largeur de 1 à "
+                                               "240 pixels et la hauteur de 1 à 128")
+                                    .arg(Valeur("carte")));
+        if (Option("grille"))
+            return Erreur_Usage(QStringLiteral("--carte et --grille s'excluent"));
+        if (Option("taille") || Option("largeur") || Option("hauteur"))
+            return Erreur_Usage(QStringLiteral("avec --carte, la source est découpée telle "
+                                               "quelle : --taille, --largeur et --hauteur n'y "
+                                               "ont pas de sens"));
+        if (Option("apercu"))
+            return Erreur_Usage(QStringLiteral("avec --carte, les tuiles sont prises dans la "
+                                               "source elle-même : --apercu n'a pas d'image à "
+                                               "montrer"));
+        Lot_.Carte = Taille_Tuile{Largeur, Hauteur};
+        // Nothing but the map is written: the picture read needs no fitting.
+        Choix.Adapter = false;
+    }
     if (Option("niveaux"))
     {
         int Niveaux = 0;

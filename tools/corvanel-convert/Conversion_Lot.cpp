@@ -2,6 +2,7 @@
 
 #include "Affichage_Plan.h"
 #include "Document_Image.h"
+#include "Enregistrement_Carte.h"
 #include "Lecteurs.h"
 #include "Source_Compressee.h"
 
@@ -56,7 +57,9 @@ QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Do
         break;
     }
     if (Lecteur_.Genre == Genre_Fichier::Sauvegarde ||
-        Lecteur_.Genre == Genre_Fichier::Source_Sprite)
+        Lecteur_.Genre == Genre_Fichier::Sauvegarde_Mask ||
+        Lecteur_.Genre == Genre_Fichier::Source_Sprite ||
+        Lecteur_.Genre == Genre_Fichier::Image_Calculatrice)
         return QStringLiteral("« %1 » : %2").arg(Travail_.Entree, Ouverture.Message);
     return Ouverture.Message;
 }
@@ -157,6 +160,22 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
     // mask read from the input takes its place.
     if (Besoin_Mask(Lot_) && !Ouverture.Mask_Lu)
         Document.Creer_Mask_Auto(Lot_.Fond);
+
+    if (Lot_.Carte)
+    {
+        const Carte_De_Tuiles Carte =
+            Document.Source_Valide
+                ? Carte_Source(Document, *Lot_.Carte,
+                               Besoin_Mask(Lot_) ? std::optional<std::uint8_t>(Lot_.Fond)
+                                                 : std::nullopt)
+                : Carte_Image(Document, *Lot_.Carte, Besoin_Mask(Lot_));
+        const Resultat_Carte Resultat =
+            Enregistrer_Carte(Carte, Lot_.Plug_Image, Lot_.Plug_Mask, Travail_.Chemin_Image, Nom,
+                              {Lot_.Delai_Plugin, {}});
+        if (!Resultat.Reussi())
+            return {Message_Carte(Resultat), {}};
+        return {{}, Message_Carte(Resultat)};
+    }
 
     if (Lot_.Grille)
     {

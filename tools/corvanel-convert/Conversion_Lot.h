@@ -2,6 +2,7 @@
 #ifndef CORVANEL_CONVERSION_LOT_H
 #define CORVANEL_CONVERSION_LOT_H
 
+#include "Carte_Tuiles.h"
 #include "Conversion.h"
 #include "Decoupage.h"
 #include "Registre.h"
@@ -59,6 +60,8 @@ struct Lot
     bool Decouper_Source = false;
     // Every output's arrays packed into one that the calculator unpacks.
     bool Compresser = false;
+    // A tile map of the source itself, one pixel per point, in tiles of that size.
+    std::optional<Taille_Tuile> Carte;
     int Zoom_Apercu = 1; // each point of the preview in so many pixels square
 };
 

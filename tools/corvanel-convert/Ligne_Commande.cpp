@@ -100,6 +100,18 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
                 return Erreur_Usage(QStringLiteral("--compresser ne sert qu'avec un plug-in qui "
                                                    "écrit du code source, pas « %1 »")
                                         .arg(Depuis_Cp1252(Slot->Nom)));
+    // A map is source text, its mask's arrays in the same file.
+    if (Lot_.Carte)
+    {
+        const Langage_Source Langage = Langage_Extention(Lot_.Plug_Image.Extention);
+        if (Langage == Langage_Source::Aucun)
+            return Erreur_Usage(QStringLiteral("--carte : « %1 » n'écrit pas de code source")
+                                    .arg(Valeur("plugin")));
+        if (Lot_.Plug_Mask && Langage_Extention(Lot_.Plug_Mask->Extention) != Langage)
+            return Erreur_Usage(QStringLiteral("--carte : « %1 » n'écrit pas dans le langage de "
+                                               "« %2 », et la carte tient dans un seul fichier")
+                                    .arg(Valeur("mask-plugin"), Valeur("plugin")));
+    }
 
     if (auto Fin = Preparer_Travaux(Parseur, Entrees, Lot_))
         return *Fin;
