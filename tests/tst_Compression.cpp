@@ -1,8 +1,10 @@
 // Packed sprites: the format's own examples unpacked, round trips, hostile buffers refused, and
 // every source plug-in's output packed, built by the 68000 tools and read back.
+#include "Carte_Tuiles.h"
 #include "Compactage.h"
 #include "Decompactage.h"
 #include "Decoupage.h"
+#include "Enregistrement_Carte.h"
 #include "Enregistrement_Compresse.h"
 #include "Lecture_Source.h"
 #include "Outils_Essai.h"
@@ -72,6 +74,25 @@ Document_Image Image_Essai(int Largeur, int Hauteur)
         }
     return Document;
 }
+
+// Levels at random, so that nearly every tile of a map is a tile of its own.
+Document_Image Image_Hasard(int Largeur, int Hauteur)
+{
+    Document_Image Document = Image_Essai(Largeur, Hauteur);
+    QRandomGenerator Hasard(Largeur * Hauteur);
+    for (int X = 0; X < Largeur; ++X)
+        for (int Y = 0; Y < Hauteur; ++Y)
+            Document.Plan_Image[Indice(X, Y)] = static_cast<std::uint8_t>(Hasard.bounded(4));
+    return Document;
+}
+
+// What is saved: one picture, a sheet of 16 x 16 cells, or a map of 8 x 8 tiles.
+enum Forme
+{
+    Seule,
+    Planche,
+    Carte,
+};
 } // namespace
 
 class Tst_Compression : public QObject
@@ -220,15 +241,17 @@ void Tst_Compression::Refus()
     QVERIFY(Lu.Donnees.empty());
 }
 
-// Each source plug-in, one picture and a sheet: the packed array built by the 68000 tools
-// unpacks to the very bytes they lay out for the plain output, and it reads back as the same
-// sprite.
+// Each source plug-in, one picture and a sheet, and a map in each language: the packed array
+// built by the 68000 tools unpacks to the very bytes they lay out for the plain output, and it
+// reads back as the same sprite.
 void Tst_Compression::Formats_data()
 {
     QTest::addColumn<QString>("Plugin");
     QTest::addColumn<QString>("Extention");
     QTest::addColumn<int>("Genre");
-    QTest::addColumn<bool>("Planche");
+    QTest::addColumn<int>("Forme");
+    QTest::addColumn<QString>("Plugin_Mask"); // a map's mask tiles, in the same file
+    QTest::addColumn<QSize>("Taille");
     const int Image = static_cast<int>(Genre_Enregistrement::Image);
     const int Mask = static_cast<int>(Genre_Enregistrement::Mask);
     const struct
@@ -241,9 +264,21 @@ void Tst_Compression::Formats_data()
                    {"Quenda", "c", Mask},    {"Mervil", "asm", Mask}, {"Pirnel", "c", Mask},
                    {"Sudrak", "asm", Mask}};
     for (const auto &F : Formats)
-        for (const bool Planche : {false, true})
-            QTest::addRow("%s%s", F.Plugin, Planche ? ", planche" : "")
-                << F.Plugin << F.Extention << F.Genre << Planche;
+    {
+        QTest::addRow("%s", F.Plugin)
+            << F.Plugin << F.Extention << F.Genre << int{Seule} << QString() << QSize(21, 5);
+        QTest::addRow("%s, planche", F.Plugin)
+            << F.Plugin << F.Extention << F.Genre << int{Planche} << QString() << QSize(40, 20);
+    }
+    // 480 tiles: the map in 16-bit words, after the bytes of the tiles and their mask.
+    QTest::newRow("Tavisk et Quenda, carte de mots")
+        << "Tavisk"
+        << "c" << Image << int{Carte} << "Quenda" << QSize(240, 128);
+    QTest::newRow("Roskel et Mervil, carte d'octets")
+        << "Roskel"
+        << "asm" << Image << int{Carte} << "Mervil" << QSize(64, 24);
+    QTest::newRow("Garsel, carte") << "Garsel"
+                                   << "asm" << Image << int{Carte} << QString() << QSize(40, 16);
 }
 
 void Tst_Compression::Formats()
@@ -251,18 +286,31 @@ void Tst_Compression::Formats()
     QFETCH(QString, Plugin);
     QFETCH(QString, Extention);
     QFETCH(int, Genre);
-    QFETCH(bool, Planche);
+    QFETCH(int, Forme);
+    QFETCH(QString, Plugin_Mask);
+    QFETCH(QSize, Taille);
     const Genre_Enregistrement G = static_cast<Genre_Enregistrement>(Genre);
     const bool Avec_Mask = Plugin == QLatin1String("Ombrin") || Plugin == QLatin1String("Garsel");
     const Plug_Info Slot{Essai::Plugin_Livre(Plugin).toStdString(), Plugin.toStdString(),
                          Extention.toStdString(), static_cast<std::uint8_t>(Avec_Mask ? 3 : 1)};
-    const Document_Image Document = Image_Essai(Planche ? 40 : 21, Planche ? 20 : 5);
+    const std::optional<Plug_Info> Slot_Mask =
+        Plugin_Mask.isEmpty()
+            ? std::nullopt
+            : std::optional<Plug_Info>({Essai::Plugin_Livre(Plugin_Mask).toStdString(),
+                                        Plugin_Mask.toStdString(), Extention.toStdString(), 2});
+    const Document_Image Document = Forme == Carte ? Image_Hasard(Taille.width(), Taille.height())
+                                                   : Image_Essai(Taille.width(), Taille.height());
+    const Carte_De_Tuiles Tuiles = Carte_Image(Document, {8, 8}, Avec_Mask || Slot_Mask);
     QTemporaryDir Dossier;
     const QString Simple = Dossier.filePath("simple." + Extention);
     const QString Compresse = Dossier.filePath("compresse." + Extention);
     const auto Enregistrer = [&](const QString &Chemin, bool Compresser)
     {
-        if (Planche)
+        if (Forme == Carte)
+            return Enregistrer_Carte(Tuiles, Slot, Slot_Mask, Chemin, QStringLiteral("Essai"), {},
+                                     Compresser)
+                .Enregistrement;
+        if (Forme == Planche)
             return Enregistrer_Planche(Document, Grille_Sprites{16, 16}, Slot, G, Chemin,
                                        QStringLiteral("Essai"), {}, Compresser)
                 .Enregistrement;
@@ -293,10 +341,10 @@ void Tst_Compression::Formats()
     // A sheet's tables of addresses follow its arrays in the plain bytes.
     const QByteArray Donnees(reinterpret_cast<const char *>(Lu.Donnees.data()),
                              static_cast<qsizetype>(Lu.Donnees.size()));
-    QVERIFY(Planche ? Attendu->startsWith(Donnees) : *Attendu == Donnees);
+    QVERIFY(Forme == Planche ? Attendu->startsWith(Donnees) : *Attendu == Donnees);
 
-    const int Largeur = Planche ? 16 : Document.Largeur_Image;
-    const int Hauteur = Planche ? 16 : Document.Hauteur_Image;
+    const int Largeur = Forme == Planche ? 16 : Document.Largeur_Image;
+    const int Hauteur = Forme == Planche ? 16 : Document.Hauteur_Image;
     const Resultat_Source Plat = Lire_Fichier_Source(Simple, Largeur, Hauteur);
     const Resultat_Source Relu = Lire_Fichier_Source(Compresse, Largeur, Hauteur);
     QVERIFY2(Relu.Etat == Etat_Source::Ok, qPrintable(Relu.Message));
@@ -306,7 +354,15 @@ void Tst_Compression::Formats()
     QVERIFY(Relu.Plan_Image == Plat.Plan_Image);
     QCOMPARE(Relu.Mask_Trouve, Plat.Mask_Trouve);
     QVERIFY(Relu.Plan_Mask == Plat.Plan_Mask);
-    if (Planche)
+    const QString Tailles = QStringLiteral(" (%1)").arg(Texte_Tailles(*Resultat.Compression));
+    if (Forme == Carte)
+        QCOMPARE(Titre_Carte({Resultat, {}, Tuiles.Nombre(), Tuiles.Largeur, Tuiles.Hauteur}),
+                 QStringLiteral("%1 tuile(s) unique(s), carte de %2 x %3")
+                         .arg(Tuiles.Nombre())
+                         .arg(Tuiles.Largeur)
+                         .arg(Tuiles.Hauteur) +
+                     Tailles);
+    else if (Forme == Planche)
         QVERIFY(
             Titre_Planche({Resultat, 2, 0})
                 .endsWith(

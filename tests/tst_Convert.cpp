@@ -624,6 +624,9 @@ private slots:
             "d'enregistrement.\n");
         QTest::newRow("refus motivé")
             << QStringList{"-p", "Pelkor", "-n", "2", "-o", "x.c", "vue.bmp"} << Raison_GenLib;
+        QTest::newRow("refus motivé, compressé")
+            << QStringList{"-p", "Pelkor", "-n", "2", "-z", "-o", "x.c", "vue.bmp"}
+            << Raison_GenLib;
         QTest::newRow("refus motivé d'une planche")
             << QStringList{"-p", "Pelkor", "-n", "2", "--grille", "8x8", "-o", "x.c", "vue.bmp"}
             << Raison_GenLib;
@@ -1041,6 +1044,19 @@ private slots:
         QVERIFY2(FMain->windowTitle().endsWith(QLatin1String("carte de 5 x 3")),
                  qPrintable(FMain->windowTitle()));
         QCOMPARE(Lire(Chemin(QStringLiteral("w.c"))), Texte);
+        // Packed, the window and the converter agree, and the title gives the sizes.
+        FMain->Compresser->setChecked(true);
+        Faux.Reponses_Fichier.push_back(Choix_Fichier{Chemin(QStringLiteral("wz.c")),
+                                                      Type_De(QStringLiteral("Ombrin"), false)});
+        FMain->Button2->click();
+        FMain->Compresser->setChecked(false);
+        QVERIFY2(QRegularExpression(QStringLiteral("carte de 5 x 3 \\(\\d+ octets compressés, "
+                                                   "\\d+ décompressés\\)$"))
+                     .match(FMain->windowTitle())
+                     .hasMatch(),
+                 qPrintable(FMain->windowTitle()));
+        QCOMPARE(Lancer(Ombrin + QStringList{"z.c", "-z", "p.c"}, Dossier.path()).Statut, 0);
+        QCOMPARE(Lire(Chemin(QStringLiteral("wz.c"))), Lire(Chemin(QStringLiteral("z.c"))));
 
         Ecrire_Source(QStringLiteral("g.bmp"), QSize(300, 20));
         QCOMPARE(Lancer(Ombrin + QStringList{"g.c", "g.bmp"}, Dossier.path()).Statut, 0);

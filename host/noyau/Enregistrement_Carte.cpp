@@ -2,6 +2,8 @@
 
 #include "Assemblage_Carte.h"
 #include "Cp1252.h"
+#include "Enregistrement_Compresse.h"
+#include "Source_Compressee.h"
 
 #include <QSaveFile>
 #include <QTemporaryDir>
@@ -14,10 +16,13 @@ QString Titre_Carte(const Resultat_Carte &Resultat)
         return Resultat.Refus;
     if (!Resultat.Enregistrement.Reussi())
         return Titre_Enregistrement(Resultat.Enregistrement);
-    return QStringLiteral("%1 tuile(s) unique(s), carte de %2 x %3")
-        .arg(Resultat.Nombre)
-        .arg(Resultat.Largeur)
-        .arg(Resultat.Hauteur);
+    QString Titre = QStringLiteral("%1 tuile(s) unique(s), carte de %2 x %3")
+                        .arg(Resultat.Nombre)
+                        .arg(Resultat.Largeur)
+                        .arg(Resultat.Hauteur);
+    if (Resultat.Enregistrement.Compression)
+        Titre += QStringLiteral(" (%1)").arg(Texte_Tailles(*Resultat.Enregistrement.Compression));
+    return Titre;
 }
 
 QString Message_Carte(const Resultat_Carte &Resultat)
@@ -80,7 +85,7 @@ Resultat_Enregistrement Passer_Tuiles(const Carte_De_Tuiles &Carte, const Plug_I
 
 Resultat_Carte Enregistrer_Carte(const Carte_De_Tuiles &Carte, const Plug_Info &Slot,
                                  const std::optional<Plug_Info> &Slot_Mask, const QString &Chemin,
-                                 const QString &Nom, const Options_Appel &Options)
+                                 const QString &Nom, const Options_Appel &Options, bool Compresser)
 {
     Resultat_Carte Resultat;
     Resultat.Enregistrement.Fichier = Slot.Fichier;
@@ -137,10 +142,15 @@ Resultat_Carte Enregistrer_Carte(const Carte_De_Tuiles &Carte, const Plug_Info &
     if (!Passer(Slot, Genre) || (Slot_Mask && !Passer(*Slot_Mask, Genre_Enregistrement::Mask)))
         return Resultat;
 
+    const QByteArray Octets = Texte.Texte(Carte, Nom);
+    if (Compresser)
+    {
+        Resultat.Enregistrement = Ecrire_Compresse(Octets, Slot, Genre, Chemin, Nom);
+        return Resultat;
+    }
     QSaveFile Fichier(Chemin);
     if (!Fichier.open(QIODevice::WriteOnly))
         return Echec_Fichier(Fichier.errorString());
-    const QByteArray Octets = Texte.Texte(Carte, Nom);
     if (Fichier.write(Octets) != Octets.size() || !Fichier.commit())
         return Echec_Fichier(Fichier.errorString());
     return Resultat;

@@ -171,7 +171,7 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
                 : Carte_Image(Document, *Lot_.Carte, Besoin_Mask(Lot_));
         const Resultat_Carte Resultat =
             Enregistrer_Carte(Carte, Lot_.Plug_Image, Lot_.Plug_Mask, Travail_.Chemin_Image, Nom,
-                              {Lot_.Delai_Plugin, {}});
+                              {Lot_.Delai_Plugin, {}}, Lot_.Compresser);
         if (!Resultat.Reussi())
             return {Message_Carte(Resultat), {}};
         return {{}, Message_Carte(Resultat)};
