@@ -1,13 +1,15 @@
 // Packed sprites: the size the packer gives on a full-screen photo at 4 levels, a 512 x 512
-// sheet of 16 x 16 cells and a level drawn from repeated tiles, beside their plain size and
-// beside a plain greedy parse with fixed settings (the longest copy or run at each step); and
-// the time to pack 64 KB.
+// sheet of 16 x 16 cells and a level drawn from repeated tiles, as a picture and as tile maps,
+// beside their plain size and beside a plain greedy parse with fixed settings (the longest copy
+// or run at each step); and the time to pack 64 KB.
 #include "Bench.h"
 
+#include "Carte_Tuiles.h"
 #include "Compactage.h"
 #include "Copies_Compactage.h"
 #include "Decompactage.h"
 #include "Decoupage.h"
+#include "Enregistrement_Carte.h"
 #include "Source_Compressee.h"
 
 #include <QCoreApplication>
@@ -145,6 +147,21 @@ std::optional<Octets> Planche(const QImage &Source, int Niveaux, bool Ignorer_Vi
     return Donnees_De(Chemin, QStringLiteral("p"));
 }
 
+// The tile map of the source itself, as corvanel-convert --carte makes it.
+std::optional<Octets> Carte(const QImage &Source, int Cote)
+{
+    QTemporaryDir Dossier;
+    const QString Chemin = Dossier.filePath(QStringLiteral("carte.c"));
+    const Plug_Info Slot{Plugin_C().toStdString(), "Sprite (language C)", "c"};
+    const Document_Image Document = Document_De(Source, 240, 128, Mode_Tramage::Aucun);
+    const Carte_De_Tuiles Tuiles = Carte_Source(Document, {Cote, Cote}, std::nullopt);
+    if (!Enregistrer_Carte(Tuiles, Slot, std::nullopt, Chemin, QStringLiteral("c")).Reussi())
+        return std::nullopt;
+    std::printf("compression: map of %d x %d: %d unique tiles of %d x %d\n", Tuiles.Largeur,
+                Tuiles.Hauteur, Tuiles.Nombre(), Cote, Cote);
+    return Donnees_De(Chemin, QStringLiteral("c"));
+}
+
 // Round tiles of every colour with a dark core, one in five left white, as a tile set is.
 QImage Dessiner_Planche()
 {
@@ -167,9 +184,9 @@ QImage Dessiner_Planche()
     return Planche;
 }
 
-// A level of a platform game on the TI-92's screen: sky, ground, bricks, a few platforms and
-// coins, every 16 x 16 tile one of six drawings.
-QImage Dessiner_Niveau()
+// A level of a platform game, the TI-92's screen high: sky, ground, bricks, a few platforms
+// and coins, every 16 x 16 tile one of six drawings.
+QImage Dessiner_Niveau(int Largeur = 240)
 {
     QImage Tuiles[6];
     for (int t = 0; t < 6; ++t)
@@ -202,11 +219,11 @@ QImage Dessiner_Niveau()
             P.drawEllipse(1, 5, 14, 8);
         }
     }
-    QImage Niveau(240, 128, QImage::Format_RGB32);
+    QImage Niveau(Largeur, 128, QImage::Format_RGB32);
     QPainter Peintre(&Niveau);
     QRandomGenerator Hasard(24);
     for (int Y = 0; Y < 8; ++Y)
-        for (int X = 0; X < 15; ++X)
+        for (int X = 0; X < Largeur / 16; ++X)
         {
             int t = Y >= 6 ? 1 : Y == 5 ? 2 : 0;
             if (t == 0 && Y == 3 && X % 5 < 3)
@@ -281,6 +298,11 @@ void Mesurer_Compression()
     Comparer("sheet 512 x 512 of 16 x 16, 4 levels, empty cells skipped", Planche(Tuiles, 4, true));
     Comparer("level of repeated tiles, 240 x 128",
              Image_Simple(Dessiner_Niveau(), Mode_Tramage::Aucun, QStringLiteral("niveau")));
+    Comparer("the same level as a map of 16 x 16 tiles", Carte(Dessiner_Niveau(), 16));
+    Comparer("the same level as a map of 8 x 8 tiles", Carte(Dessiner_Niveau(), 8));
+    // Eight screens wide, as a level scrolls.
+    Comparer("level 1920 x 128 as a map of 16 x 16 tiles", Carte(Dessiner_Niveau(1920), 16));
+    Comparer("level 1920 x 128 as a map of 8 x 8 tiles", Carte(Dessiner_Niveau(1920), 8));
 
     // 64 KB: the largest input, as a sheet's bytes (31 rows of cells, then its start again),
     // as noise, as one long blank, and as the level over and over.
