@@ -2,6 +2,7 @@
 
 #include "Enregistrement.h"
 #include "Enregistrement_Compresse.h"
+#include "Envoi_Lots.h"
 #include "Hote_Plugin.h"
 #include "Source_Compressee.h"
 
@@ -163,44 +164,31 @@ Resultat_Planche Enregistrer_Planche(int Nombre,
     Hote_Plugin Hote;
     Options_Appel Options_Hote = Options;
     Options_Hote.Hote = &Hote;
+    std::vector<std::optional<QByteArray>> Sorties(static_cast<std::size_t>(std::max(Nombre, 0)));
+    std::vector<int> Indices; // the cell of each sprite sent, in order
     // A picture-and-mask plug-in gets each cell's mask with its picture, as a single save does.
     const Genre_Enregistrement Genre_Lot = Genre == Genre_Enregistrement::Image && Prend_Mask(Slot)
                                                ? Genre_Enregistrement::Image_Mask
                                                : Genre;
-    Lot_Enregistrement Lot(
-        Slot, Genre_Lot,
-        Brouillon.filePath(QStringLiteral("case.") + QString::fromStdString(Slot.Extention)));
-    std::vector<int> Indices_Lot;
-    std::vector<int> Indices_Expedies;
-    std::vector<std::optional<QByteArray>> Sorties(static_cast<std::size_t>(std::max(Nombre, 0)));
-    // While the plug-in writes one lot, the next one is cut and converted.
-    const auto Recevoir_Lot = [&]
-    {
-        std::vector<QByteArray> Octets;
-        Resultat_Enregistrement Un = Lot.Recevoir(Hote, Options_Hote, Octets);
-        if (!Un.Reussi())
-        {
-            Un.Chemin = Chemin;
-            Resultat.Enregistrement = Un;
-            return false;
-        }
-        for (std::size_t k = 0; k < Octets.size(); ++k)
-            Sorties[static_cast<std::size_t>(Indices_Expedies[k])] = std::move(Octets[k]);
-        Resultat.Ecrits += static_cast<int>(Octets.size());
-        Indices_Expedies.clear();
-        return true;
-    };
-    const auto Expedier_Lot = [&]
-    {
-        if (!Recevoir_Lot())
-            return false;
-        Indices_Expedies = std::move(Indices_Lot);
-        Indices_Lot.clear();
-        Lot.Expedier(Hote);
-        return true;
-    };
+    std::optional<Envoi_Lots> Envoi;
     if (Langage != Langage_Source::Aucun)
-        Hote.Preparer();
+        Envoi.emplace(
+            Slot, Genre_Lot,
+            Brouillon.filePath(QStringLiteral("case.") + QString::fromStdString(Slot.Extention)),
+            Options_Hote,
+            [&](int Numero, QByteArray &&Octets)
+            {
+                const int Place = Indices[static_cast<std::size_t>(Numero)];
+                Sorties[static_cast<std::size_t>(Place)] = std::move(Octets);
+                ++Resultat.Ecrits;
+                return true;
+            });
+    const auto Echec_Lot = [&]
+    {
+        Resultat.Enregistrement = Envoi->Resultat();
+        Resultat.Enregistrement.Chemin = Chemin;
+        return Resultat;
+    };
     for (int i = 0; i < Nombre; ++i)
     {
         const Document_Image &Cellule = Case(i);
@@ -210,7 +198,7 @@ Resultat_Planche Enregistrer_Planche(int Nombre,
             continue;
         }
         const QString Nom_Cellule = Nom_Case(Nom, i);
-        if (Langage == Langage_Source::Aucun)
+        if (!Envoi)
         {
             const Resultat_Enregistrement Un = Enregistrer_Cellule(
                 Cellule, Slot, Genre, Chemin_Case(Chemin, i), Nom_Cellule, Options_Hote);
@@ -222,16 +210,15 @@ Resultat_Planche Enregistrer_Planche(int Nombre,
             ++Resultat.Ecrits;
             continue;
         }
-        Lot.Ajouter(Nom_Cellule, Cellule.Nombre_Couleur, Cellule.Plan_Image, Cellule.Plan_Mask,
-                    Cellule.Hauteur_Image, Cellule.Largeur_Image);
-        Indices_Lot.push_back(i);
-        if (Lot.Plein() && !Expedier_Lot())
-            return Resultat;
+        Indices.push_back(i);
+        if (!Envoi->Ajouter(Nom_Cellule, Cellule.Nombre_Couleur, Cellule.Plan_Image,
+                            Cellule.Plan_Mask, Cellule.Hauteur_Image, Cellule.Largeur_Image))
+            return Echec_Lot();
     }
-    if ((!Lot.Vide() && !Expedier_Lot()) || !Recevoir_Lot())
+    if (!Envoi)
         return Resultat;
-    if (Langage == Langage_Source::Aucun)
-        return Resultat;
+    if (!Envoi->Terminer())
+        return Echec_Lot();
     if (Compresser)
     {
         Resultat.Enregistrement =

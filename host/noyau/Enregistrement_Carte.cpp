@@ -3,6 +3,8 @@
 #include "Assemblage_Carte.h"
 #include "Cp1252.h"
 #include "Enregistrement_Compresse.h"
+#include "Envoi_Lots.h"
+#include "Hote_Plugin.h"
 #include "Source_Compressee.h"
 
 #include <QSaveFile>
@@ -43,19 +45,14 @@ Resultat_Enregistrement Passer_Tuiles(const Carte_De_Tuiles &Carte, const Plug_I
     Hote_Plugin Hote;
     Options_Appel Options_Hote = Options;
     Options_Hote.Hote = &Hote;
-    Hote.Preparer();
-    Lot_Enregistrement Lot(Slot, Genre, Brouillon);
-    Resultat_Enregistrement Resultat;
-    // While the plug-in writes one lot, the next one is made.
-    const auto Recevoir = [&]
-    {
-        std::vector<QByteArray> Octets;
-        Resultat = Lot.Recevoir(Hote, Options_Hote, Octets);
-        for (const QByteArray &Sortie : Octets)
-            if (Resultat.Reussi() && !Texte.Ajouter(Sortie))
-                Refus = Texte.Erreur();
-        return Resultat.Reussi() && Refus.isEmpty();
-    };
+    Envoi_Lots Envoi(Slot, Genre, Brouillon, Options_Hote,
+                     [&](int, QByteArray &&Sortie)
+                     {
+                         if (Texte.Ajouter(Sortie))
+                             return true;
+                         Refus = Texte.Erreur();
+                         return false;
+                     });
     const QString Nom_Tuile = Nom_Tuiles(Nom);
     const auto Hauteur = static_cast<std::uint8_t>(Carte.Tuile.Hauteur);
     const auto Largeur = static_cast<std::uint8_t>(Carte.Tuile.Largeur);
@@ -64,22 +61,11 @@ Resultat_Enregistrement Passer_Tuiles(const Carte_De_Tuiles &Carte, const Plug_I
     for (int i = 0; i < Carte.Nombre(); ++i)
     {
         Carte.Poser(i, Image, Mask);
-        Lot.Ajouter(Nom_Tuile, Carte.Nombre_Couleur, Image, Mask, Hauteur, Largeur);
-        if (Lot.Plein())
-        {
-            if (!Recevoir())
-                return Resultat;
-            Lot.Expedier(Hote);
-        }
+        if (!Envoi.Ajouter(Nom_Tuile, Carte.Nombre_Couleur, Image, Mask, Hauteur, Largeur))
+            return Envoi.Resultat();
     }
-    if (!Lot.Vide())
-    {
-        if (!Recevoir())
-            return Resultat;
-        Lot.Expedier(Hote);
-    }
-    Recevoir();
-    return Resultat;
+    Envoi.Terminer();
+    return Envoi.Resultat();
 }
 } // namespace
 
