@@ -183,6 +183,8 @@ void TFMain::Creer_Page_Enregistrer()
     Ignorer_Vides =
         Nommer(new QCheckBox(QStringLiteral("Ignorer les cases vides"), page), "Ignorer_Vides");
     Ignorer_Vides->setGeometry(324, 70, 190, 24);
+    Compresser = Nommer(new QCheckBox(QStringLiteral("Compresser (ttpack)"), page), "Compresser");
+    Compresser->setGeometry(282, 6, 236, 22);
     // The picture save then writes its unique tiles, of the size above, and their map.
     Carte_Tuiles =
         Nommer(new QCheckBox(QStringLiteral("Tuiles uniques et carte"), page), "Carte_Tuiles");

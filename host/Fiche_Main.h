@@ -77,6 +77,8 @@ public:
     QSpinBox *Hauteur_Sprite;
     QCheckBox *Ignorer_Vides;
     QCheckBox *Toutes_Images;
+    // Saves pack their source text into one array the calculator unpacks.
+    QCheckBox *Compresser;
     QCheckBox *Carte_Tuiles;
     // "Lumière"
     QPushButton *Button3;

@@ -5,6 +5,7 @@
 #include "Document_Image.h"
 #include "Enregistrement_Carte.h"
 
+#include <QCheckBox>
 #include <QSpinBox>
 
 namespace Corvanel
@@ -15,6 +16,7 @@ void TFMain::Enregistrer_Carte(const Plug_Info &slot, const QString &chemin, con
     // The mask goes with the tiles to a plug-in that writes both, as with a single save.
     const Carte_De_Tuiles carte =
         Carte_Image(Document, {Largeur_Sprite->value(), Hauteur_Sprite->value()}, Prend_Mask(slot));
-    Montrer_Carte(Corvanel::Enregistrer_Carte(carte, slot, std::nullopt, chemin, nom, attente));
+    Montrer_Carte(Corvanel::Enregistrer_Carte(carte, slot, std::nullopt, chemin, nom, attente,
+                                              Compresser->isChecked()));
 }
 } // namespace Corvanel

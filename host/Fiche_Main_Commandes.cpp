@@ -310,10 +310,11 @@ void TFMain::Enregistrer_Image()
     if (Decouper_Sprites->isChecked())
     {
         Montrer_Planche(Enregistrer_Planche(Document, Grille(), slot, Genre_Enregistrement::Image,
-                                            chemin, nom, attente));
+                                            chemin, nom, attente, Compresser->isChecked()));
         return;
     }
-    const Resultat_Enregistrement resultat = Document.Enregistrer_Image(slot, chemin, nom, attente);
+    const Resultat_Enregistrement resultat =
+        Document.Enregistrer_Image(slot, chemin, nom, attente, Compresser->isChecked());
     // The picture saved whole is no longer work to lose.
     if (resultat.Reussi() && Document.Historique())
         Document.Historique()->Marquer_Enregistre();
@@ -334,9 +335,10 @@ void TFMain::Enregistrer_Mask()
     const Options_Appel attente = Options_Fenetre(Dialogues_, this, Texte_Attente);
     if (Decouper_Sprites->isChecked())
         Montrer_Planche(Enregistrer_Planche(Document, Grille(), slot, Genre_Enregistrement::Mask,
-                                            chemin, nom, attente));
+                                            chemin, nom, attente, Compresser->isChecked()));
     else
-        Montrer_Enregistrement(Document.Enregistrer_Mask(slot, chemin, nom, attente));
+        Montrer_Enregistrement(
+            Document.Enregistrer_Mask(slot, chemin, nom, attente, Compresser->isChecked()));
 }
 
 Grille_Sprites TFMain::Grille() const

@@ -121,13 +121,20 @@ class Tst_Convert : public QObject
     }
 
     // Saves as a user would: picture first, then "Créer" and the mask.
+    // A packed save gives its sizes in the title.
     void Enregistrer(const QString &Nom, const QString &Plugin, const QString &Sortie,
-                     const QString &Plugin_Mask, int Fond, const QString &Sortie_Mask)
+                     const QString &Plugin_Mask, int Fond, const QString &Sortie_Mask,
+                     bool Compresser = false)
     {
         FMain->Enregistrement_Nom_Image->setText(Nom);
+        FMain->Compresser->setChecked(Compresser);
+        const QRegularExpression Titre(Compresser
+                                           ? QStringLiteral("^Corvanel 3\\.3 \\(\\d+ octets "
+                                                            "compressés, \\d+ décompressés\\)$")
+                                           : QStringLiteral("^Corvanel 3\\.3$"));
         Faux.Reponses_Fichier.push_back(Choix_Fichier{Sortie, Type_De(Plugin, false)});
         FMain->Button2->click();
-        QCOMPARE(FMain->windowTitle(), QStringLiteral("Corvanel 3.3"));
+        QVERIFY2(Titre.match(FMain->windowTitle()).hasMatch(), qPrintable(FMain->windowTitle()));
         if (Plugin_Mask.isEmpty())
             return;
         // -1: the background the open chose.
@@ -136,7 +143,7 @@ class Tst_Convert : public QObject
         FMain->Button8->click();
         Faux.Reponses_Fichier.push_back(Choix_Fichier{Sortie_Mask, Type_De(Plugin_Mask, true)});
         FMain->Button11->click();
-        QCOMPARE(FMain->windowTitle(), QStringLiteral("Corvanel 3.3"));
+        QVERIFY2(Titre.match(FMain->windowTitle()).hasMatch(), qPrintable(FMain->windowTitle()));
     }
 
 private slots:
@@ -172,64 +179,68 @@ private slots:
         QTest::addColumn<int>("Zoom");
         // "proportions", "equilibrer"
         QTest::addColumn<QStringList>("Autres");
-        QTest::newRow("TI 89, 4 niveaux, Sprite C")
-            << "vue.bmp"
-            << "vue"
-            << "Tavisk"
-            << "TI 89" << false << 4 << 0 << 0 << "" << 0 << QList<int>{} << 1 << QStringList{};
+        QTest::addColumn<bool>("Compresser");
+        QTest::newRow("TI 89, 4 niveaux, Sprite C") << "vue.bmp"
+                                                    << "vue"
+                                                    << "Tavisk"
+                                                    << "TI 89" << false << 4 << 0 << 0 << "" << 0
+                                                    << QList<int>{} << 1 << QStringList{} << false;
         QTest::newRow("TI 92, 8 niveaux, lumière +3, contraste -2, ASM, mask noir")
             << "vue.bmp"
             << "vue"
             << "Roskel"
             << "TI 92" << false << 8 << 3 << -2 << "Mervil" << 3 << QList<int>{} << 1
-            << QStringList{};
+            << QStringList{} << false;
         QTest::newRow("32 x 32 coupé, lumière -4, contraste +5, GenLib, mask blanc")
             << "2 vues-ok.bmp"
             << "_2_vues_ok"
             << "Pelkor"
             << "32x32" << true << 4 << -4 << 5 << "Quenda" << 0 << QList<int>{} << 1
-            << QStringList{};
+            << QStringList{} << false;
         QTest::newRow("37 x 21, 2 niveaux, lumière +40, sauvegarde")
             << "vue.bmp"
             << "vue"
             << "Sauvegarde"
-            << "37x21" << false << 2 << 40 << 0 << "" << 0 << QList<int>{} << 1 << QStringList{};
+            << "37x21" << false << 2 << 40 << 0 << "" << 0 << QList<int>{} << 1 << QStringList{}
+            << false;
         // The picture-and-mask plug-ins take the mask made with that background, white by
         // default on the command line.
         QTest::newRow("TI 89, 4 niveaux, sprite + mask C, fond gris clair")
             << "vue.bmp"
             << "vue"
             << "Ombrin"
-            << "TI 89" << false << 4 << 0 << 0 << "" << 1 << QList<int>{} << 1 << QStringList{};
+            << "TI 89" << false << 4 << 0 << 0 << "" << 1 << QList<int>{} << 1 << QStringList{}
+            << false;
         QTest::newRow("16 x 16, 2 niveaux, sprite + mask ASM, fond blanc et mask ET")
             << "vue.bmp"
             << "vue"
             << "Garsel"
             << "16x16" << false << 2 << 0 << 0 << "Sudrak" << 0 << QList<int>{} << 1
-            << QStringList{};
+            << QStringList{} << false;
         QTest::newRow("PNG translucide, 8 x 8, 8 niveaux, mask gris foncé")
             << "photo.png"
             << "photo"
             << "Tavisk"
-            << "8x8" << false << 8 << 0 << 1 << "Quenda" << 2 << QList<int>{} << 1 << QStringList{};
+            << "8x8" << false << 8 << 0 << 1 << "Quenda" << 2 << QList<int>{} << 1 << QStringList{}
+            << false;
         QTest::newRow("TI 89, moyenne, luminance, Floyd-Steinberg, lumière +2, aperçu zoom 3")
             << "photo.png"
             << "photo"
             << "Tavisk"
             << "TI 89" << false << 4 << 2 << 0 << "" << 0 << QList<int>{1, 1, 1} << 3
-            << QStringList{};
+            << QStringList{} << false;
         QTest::newRow("TI 92, 8 niveaux, luminance, ordonné 8 x 8, contraste +3, ASM, mask")
             << "vue.bmp"
             << "vue"
             << "Roskel"
             << "TI 92" << false << 8 << 0 << 3 << "Mervil" << 1 << QList<int>{0, 1, 4} << 1
-            << QStringList{};
+            << QStringList{} << false;
         QTest::newRow("37 x 21 coupé, 2 niveaux, moyenne, Atkinson, lumière -3")
             << "vue.bmp"
             << "vue"
             << "Tavisk"
             << "37x21" << true << 2 << -3 << 0 << "" << 0 << QList<int>{1, 0, 2} << 2
-            << QStringList{};
+            << QStringList{} << false;
         // The transparency is the mask's background when none is chosen, in the window as
         // on the command line; the margins of the proportions are transparent too.
         QTest::newRow("PNG transparent, 32 x 32, proportions, mask de la transparence")
@@ -237,24 +248,37 @@ private slots:
             << "photo"
             << "Tavisk"
             << "32x32" << false << 4 << 0 << 0 << "Quenda" << -1 << QList<int>{} << 1
-            << QStringList{"proportions"};
+            << QStringList{"proportions"} << false;
         QTest::newRow("PNG transparent, sprite + mask C, fond par défaut")
             << "photo.png"
             << "photo"
             << "Ombrin"
-            << "TI 89" << false << 4 << 0 << 0 << "" << -1 << QList<int>{} << 1 << QStringList{};
+            << "TI 89" << false << 4 << 0 << 0 << "" << -1 << QList<int>{} << 1 << QStringList{}
+            << false;
         QTest::newRow("TI 92, 8 niveaux, moyenne, luminance, équilibrer, lumière +1")
             << "vue.bmp"
             << "vue"
             << "Roskel"
             << "TI 92" << false << 8 << 1 << 0 << "" << 0 << QList<int>{1, 1, 0} << 1
-            << QStringList{"equilibrer"};
+            << QStringList{"equilibrer"} << false;
         QTest::newRow("16 x 16, couleurs exactes, tramage sans effet")
             << "vue.bmp"
             << "vue"
             << "Tavisk"
             << "16x16" << false << 4 << 0 << 0 << "" << 0 << QList<int>{1, 2, 1} << 1
-            << QStringList{};
+            << QStringList{} << false;
+        QTest::newRow("TI 92, compressé, sprite entrelacé ASM, mask ET C")
+            << "vue.bmp"
+            << "vue"
+            << "Talvek"
+            << "TI 92" << false << 4 << 0 << 0 << "Pirnel" << 0 << QList<int>{} << 1
+            << QStringList{} << true;
+        QTest::newRow("32 x 32 coupé, 2 niveaux, compressé, sprite + mask C")
+            << "photo.png"
+            << "photo"
+            << "Ombrin"
+            << "32x32" << true << 2 << 0 << 0 << "" << -1 << QList<int>{} << 1 << QStringList{}
+            << true;
     }
 
     void Identique_Aux_Fenetres()
@@ -272,6 +296,7 @@ private slots:
         QFETCH(QList<int>, Modes);
         QFETCH(int, Zoom);
         QFETCH(QStringList, Autres);
+        QFETCH(bool, Compresser);
         Ecrire_Source(Source);
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("fen")));
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
@@ -337,7 +362,8 @@ private slots:
         Arguments << QStringLiteral("--lumiere=%1").arg(Lumiere) << QStringLiteral("--contraste")
                   << QString::number(Contraste);
         const auto Assembleur = [](const QString &Bibliotheque) {
-            return QStringList{"Roskel", "Mervil", "Garsel", "Sudrak"}.contains(Bibliotheque);
+            return QStringList{"Roskel", "Mervil", "Garsel", "Sudrak", "Talvek"}.contains(
+                Bibliotheque);
         };
         const QString Extention = Assembleur(Plugin)                      ? QStringLiteral("asm")
                                   : Plugin == QLatin1String("Sauvegarde") ? QStringLiteral("cvl")
@@ -356,9 +382,11 @@ private slots:
         }
         Enregistrer(Nom, Plugin, Chemin(QStringLiteral("fen/") + Nom + '.' + Extention),
                     Plugin_Mask, Fond,
-                    Chemin(QStringLiteral("fen/Mask_") + Nom + '.' + Extention_Mask));
+                    Chemin(QStringLiteral("fen/Mask_") + Nom + '.' + Extention_Mask), Compresser);
         if (QTest::currentTestFailed())
             return;
+        if (Compresser)
+            Arguments << QStringLiteral("--compresser");
         if (!Plugin_Mask.isEmpty())
         {
             Arguments << QStringLiteral("--mask-plugin") << Plugin_Mask;
@@ -369,6 +397,7 @@ private slots:
         const Issue Resultat = Lancer(Arguments << Source, Dossier.path());
         QCOMPARE(Resultat.Erreur, QString());
         QCOMPARE(Resultat.Statut, 0);
+        QCOMPARE(Resultat.Sortie.contains(QStringLiteral("octets compressés")), Compresser);
         QStringList Fichiers{Nom + '.' + Extention};
         if (!Plugin_Mask.isEmpty())
             Fichiers << QStringLiteral("Mask_") + Nom + '.' + Extention_Mask;
@@ -649,6 +678,9 @@ private slots:
             "d'enregistrement.\n");
         QTest::newRow("refus motivé")
             << QStringList{"-p", "Pelkor", "-n", "2", "-o", "x.c", "vue.bmp"} << Raison_GenLib;
+        QTest::newRow("refus motivé, compressé")
+            << QStringList{"-p", "Pelkor", "-n", "2", "-z", "-o", "x.c", "vue.bmp"}
+            << Raison_GenLib;
         QTest::newRow("refus motivé d'une planche")
             << QStringList{"-p", "Pelkor", "-n", "2", "--grille", "8x8", "-o", "x.c", "vue.bmp"}
             << Raison_GenLib;
@@ -740,6 +772,9 @@ private slots:
             << P + QStringList{"--grille", "241x8", "a.bmp"} << "grille refusée";
         QTest::newRow("grille coupée et taille")
             << P + QStringList{"-g", "8x8", "-c", "-t", "8x8", "a.bmp"} << "--couper";
+        QTest::newRow("compresser une sauvegarde")
+            << QStringList{"-p", "Sauvegarde", "--compresser", "a.bmp"}
+            << "--compresser ne sert qu'avec un plug-in qui écrit du code source";
         QTest::newRow("vides sans grille")
             << P + QStringList{"--ignorer-vides", "a.bmp"} << "--ignorer-vides";
         QTest::newRow("échantillonnage inconnu")
@@ -1203,6 +1238,19 @@ private slots:
         QVERIFY2(FMain->windowTitle().endsWith(QLatin1String("carte de 5 x 3")),
                  qPrintable(FMain->windowTitle()));
         QCOMPARE(Lire(Chemin(QStringLiteral("w.c"))), Texte);
+        // Packed, the window and the converter agree, and the title gives the sizes.
+        FMain->Compresser->setChecked(true);
+        Faux.Reponses_Fichier.push_back(Choix_Fichier{Chemin(QStringLiteral("wz.c")),
+                                                      Type_De(QStringLiteral("Ombrin"), false)});
+        FMain->Button2->click();
+        FMain->Compresser->setChecked(false);
+        QVERIFY2(QRegularExpression(QStringLiteral("carte de 5 x 3 \\(\\d+ octets compressés, "
+                                                   "\\d+ décompressés\\)$"))
+                     .match(FMain->windowTitle())
+                     .hasMatch(),
+                 qPrintable(FMain->windowTitle()));
+        QCOMPARE(Lancer(Ombrin + QStringList{"z.c", "-z", "p.c"}, Dossier.path()).Statut, 0);
+        QCOMPARE(Lire(Chemin(QStringLiteral("wz.c"))), Lire(Chemin(QStringLiteral("z.c"))));
 
         Ecrire_Source(QStringLiteral("g.bmp"), QSize(300, 20));
         QCOMPARE(Lancer(Ombrin + QStringList{"g.c", "g.bmp"}, Dossier.path()).Statut, 0);

@@ -1,6 +1,7 @@
 #include "Document_Image.h"
 
 #include "Choix_Image.h"
+#include "Enregistrement_Compresse.h"
 #include "Historique_Image.h"
 #include "Transformations.h"
 
@@ -313,8 +314,13 @@ void Document_Image::Decaler(int Dx, int Dy)
 
 Resultat_Enregistrement Document_Image::Enregistrer_Image(const Plug_Info &Slot,
                                                           const QString &Chemin, const QString &Nom,
-                                                          const Options_Appel &Options) const
+                                                          const Options_Appel &Options,
+                                                          bool Compresser) const
 {
+    if (Compresser)
+        return Enregistrer_Compresse(Slot, Genre_Enregistrement::Image, Chemin, Nom,
+                                     [&](const QString &Brouillon)
+                                     { return Enregistrer_Image(Slot, Brouillon, Nom, Options); });
     if (Prend_Mask(Slot))
         return Enregistrer_Image_Mask(Slot, Chemin, Nom, Options);
     return Corvanel::Enregistrer_Image(Slot, Chemin, Nom, Nombre_Couleur, Plan_Image, Hauteur_Image,
@@ -323,8 +329,13 @@ Resultat_Enregistrement Document_Image::Enregistrer_Image(const Plug_Info &Slot,
 
 Resultat_Enregistrement Document_Image::Enregistrer_Mask(const Plug_Info &Slot,
                                                          const QString &Chemin, const QString &Nom,
-                                                         const Options_Appel &Options) const
+                                                         const Options_Appel &Options,
+                                                         bool Compresser) const
 {
+    if (Compresser)
+        return Enregistrer_Compresse(Slot, Genre_Enregistrement::Mask, Chemin, Nom,
+                                     [&](const QString &Brouillon)
+                                     { return Enregistrer_Mask(Slot, Brouillon, Nom, Options); });
     return Corvanel::Enregistrer_Mask(Slot, Chemin, Nom, Plan_Mask, Hauteur_Image, Largeur_Image,
                                       Options);
 }

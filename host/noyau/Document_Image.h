@@ -105,13 +105,14 @@ public:
     Etat_Document Etat(const Etat_Document *Modele = nullptr) const;
     void Restaurer(const Etat_Document &Etat_);
 
-    // Through a picture-and-mask slot (Prend_Mask), the mask goes too.
+    // Through a picture-and-mask slot (Prend_Mask), the mask goes too. Compresser packs the
+    // source text the plug-in writes (Enregistrement_Compresse.h).
     Resultat_Enregistrement Enregistrer_Image(const Plug_Info &Slot, const QString &Chemin,
-                                              const QString &Nom,
-                                              const Options_Appel &Options = {}) const;
+                                              const QString &Nom, const Options_Appel &Options = {},
+                                              bool Compresser = false) const;
     Resultat_Enregistrement Enregistrer_Mask(const Plug_Info &Slot, const QString &Chemin,
-                                             const QString &Nom,
-                                             const Options_Appel &Options = {}) const;
+                                             const QString &Nom, const Options_Appel &Options = {},
+                                             bool Compresser = false) const;
     // The picture and the mask through one plug-in of the picture-and-mask kind.
     Resultat_Enregistrement Enregistrer_Image_Mask(const Plug_Info &Slot, const QString &Chemin,
                                                    const QString &Nom,

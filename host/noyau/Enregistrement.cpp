@@ -4,6 +4,7 @@
 #include "Garde_Fichier.h"
 #include "Plug_Contrat.h"
 #include "Protocole_Plugin.h"
+#include "Source_Compressee.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -190,7 +191,10 @@ void Lot_Enregistrement::Ajouter(const QString &Nom, std::uint8_t Nombre_Couleur
                                  const Plan &Plan_Image, const Plan &Plan_Mask,
                                  std::uint8_t Hauteur_Image, std::uint8_t Largeur_Image)
 {
-    Requete_.Texte(Vers_Cp1252(Nom)).Octet(Nombre_Couleur).Octet(Hauteur_Image).Octet(Largeur_Image);
+    Requete_.Texte(Vers_Cp1252(Nom))
+        .Octet(Nombre_Couleur)
+        .Octet(Hauteur_Image)
+        .Octet(Largeur_Image);
     if (Genre_ != Genre_Enregistrement::Mask)
         Requete_.Points(Plan_Image.data(), Hauteur_Image, Largeur_Image);
     if (Genre_ != Genre_Enregistrement::Image)
@@ -269,7 +273,12 @@ QString Titre_Enregistrement(const Resultat_Enregistrement &Resultat)
     switch (Resultat.Echec)
     {
     case Echec_Enregistrement::Aucun:
+        if (Resultat.Compression)
+            return QStringLiteral("Corvanel " CORVANEL_VERSION " (%1)")
+                .arg(Texte_Tailles(*Resultat.Compression));
         return {};
+    case Echec_Enregistrement::Compression:
+        return QStringLiteral("Compression impossible : %1").arg(Resultat.Detail);
     case Echec_Enregistrement::Sans_Plugin:
         return QString::fromUtf8(Message_Sans_Plugin);
     case Echec_Enregistrement::Chargement:
@@ -294,7 +303,7 @@ QString Message_Enregistrement(const Resultat_Enregistrement &Resultat)
         return {};
     // The window's title says what went wrong; the command line adds the file and the plug-in.
     QString Raison = Titre_Enregistrement(Resultat);
-    if (!Resultat.Detail.isEmpty())
+    if (!Resultat.Detail.isEmpty() && Resultat.Echec != Echec_Enregistrement::Compression)
         Raison += QStringLiteral(" (%1)").arg(Resultat.Detail);
     if (!Resultat.Raison.isEmpty())
         Raison += QLatin1Char(' ') +

@@ -2,6 +2,10 @@
 
 #include "Assemblage_Carte.h"
 #include "Cp1252.h"
+#include "Enregistrement_Compresse.h"
+#include "Envoi_Lots.h"
+#include "Hote_Plugin.h"
+#include "Source_Compressee.h"
 
 #include <QSaveFile>
 #include <QTemporaryDir>
@@ -14,10 +18,13 @@ QString Titre_Carte(const Resultat_Carte &Resultat)
         return Resultat.Refus;
     if (!Resultat.Enregistrement.Reussi())
         return Titre_Enregistrement(Resultat.Enregistrement);
-    return QStringLiteral("%1 tuile(s) unique(s), carte de %2 x %3")
-        .arg(Resultat.Nombre)
-        .arg(Resultat.Largeur)
-        .arg(Resultat.Hauteur);
+    QString Titre = QStringLiteral("%1 tuile(s) unique(s), carte de %2 x %3")
+                        .arg(Resultat.Nombre)
+                        .arg(Resultat.Largeur)
+                        .arg(Resultat.Hauteur);
+    if (Resultat.Enregistrement.Compression)
+        Titre += QStringLiteral(" (%1)").arg(Texte_Tailles(*Resultat.Enregistrement.Compression));
+    return Titre;
 }
 
 QString Message_Carte(const Resultat_Carte &Resultat)
@@ -38,19 +45,14 @@ Resultat_Enregistrement Passer_Tuiles(const Carte_De_Tuiles &Carte, const Plug_I
     Hote_Plugin Hote;
     Options_Appel Options_Hote = Options;
     Options_Hote.Hote = &Hote;
-    Hote.Preparer();
-    Lot_Enregistrement Lot(Slot, Genre, Brouillon);
-    Resultat_Enregistrement Resultat;
-    // While the plug-in writes one lot, the next one is made.
-    const auto Recevoir = [&]
-    {
-        std::vector<QByteArray> Octets;
-        Resultat = Lot.Recevoir(Hote, Options_Hote, Octets);
-        for (const QByteArray &Sortie : Octets)
-            if (Resultat.Reussi() && !Texte.Ajouter(Sortie))
-                Refus = Texte.Erreur();
-        return Resultat.Reussi() && Refus.isEmpty();
-    };
+    Envoi_Lots Envoi(Slot, Genre, Brouillon, Options_Hote,
+                     [&](int, QByteArray &&Sortie)
+                     {
+                         if (Texte.Ajouter(Sortie))
+                             return true;
+                         Refus = Texte.Erreur();
+                         return false;
+                     });
     const QString Nom_Tuile = Nom_Tuiles(Nom);
     const auto Hauteur = static_cast<std::uint8_t>(Carte.Tuile.Hauteur);
     const auto Largeur = static_cast<std::uint8_t>(Carte.Tuile.Largeur);
@@ -59,28 +61,17 @@ Resultat_Enregistrement Passer_Tuiles(const Carte_De_Tuiles &Carte, const Plug_I
     for (int i = 0; i < Carte.Nombre(); ++i)
     {
         Carte.Poser(i, Image, Mask);
-        Lot.Ajouter(Nom_Tuile, Carte.Nombre_Couleur, Image, Mask, Hauteur, Largeur);
-        if (Lot.Plein())
-        {
-            if (!Recevoir())
-                return Resultat;
-            Lot.Expedier(Hote);
-        }
+        if (!Envoi.Ajouter(Nom_Tuile, Carte.Nombre_Couleur, Image, Mask, Hauteur, Largeur))
+            return Envoi.Resultat();
     }
-    if (!Lot.Vide())
-    {
-        if (!Recevoir())
-            return Resultat;
-        Lot.Expedier(Hote);
-    }
-    Recevoir();
-    return Resultat;
+    Envoi.Terminer();
+    return Envoi.Resultat();
 }
 } // namespace
 
 Resultat_Carte Enregistrer_Carte(const Carte_De_Tuiles &Carte, const Plug_Info &Slot,
                                  const std::optional<Plug_Info> &Slot_Mask, const QString &Chemin,
-                                 const QString &Nom, const Options_Appel &Options)
+                                 const QString &Nom, const Options_Appel &Options, bool Compresser)
 {
     Resultat_Carte Resultat;
     Resultat.Enregistrement.Fichier = Slot.Fichier;
@@ -137,10 +128,15 @@ Resultat_Carte Enregistrer_Carte(const Carte_De_Tuiles &Carte, const Plug_Info &
     if (!Passer(Slot, Genre) || (Slot_Mask && !Passer(*Slot_Mask, Genre_Enregistrement::Mask)))
         return Resultat;
 
+    const QByteArray Octets = Texte.Texte(Carte, Nom);
+    if (Compresser)
+    {
+        Resultat.Enregistrement = Ecrire_Compresse(Octets, Slot, Genre, Chemin, Nom);
+        return Resultat;
+    }
     QSaveFile Fichier(Chemin);
     if (!Fichier.open(QIODevice::WriteOnly))
         return Echec_Fichier(Fichier.errorString());
-    const QByteArray Octets = Texte.Texte(Carte, Nom);
     if (Fichier.write(Octets) != Octets.size() || !Fichier.commit())
         return Echec_Fichier(Fichier.errorString());
     return Resultat;

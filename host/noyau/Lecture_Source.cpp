@@ -3,6 +3,7 @@
 #include "Analyse_Source.h"
 #include "Cp1252.h"
 #include "Lecture_Carte.h"
+#include "Source_Compressee.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -295,7 +296,8 @@ Resultat_Source Lire_Source_Sprite(const QByteArray &Texte, int Largeur_Defaut, 
     if (Texte.size() > Taille_Max_Source)
         return Refus(QStringLiteral("plus de %1 octets").arg(Taille_Max_Source));
     const std::string_view Vue(Texte.constData(), static_cast<std::size_t>(Texte.size()));
-    const Lecture L = Analyser_Source(Vue);
+    // Packed arrays are unpacked in their place first: a packed map reads as a plain one.
+    const Lecture L = Deplier_Source(Analyser_Source(Vue), Vue);
     if (L.Erreur.isEmpty())
         if (std::optional<Resultat_Source> Carte = Lire_Carte(L))
             return *Carte;

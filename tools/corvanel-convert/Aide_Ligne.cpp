@@ -37,6 +37,10 @@ const Definition_Option Definitions[] = {
      "tuiles uniques et carte : découpe la source elle-même, un pixel par point, en tuiles de "
      "L x H (1-240 x 1-128), garde une fois chaque tuile, et écrit dans la sortie les tableaux "
      "des tuiles (et du mask avec --mask-plugin), la carte et ses constantes"},
+    {"z", "compresser", "",
+     "remplace les tableaux écrits par un seul tableau d'octets <nom>_Compresse que "
+     "UnpackBuffer décompresse sur la calculatrice, avec <nom>_TAILLE et le décalage "
+     "<tableau>_DECALAGE de chacun ; code source seulement, 65535 octets au plus"},
     {"n", "niveaux", "N", "niveaux de gris : 2, 4 (par défaut) ou 8"},
     {"", "equilibrer", "",
      "Équilibrer : chaque limite entre deux niveaux à mi-chemin de leurs tons, avant les "

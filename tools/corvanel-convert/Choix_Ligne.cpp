@@ -183,6 +183,7 @@ std::optional<Analyse> Lire_Choix(const QCommandLineParser &Parseur, Lot &Lot_)
         Lot_.Grille = Grille_Sprites{Largeur, Hauteur, Option("ignorer-vides")};
         Lot_.Decouper_Source = Option("couper");
     }
+    Lot_.Compresser = Option("compresser");
     if (Option("carte"))
     {
         int Largeur = 0;

@@ -6,6 +6,7 @@
 #include "Enregistrement_Carte.h"
 #include "Images_Lot.h"
 #include "Lecteurs.h"
+#include "Source_Compressee.h"
 
 #include <QFileInfo>
 #include <QImageWriter>
@@ -91,16 +92,38 @@ bool Besoin_Mask(const Lot &Lot_)
     return Lot_.Plug_Mask || Prend_Mask(Lot_.Plug_Image);
 }
 
+namespace
+{
+// The sizes of a packed output, after what else is said of it.
+QString Tailles(const Resultat_Enregistrement &Resultat)
+{
+    return Resultat.Compression ? Texte_Tailles(*Resultat.Compression) : QString();
+}
+} // namespace
+
 QString Bilan_Planche(const QString &Chemin, const Resultat_Planche &Planche)
 {
-    return QStringLiteral("« %1 » : %2 sprite(s) écrit(s), %3 ignoré(s)")
-        .arg(Chemin)
-        .arg(Planche.Ecrits)
-        .arg(Planche.Ignores);
+    QString Bilan = QStringLiteral("« %1 » : %2 sprite(s) écrit(s), %3 ignoré(s)")
+                        .arg(Chemin)
+                        .arg(Planche.Ecrits)
+                        .arg(Planche.Ignores);
+    if (Planche.Enregistrement.Compression)
+        Bilan += QStringLiteral(" (%1)").arg(Tailles(Planche.Enregistrement));
+    return Bilan;
 }
 
 namespace
 {
+// What a packed single save says: its sizes.
+void Ajouter_Bilan(Bilan_Travail &Bilan, const Resultat_Enregistrement &Resultat)
+{
+    if (!Resultat.Compression)
+        return;
+    if (!Bilan.Message.isEmpty())
+        Bilan.Message += QLatin1Char('\n');
+    Bilan.Message += QStringLiteral("« %1 » : %2").arg(Resultat.Chemin, Tailles(Resultat));
+}
+
 // The sheet of one input: the picture's cells, or the source's.
 Resultat_Planche Ecrire_Planche(const Lot &Lot_, const Document_Image &Document, std::uint8_t Fond,
                                 const Plug_Info &Slot, Genre_Enregistrement Genre,
@@ -109,11 +132,12 @@ Resultat_Planche Ecrire_Planche(const Lot &Lot_, const Document_Image &Document,
     const Grille_Sprites &Grille = *Lot_.Grille;
     const Options_Appel Options{Lot_.Delai_Plugin, {}};
     if (!Lot_.Decouper_Source || !Document.Source_Valide)
-        return Enregistrer_Planche(Document, Grille, Slot, Genre, Chemin, Nom, Options);
+        return Enregistrer_Planche(Document, Grille, Slot, Genre, Chemin, Nom, Options,
+                                   Lot_.Compresser);
     const std::optional<std::uint8_t> Fond_Mask =
         Besoin_Mask(Lot_) ? std::optional<std::uint8_t>(Fond) : std::nullopt;
     return Enregistrer_Planche_Source(Document, Grille, Fond_Mask, Slot, Genre, Chemin, Nom,
-                                      Options);
+                                      Options, Lot_.Compresser);
 }
 } // namespace
 
@@ -159,7 +183,7 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
                 : Carte_Image(Document, *Lot_.Carte, Besoin_Mask(Lot_));
         const Resultat_Carte Resultat =
             Enregistrer_Carte(Carte, Lot_.Plug_Image, Lot_.Plug_Mask, Travail_.Chemin_Image, Nom,
-                              {Lot_.Delai_Plugin, {}});
+                              {Lot_.Delai_Plugin, {}}, Lot_.Compresser);
         if (!Resultat.Reussi())
             return {Message_Carte(Resultat), {}};
         return {{}, Message_Carte(Resultat)};
@@ -187,19 +211,22 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
     }
 
     const Options_Appel Options{Lot_.Delai_Plugin, {}};
-    const Resultat_Enregistrement Image =
-        Document.Enregistrer_Image(Lot_.Plug_Image, Travail_.Chemin_Image, Nom, Options);
+    const Resultat_Enregistrement Image = Document.Enregistrer_Image(
+        Lot_.Plug_Image, Travail_.Chemin_Image, Nom, Options, Lot_.Compresser);
     if (!Image.Reussi())
         return {Message_Enregistrement(Image), {}};
+    Bilan_Travail Bilan;
+    Ajouter_Bilan(Bilan, Image);
 
     if (Lot_.Plug_Mask)
     {
-        const Resultat_Enregistrement Mask =
-            Document.Enregistrer_Mask(*Lot_.Plug_Mask, Travail_.Chemin_Mask, Nom, Options);
+        const Resultat_Enregistrement Mask = Document.Enregistrer_Mask(
+            *Lot_.Plug_Mask, Travail_.Chemin_Mask, Nom, Options, Lot_.Compresser);
         if (!Mask.Reussi())
-            return {Message_Enregistrement(Mask), {}};
+            return {Message_Enregistrement(Mask), Bilan.Message};
+        Ajouter_Bilan(Bilan, Mask);
     }
-    return {};
+    return Bilan;
 }
 
 std::vector<Bilan_Travail> Convertir_Lot(const Lot &Lot_)

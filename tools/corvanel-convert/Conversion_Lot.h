@@ -65,6 +65,8 @@ struct Lot
     bool Decouper_Source = false;
     // Every frame of an animation, one after another in the output as a sheet's cells.
     bool Images = false;
+    // Every output's arrays packed into one that the calculator unpacks.
+    bool Compresser = false;
     // A tile map of the source itself, one pixel per point, in tiles of that size.
     std::optional<Taille_Tuile> Carte;
     int Zoom_Apercu = 1; // each point of the preview in so many pixels square

@@ -3,6 +3,7 @@
 #include "Aide_Ligne.h"
 #include "Assemblage_Planche.h"
 #include "Choix_Ligne.h"
+#include "Cp1252.h"
 #include "Plugins_Ligne.h"
 #include "Reponses_Ligne.h"
 #include "Sorties_Ligne.h"
@@ -92,6 +93,13 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
         return Erreur_Usage(QStringLiteral("--fond ne sert qu'avec --mask-plugin ou un plug-in "
                                            "d'image et de mask"));
 
+    if (Lot_.Compresser)
+        for (const Plug_Info *Slot :
+             {&Lot_.Plug_Image, Lot_.Plug_Mask ? &*Lot_.Plug_Mask : nullptr})
+            if (Slot && Langage_Extention(Slot->Extention) == Langage_Source::Aucun)
+                return Erreur_Usage(QStringLiteral("--compresser ne sert qu'avec un plug-in qui "
+                                                   "écrit du code source, pas « %1 »")
+                                        .arg(Depuis_Cp1252(Slot->Nom)));
     // A map is source text, its mask's arrays in the same file.
     if (Lot_.Carte)
     {
