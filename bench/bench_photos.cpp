@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -203,7 +204,6 @@ struct Mesures
     double T() const { return N ? Ton / N : 0; }
 };
 
-
 constexpr std::uint8_t Nombres[] = {2, 4, 8};
 
 struct Ligne
@@ -224,11 +224,13 @@ void Mesurer_Photos()
     const QString ImageMagick = Bench::Trouver_ImageMagick();
     QTemporaryDir Travail;
 
+    // The tone modes of a photo: the exact colours are for pixel art.
     std::vector<Ligne> Lignes;
     for (const Mode_Nomme &E : Modes_Echantillonnage)
-        for (const Mode_Nomme &T : Modes_Teinte)
+        for (const Mode_Nomme &T : std::span(Modes_Teinte).first(2))
             for (const Mode_Nomme &Q : Modes_Tramage)
                 Lignes.push_back({std::string(E.Nom) + " + " + T.Nom + " + " + Q.Nom, {}});
+    Ligne Equilibre{"Moyenne de la zone + Luminance + Aucun, \xC3\x89quilibrer", {}};
     // Not a mode of the program: the limits at the midpoints between the tones, as posterize
     // puts them, to show what the default limits cost on structure.
     Ligne Milieux{"(repere) Moyenne de la zone + Luminance, limites a mi-chemin des tons", {}};
@@ -270,6 +272,15 @@ void Mesurer_Photos()
                 Options.Teinte = static_cast<Mode_Teinte>(T);
                 Tons Tons_;
                 Calculer_Tons(Src, Largeur, Hauteur, Options, Tons_);
+                if (E == 1 && T == 1)
+                    for (std::size_t n = 0; n < 3; ++n)
+                    {
+                        Bandes B;
+                        Equilibrer(B, Nombres[n]);
+                        Plan P{};
+                        Quantifier_Tons(Tons_, Options, Nombres[n], B, P);
+                        Equilibre.Par_Nombre[n].Ajouter(Tons_Du_Plan(P, Nombres[n]), Ref);
+                    }
                 if (E == 1 && T == 1)
                     for (std::size_t n = 0; n < 3; ++n)
                     {
@@ -353,6 +364,7 @@ void Mesurer_Photos()
     };
     for (const Ligne &L : Lignes)
         Afficher(L);
+    Afficher(Equilibre);
     Afficher(Milieux);
     if (ImageMagick.isEmpty())
     {
@@ -382,6 +394,12 @@ void Mesurer_Photos()
             Ligne_De(1, 1, 3).Par_Nombre[n].T(), Ligne_De(1, 1, 4).Par_Nombre[n].T(), Ord_IM.T(),
             Dit(Ligne_De(1, 1, 3).Par_Nombre[n].T() < Ord_IM.T() &&
                 Ligne_De(1, 1, 4).Par_Nombre[n].T() < Ord_IM.T()));
+        // Balanced limits, no dither: at least the posterize's structure.
+        const Mesures &Eq = Equilibre.Par_Nombre[n];
+        std::printf("photos: objectif %d niveaux: \xC3\x89quilibrer structure %.4f contre "
+                    "posterize %.4f (>=) %s; limites par d\xC3\xA9"
+                    "faut %.4f\n",
+                    Nombres[n], Eq.S(), Posterize.S(), Dit(Eq.S() >= Posterize.S()), Aucun.S());
     }
 }
 

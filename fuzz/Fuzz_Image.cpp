@@ -1,13 +1,16 @@
 // Opening a picture: any bytes are decoded, then sampled onto a plane whose size, level count,
 // fit or cut and light and contrast presses come from the first bytes of the input. A picture
 // file either gives a clear reason or a picture, and the conversion writes only level codes and
-// only inside the picture.
+// only inside the picture. The first frames of an animation are read one after another, each
+// converted as it stands and again with the area mean, the proportions kept, a dither and the
+// luminance or (with the height's top bit) the exact colours.
 #include "Bandes.h"
 #include "Conversion.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -73,27 +76,48 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Donnees, std::size_t T
     for (int i = 0; i < Appuis; ++i)
         Actions[(Donnees[3] >> (2 * (i % 4))) & 3](Bandes_Lum, Nombre_Couleur);
 
-    const Resultat_Decodage Decode = Decoder_Image(Chemin, Bitmap_Seul);
-    if (Decode.Image.isNull())
-    {
-        Verifier(!Decode.Erreur.isEmpty());
-        return 0;
-    }
-    Verifier(qint64(Decode.Image.width()) * Decode.Image.height() <= Pixels_Maximum);
+    Options_Conversion Autres;
+    Autres.Adapter = Adapter;
+    Autres.Proportions = true;
+    Autres.Echantillonnage = Mode_Echantillonnage::Moyenne_Zone;
+    Autres.Teinte = Donnees[1] & 0x80 ? Mode_Teinte::Couleurs_Exactes : Mode_Teinte::Luminance;
+    Autres.Tramage = Mode_Tramage::Floyd_Steinberg;
 
-    constexpr std::uint8_t Marque = 0xA5;
-    Plan Plan_Image;
-    Plan_Image.fill(Marque);
-    const Image_Source Source{Decode.Image, Largeur, Hauteur};
-    Convertir_Image(Plan_Image, Source, Largeur, Hauteur, Adapter, Nombre_Couleur, Bandes_Lum);
-    for (int x = 0; x < Colonnes_Plan; ++x)
-        for (int y = 0; y < Lignes_Plan; ++y)
+    constexpr int Images_Lues = 4;
+    Lecture_Images Lecture(Chemin, Bitmap_Seul);
+    Verifier(Lecture.Nombre() >= 1);
+    for (int i = 0; i < std::min(Lecture.Nombre(), Images_Lues); ++i)
+    {
+        const Resultat_Decodage Decode = Lecture.Suivante();
+        if (Decode.Image.isNull())
         {
-            const std::uint8_t Octet = Plan_Image[Indice(x, y)];
-            if (x < Largeur && y < Hauteur)
-                Verifier(Code_Permis(Octet, Nombre_Couleur));
-            else
-                Verifier(Octet == Marque);
+            Verifier(!Decode.Erreur.isEmpty());
+            return 0;
         }
+        Verifier(qint64(Decode.Image.width()) * Decode.Image.height() <= Pixels_Maximum);
+
+        constexpr std::uint8_t Marque = 0xA5;
+        const Image_Source Source{Decode.Image, Largeur, Hauteur};
+        for (const bool Defaut : {true, false})
+        {
+            Plan Plan_Image;
+            Plan_Image.fill(Marque);
+            if (Defaut)
+                Convertir_Image(Plan_Image, Source, Largeur, Hauteur, Adapter, Nombre_Couleur,
+                                Bandes_Lum);
+            else
+                Convertir_Image(Plan_Image, Source, Largeur, Hauteur, Autres, Nombre_Couleur,
+                                Bandes_Lum);
+            for (int x = 0; x < Colonnes_Plan; ++x)
+                for (int y = 0; y < Lignes_Plan; ++y)
+                {
+                    const std::uint8_t Octet = Plan_Image[Indice(x, y)];
+                    if (x < Largeur && y < Hauteur)
+                        Verifier(Code_Permis(Octet, Nombre_Couleur));
+                    else
+                        Verifier(Octet == Marque);
+                }
+        }
+    }
     return 0;
 }

@@ -36,7 +36,8 @@ void Verifier(bool Condition)
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     for (const char *Nom : {"Pelkor", "Tavisk", "Roskel", "Sauvegarde", "Quenda", "Mervil",
-                            "Talvek", "Ombrin", "Garsel", "Pirnel", "Sudrak"})
+                            "Talvek", "Ombrin", "Garsel", "Pirnel", "Sudrak", "Velmor", "Lorvan",
+                            "Sevrin"})
     {
         const std::string Chemin =
             std::string(CORVANEL_DOSSIER_PLUGIN) + "/" + Nom + CORVANEL_SUFFIXE;
@@ -49,11 +50,13 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
         }
         const auto Fonction = reinterpret_cast<Plug_Fonction_Type>(dlsym(Poignee, "Plug_Fonction"));
         Plugin_Charge Plugin;
+        Verifier(Fonction != nullptr);
         Plugin.Go = dlsym(Poignee, "Plug_Enregistrement_Go");
-        Verifier(Fonction != nullptr && Plugin.Go != nullptr);
         Plugin.Masque = Fonction() == Plug::Genre_Mask;
         if (Fonction() & Plug::Genre_Image_Mask)
             Plugin.Go_Mask = dlsym(Poignee, "Plug_Enregistrement_Go_Mask");
+        // A picture-and-mask library alone has only the function with the mask.
+        Verifier(Plugin.Go != nullptr || (Fonction() == Plug::Genre_Image_Mask && Plugin.Go_Mask));
         Plugins.push_back(Plugin);
     }
     const char *Temporaire = std::getenv("TMPDIR");
@@ -96,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Donnees, std::size_t T
     const std::vector<std::uint8_t> Avant = Plan;
 
     std::uint8_t Resultat;
-    if (Plugin.Go_Mask && (Donnees[0] / Plugins.size()) % 2)
+    if (Plugin.Go_Mask && (Plugin.Go == nullptr || (Donnees[0] / Plugins.size()) % 2))
         Resultat = reinterpret_cast<Plug_Enregistrement_Image_Mask_Type>(Plugin.Go_Mask)(
             Chemin_Sortie.c_str(), Nom.c_str(), Couleurs, Plan.data(), Plan.data(), Hauteur,
             Largeur);

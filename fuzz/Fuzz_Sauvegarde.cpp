@@ -1,5 +1,6 @@
-// The save-file reader on any bytes: it refuses or fills the picture, and then only inside the
-// size it announces, with the codes a picture may hold.
+// The save-file readers on any bytes, read as a picture's file and as a picture-and-mask one:
+// each refuses or fills the planes, and then only inside the size it announces, with the
+// codes a picture may hold and a mask of 0 and 1.
 #include "Lecture_Sauvegarde.h"
 
 #include <QFile>
@@ -36,26 +37,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Donnees, std::size_t T
 
     // A marker everywhere, so that any byte the reader touches shows.
     constexpr std::uint8_t Marque = 0xA5;
-    Plan Plan_Image;
-    Plan_Image.fill(Marque);
-    const Resultat_Lecture Resultat = Lire_Sauvegarde(Chemin, Plan_Image);
-    if (Resultat.Etat != Etat_Lecture::Ok)
+    for (const bool Avec_Mask : {false, true})
     {
-        Verifier(Resultat.Etat == Etat_Lecture::Non_Ouvert || !Resultat.Message.isEmpty());
-        for (const std::uint8_t Octet : Plan_Image)
-            Verifier(Octet == Marque);
-        return 0;
-    }
-    Verifier(Taille_Valide(Resultat.Largeur, Resultat.Hauteur));
-    Verifier(Taille >= 6 + 2u * Resultat.Largeur * Resultat.Hauteur);
-    for (int x = 0; x < Colonnes_Plan; ++x)
-        for (int y = 0; y < Lignes_Plan; ++y)
+        Plan Plan_Image;
+        Plan Plan_Mask;
+        Plan_Image.fill(Marque);
+        Plan_Mask.fill(Marque);
+        const Resultat_Lecture Resultat = Avec_Mask
+                                              ? Lire_Sauvegarde_Mask(Chemin, Plan_Image, Plan_Mask)
+                                              : Lire_Sauvegarde(Chemin, Plan_Image);
+        if (Resultat.Etat != Etat_Lecture::Ok)
         {
-            const std::uint8_t Octet = Plan_Image[Indice(x, y)];
-            if (x < Resultat.Largeur && y < Resultat.Hauteur)
-                Verifier(Code_Permis(Octet));
-            else
-                Verifier(Octet == Marque);
+            Verifier(Resultat.Etat == Etat_Lecture::Non_Ouvert || !Resultat.Message.isEmpty());
+            for (std::size_t i = 0; i < Plan_Image.size(); ++i)
+                Verifier(Plan_Image[i] == Marque && Plan_Mask[i] == Marque);
+            continue;
         }
+        Verifier(Taille_Valide(Resultat.Largeur, Resultat.Hauteur));
+        const std::size_t Points = std::size_t{Resultat.Largeur} * Resultat.Hauteur;
+        Verifier(Avec_Mask ? Taille == 6 + 3 * Points : Taille >= 6 + 2 * Points);
+        for (int x = 0; x < Colonnes_Plan; ++x)
+            for (int y = 0; y < Lignes_Plan; ++y)
+            {
+                const std::uint8_t Octet = Plan_Image[Indice(x, y)];
+                const std::uint8_t Masque = Plan_Mask[Indice(x, y)];
+                if (x < Resultat.Largeur && y < Resultat.Hauteur)
+                    Verifier(Code_Permis(Octet) && (Avec_Mask ? Masque <= 1 : Masque == Marque));
+                else
+                    Verifier(Octet == Marque && Masque == Marque);
+            }
+    }
     return 0;
 }

@@ -39,6 +39,10 @@ class TFPlugin;
 enum class Action_Bandes;
 enum class Genre_Fichier;
 struct Grille_Sprites;
+struct Options_Appel;
+struct Resultat_Carte;
+struct Resultat_Enregistrement;
+struct Resultat_Planche;
 
 // The title of the program's message boxes.
 inline constexpr const char *Titre_Message = "Message de Corvanel";
@@ -68,7 +72,9 @@ public:
     QRadioButton *Ouvrir_Fichier;
     QRadioButton *RadioButton1;
     QCheckBox *Adaptation_Image;
+    QCheckBox *Conserver_Proportions;
     QPushButton *Button1;
+    QSpinBox *Numero_Image; // the frame of an animation
     QComboBox *Fichiers_Recents;
     // "Enregistrer"
     QLineEdit *Enregistrement_Nom_Image;
@@ -77,12 +83,17 @@ public:
     QSpinBox *Largeur_Sprite;
     QSpinBox *Hauteur_Sprite;
     QCheckBox *Ignorer_Vides;
+    QCheckBox *Toutes_Images;
+    // Saves pack their source text into one array the calculator unpacks.
+    QCheckBox *Compresser;
+    QCheckBox *Carte_Tuiles;
     // "Lumière"
     QPushButton *Button3;
     QPushButton *Button4;
     QPushButton *Button5;
     QPushButton *Button6;
     QPushButton *Button9;
+    QPushButton *Bouton_Equilibrer;
     Palette_Lumiere *Palette_Lum;
     // "Retoucher l'image"
     QToolButton *Outil[10] = {}; // Outil[1] to Outil[9]
@@ -172,6 +183,15 @@ private:
     void Creer_Page_Mask();
     void Creer_Page_Option();
     void Creer_Page_A_Propos();
+    void Creer_Controles_Ouvrir(QWidget *page, QWidget *style);
+    void Creer_Toutes_Images(QWidget *page);
+    void Creer_Bouton_Equilibrer(QWidget *page);
+    // The frame spin box, the caption and the sheet of frames as the picture allows.
+    void Montrer_Images();
+    void Choisir_Numero_Image(int numero);
+    void Choisir_Fond_Ouverture();
+    Resultat_Planche Enregistrer_Animation(const Plug_Info &slot, const QString &chemin,
+                                           const QString &nom, const Options_Appel &options);
     void Choisir_Taille(int index);
     bool Lire_Taille(int &largeur, int &hauteur);
     void Changer_Bandes(Action_Bandes action);
@@ -198,6 +218,13 @@ private:
     // A key acts only where its control could be clicked: enabled, on a page that is shown.
     bool Disponible(const QWidget *controle) const;
     void Presser(QAbstractButton *bouton);
+    // A save's outcome: the title, and the plug-in's own reason for a refusal in a box.
+    void Montrer_Enregistrement(const Resultat_Enregistrement &resultat);
+    void Montrer_Planche(const Resultat_Planche &resultat);
+    void Montrer_Carte(const Resultat_Carte &resultat);
+    // The picture's unique tiles and map through the slot.
+    void Enregistrer_Carte(const Plug_Info &slot, const QString &chemin, const QString &nom,
+                           const Options_Appel &attente);
 
     Dialogues &Dialogues_;
     Document_Image &Document;

@@ -44,6 +44,7 @@ const Bulle Bulles[] = {
     {"RadioButton1", "Commencer une image blanche", Touche_Image_Vide},
     {"Button1", "Ouvrir une image", Touche_Ouvrir},
     {"Fichiers_Recents", "Rouvrir un des derniers fichiers ouverts"},
+    {"Numero_Image", "L'image de l'animation qui est convertie"},
     // "Enregistrer"
     {"Enregistrement_Nom_Image", "Nom de l'image dans le fichier enregistré"},
     {"Button2", "Enregistrer l'image", Touche_Enregistrer},

@@ -284,11 +284,12 @@ bool TFMain::Ouvrir_Chemin(const QString &chemin, Genre_Fichier genre)
         Dialogues_.Erreur(this, QString::fromUtf8(Titre_Message), resultat.Message);
         return false;
     }
-    Ecran->setWindowTitle(chemin);
     Afficher_Onglets();
     Onglets->setTabVisible(2, resultat.Page_Lumiere);
     Ecran->Reinitialiser_Edition();
     Selectionner_Nombre(Document.Nombre_Choisi);
+    Montrer_Images();
+    Choisir_Fond_Ouverture();
     if (resultat.Nom_Image)
         Enregistrement_Nom_Image->setText(*resultat.Nom_Image);
     // A mask read from the file can be saved as it is, without "Créer" replacing it.
@@ -308,6 +309,7 @@ void TFMain::Creer_Image_Vide()
     Document.Creer_Image_Vide(Lire_Entier(Largeur->text()), Lire_Entier(Hauteur->text()));
     Afficher_Onglets();
     Button11->setEnabled(false);
+    Montrer_Images();
     Ecran->Reinitialiser_Edition();
     Ecran->Peindre_Image();
     if (Masque->isVisible())
@@ -328,21 +330,28 @@ void TFMain::Enregistrer_Image()
     const Plug_Info &slot = Slot_Image(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
     const Options_Appel attente = Options_Fenetre(Dialogues_, this, Texte_Attente);
-    QString message;
-    if (Decouper_Sprites->isChecked())
-        message = Titre_Planche(Enregistrer_Planche(
-            Document, Grille(), slot, Genre_Enregistrement::Image, chemin, nom, attente));
-    else
+    if (Toutes_Images->isEnabled() && Toutes_Images->isChecked())
     {
-        const Resultat_Enregistrement resultat =
-            Document.Enregistrer_Image(slot, chemin, nom, attente);
-        // The picture saved whole is no longer work to lose.
-        if (resultat.Reussi() && Document.Historique())
-            Document.Historique()->Marquer_Enregistre();
-        message = Titre_Enregistrement(resultat);
+        Montrer_Planche(Enregistrer_Animation(slot, chemin, nom, attente));
+        return;
     }
-    if (!message.isEmpty())
-        setWindowTitle(message);
+    if (Carte_Tuiles->isChecked())
+    {
+        Enregistrer_Carte(slot, chemin, nom, attente);
+        return;
+    }
+    if (Decouper_Sprites->isChecked())
+    {
+        Montrer_Planche(Enregistrer_Planche(Document, Grille(), slot, Genre_Enregistrement::Image,
+                                            chemin, nom, attente, Compresser->isChecked()));
+        return;
+    }
+    const Resultat_Enregistrement resultat =
+        Document.Enregistrer_Image(slot, chemin, nom, attente, Compresser->isChecked());
+    // The picture saved whole is no longer work to lose.
+    if (resultat.Reussi() && Document.Historique())
+        Document.Historique()->Marquer_Enregistre();
+    Montrer_Enregistrement(resultat);
 }
 
 void TFMain::Enregistrer_Mask()
@@ -359,13 +368,12 @@ void TFMain::Enregistrer_Mask()
     const Plug_Info &slot = Slot_Mask(Plugins, choix->Type);
     const QString chemin = Appliquer_Extention(choix->Chemin, slot);
     const Options_Appel attente = Options_Fenetre(Dialogues_, this, Texte_Attente);
-    const QString message =
-        Decouper_Sprites->isChecked()
-            ? Titre_Planche(Enregistrer_Planche(Document, Grille(), slot,
-                                                Genre_Enregistrement::Mask, chemin, nom, attente))
-            : Titre_Enregistrement(Document.Enregistrer_Mask(slot, chemin, nom, attente));
-    if (!message.isEmpty())
-        setWindowTitle(message);
+    if (Decouper_Sprites->isChecked())
+        Montrer_Planche(Enregistrer_Planche(Document, Grille(), slot, Genre_Enregistrement::Mask,
+                                            chemin, nom, attente, Compresser->isChecked()));
+    else
+        Montrer_Enregistrement(
+            Document.Enregistrer_Mask(slot, chemin, nom, attente, Compresser->isChecked()));
 }
 
 Grille_Sprites TFMain::Grille() const

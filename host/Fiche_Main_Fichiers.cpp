@@ -23,8 +23,8 @@ void TFMain::Creer_Recents()
     Fichiers_Recents = new QComboBox(TabSheet[1]);
     Fichiers_Recents->setObjectName(QStringLiteral("Fichiers_Recents"));
     Fichiers_Recents->setPlaceholderText(QStringLiteral("Fichiers récents"));
-    // In the narrow room under "Ouvrir", in a small type.
-    Fichiers_Recents->setGeometry(421, 78, 100, 24);
+    // In the narrow room above "Ouvrir", in a small type; the frame box sits below it.
+    Fichiers_Recents->setGeometry(421, 6, 100, 24);
     QFont petite = Fichiers_Recents->font();
     petite.setPointSizeF(7);
     Fichiers_Recents->setFont(petite);

@@ -72,19 +72,22 @@ void TFMain::Montrer_Document()
         const QSignalBlocker teinte(Choix_Teinte);
         const QSignalBlocker tramage(Choix_Tramage);
         const QSignalBlocker adaptation(Adaptation_Image);
+        const QSignalBlocker proportions(Conserver_Proportions);
         Selectionner_Nombre(Document.Nombre_Choisi);
         Choix_Echantillonnage->setCurrentIndex(
             static_cast<int>(Document.Conversion.Echantillonnage));
         Choix_Teinte->setCurrentIndex(static_cast<int>(Document.Conversion.Teinte));
         Choix_Tramage->setCurrentIndex(static_cast<int>(Document.Conversion.Tramage));
         Adaptation_Image->setChecked(Document.Conversion.Adapter);
+        Conserver_Proportions->setChecked(Document.Conversion.Proportions);
+        Conserver_Proportions->setEnabled(Document.Conversion.Adapter);
     }
     // Once a picture is open, the light page is there for a picture that can be converted;
     // the tabs are laid out again only when that changes.
     if (Onglets->isTabVisible(1) && Onglets->isTabVisible(2) != Document.Source_Valide)
         Onglets->setTabVisible(2, Document.Source_Valide);
-    Ecran->setWindowTitle(Document.Fichier.isEmpty() ? QStringLiteral("Edition de l'Image")
-                                                     : Document.Fichier);
+    // The frame spin box and the caption.
+    Montrer_Images();
     Ecran->Peindre_Image();
     if (Masque->isVisible())
         Masque->Afficher_Mask();

@@ -42,13 +42,13 @@ void TFMain::Creer_Page_Ouvrir()
     style->setGeometry(200, 2, 220, 104);
     Ouvrir_Fichier = Nommer(new QRadioButton(QStringLiteral("Image à partir d'un fichier"), style),
                             "Ouvrir_Fichier");
-    Ouvrir_Fichier->setGeometry(8, 20, 206, 22);
+    Ouvrir_Fichier->setGeometry(8, 16, 206, 22);
     Ouvrir_Fichier->setChecked(true);
     RadioButton1 = Nommer(new QRadioButton(QStringLiteral("Image vide"), style), "RadioButton1");
-    RadioButton1->setGeometry(8, 44, 206, 22);
+    RadioButton1->setGeometry(8, 36, 206, 22);
     Adaptation_Image = Nommer(new QCheckBox(QStringLiteral("Adapter l'image à la taille"), style),
                               "Adaptation_Image");
-    Adaptation_Image->setGeometry(8, 72, 206, 22);
+    Adaptation_Image->setGeometry(8, 57, 206, 22);
     Adaptation_Image->setChecked(true);
     connect(Adaptation_Image, &QCheckBox::toggled, this,
             [this](bool adapter) { Document.Conversion.Adapter = adapter; });
@@ -58,6 +58,7 @@ void TFMain::Creer_Page_Ouvrir()
             [this] { Adaptation_Image->setEnabled(false); });
     Button1 = Bouton(page, "Button1", QStringLiteral("Ouvrir"), QRect(428, 40, 86, 30));
     connect(Button1, &QPushButton::clicked, this, &TFMain::Ouvrir);
+    Creer_Controles_Ouvrir(page, style);
 }
 
 void TFMain::Creer_Page_Enregistrer()
@@ -88,6 +89,13 @@ void TFMain::Creer_Page_Enregistrer()
     Ignorer_Vides =
         Nommer(new QCheckBox(QStringLiteral("Ignorer les cases vides"), page), "Ignorer_Vides");
     Ignorer_Vides->setGeometry(324, 70, 190, 24);
+    Compresser = Nommer(new QCheckBox(QStringLiteral("Compresser (ttpack)"), page), "Compresser");
+    Compresser->setGeometry(282, 6, 236, 22);
+    // The picture save then writes its unique tiles, of the size above, and their map.
+    Carte_Tuiles =
+        Nommer(new QCheckBox(QStringLiteral("Tuiles uniques et carte"), page), "Carte_Tuiles");
+    Carte_Tuiles->setGeometry(10, 98, 250, 24);
+    Creer_Toutes_Images(page);
 }
 
 void TFMain::Creer_Page_Lumiere()
@@ -102,6 +110,7 @@ void TFMain::Creer_Page_Lumiere()
     Button9 = Bouton(page, "Button9", QStringLiteral("Réinitialisation"), QRect(340, 6, 130, 26));
     Palette_Lum = new Palette_Lumiere(page, Document, Mode_Affichage);
     Palette_Lum->move(10, 50);
+    Creer_Bouton_Equilibrer(page);
     const std::pair<QPushButton *, Action_Bandes> actions[] = {
         {Button4, Action_Bandes::Lumiere_Plus},
         {Button3, Action_Bandes::Lumiere_Moins},

@@ -1,6 +1,8 @@
 // The picture save file (.cvl), as the Sauvegarde plug-in writes it and the program reads it:
 // three 16-bit little-endian values (width, height, level count), then one 16-bit
 // little-endian value per pixel, the rows from the top, each row from the left.
+// The picture-and-mask save file (.cvm) is that layout followed by the mask, one byte per pixel
+// in the same order: 1 where the cell is covered, 0 where it is not.
 #ifndef CORVANEL_FORMAT_SAUVEGARDE_H
 #define CORVANEL_FORMAT_SAUVEGARDE_H
 
@@ -21,10 +23,23 @@ constexpr std::size_t Taille_Fichier(std::size_t largeur, std::size_t hauteur)
     return Taille_Entete + Taille_Mot * largeur * hauteur;
 }
 
+// The picture-and-mask file's size.
+constexpr std::size_t Taille_Fichier_Mask(std::size_t largeur, std::size_t hauteur)
+{
+    return Taille_Fichier(largeur, hauteur) + largeur * hauteur;
+}
+
 // Where the value of pixel (x, y) begins.
 constexpr std::size_t Position_Pixel(std::size_t x, std::size_t y, std::size_t largeur)
 {
     return Taille_Entete + Taille_Mot * (y * largeur + x);
+}
+
+// Where the mask byte of pixel (x, y) lies in a picture-and-mask file.
+constexpr std::size_t Position_Mask(std::size_t x, std::size_t y, std::size_t largeur,
+                                    std::size_t hauteur)
+{
+    return Taille_Fichier(largeur, hauteur) + y * largeur + x;
 }
 
 inline void Ecrire_Mot(unsigned char *octets, std::uint16_t valeur)

@@ -3,7 +3,7 @@
 # packages that are missing are installed.
 set -euo pipefail
 paquets=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
-    fonts-liberation)
+    fonts-liberation libtifiles-dev)
 if [ "${1:-}" = "--tests" ]; then
     # The installation test checks the desktop entry and the metadata with their validators.
     paquets+=(gcc-m68k-linux-gnu binutils-m68k-linux-gnu desktop-file-utils appstream)

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 duree="${1:-60}"
 shift || true
 cibles=("$@")
-[ "${#cibles[@]}" -gt 0 ] || cibles=(fuzz_sauvegarde fuzz_image fuzz_source fuzz_plugins)
+[ "${#cibles[@]}" -gt 0 ] || cibles=(fuzz_sauvegarde fuzz_image fuzz_source fuzz_calculatrice fuzz_plugins fuzz_compression)
 
 bash scripts/dependances.sh --fuzz
 dossier=build-fuzz

@@ -4,6 +4,8 @@
 #include "Dialogues_Factices.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
+#include "Gif_Essai.h"
+#include "Lecture_Sauvegarde.h"
 #include "Outils_Essai.h"
 #include "Surface_Dessin.h"
 
@@ -13,6 +15,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -55,6 +59,7 @@ QByteArray Lire(const QString &Chemin)
 
 const QStringList Liste_Attendue = {
     QStringLiteral("Garsel.so\timage et mask\tasm\tSprite + mask entrelacés (language ASM)"),
+    QStringLiteral("Lorvan.so\timage\t89g\tImages PIC de TI-89 (groupe)"),
     QStringLiteral("Mervil.so\tmask\tasm\tMask (language ASM)"),
     QStringLiteral("Ombrin.so\timage et mask\tc\tSprite + mask entrelacés (language C)"),
     QStringLiteral("Pelkor.so\timage\tc\tGenLib (language C)"),
@@ -62,9 +67,11 @@ const QStringList Liste_Attendue = {
     QStringLiteral("Quenda.so\tmask\tc\tMask (language C)"),
     QStringLiteral("Roskel.so\timage\tasm\tSprite (language ASM)"),
     QStringLiteral("Sauvegarde.so\timage\tcvl\tSauvegarde d'image Corvanel 3.0"),
+    QStringLiteral("Sevrin.so\timage\t9xg\tImages PIC de TI-92 Plus (groupe)"),
     QStringLiteral("Sudrak.so\tmask\tasm\tMask ET (language ASM)"),
     QStringLiteral("Talvek.so\timage\tasm\tSprite entrelacé (language ASM)"),
     QStringLiteral("Tavisk.so\timage\tc\tSprite (language C)"),
+    QStringLiteral("Velmor.so\timage et mask\tcvm\tSauvegarde d'image et de mask Corvanel"),
 };
 } // namespace
 
@@ -114,20 +121,29 @@ class Tst_Convert : public QObject
     }
 
     // Saves as a user would: picture first, then "Créer" and the mask.
+    // A packed save gives its sizes in the title.
     void Enregistrer(const QString &Nom, const QString &Plugin, const QString &Sortie,
-                     const QString &Plugin_Mask, int Fond, const QString &Sortie_Mask)
+                     const QString &Plugin_Mask, int Fond, const QString &Sortie_Mask,
+                     bool Compresser = false)
     {
         FMain->Enregistrement_Nom_Image->setText(Nom);
+        FMain->Compresser->setChecked(Compresser);
+        const QRegularExpression Titre(Compresser
+                                           ? QStringLiteral("^Corvanel 3\\.3 \\(\\d+ octets "
+                                                            "compressés, \\d+ décompressés\\)$")
+                                           : QStringLiteral("^Corvanel 3\\.3$"));
         Faux.Reponses_Fichier.push_back(Choix_Fichier{Sortie, Type_De(Plugin, false)});
         FMain->Button2->click();
-        QCOMPARE(FMain->windowTitle(), QStringLiteral("Corvanel 3.3"));
+        QVERIFY2(Titre.match(FMain->windowTitle()).hasMatch(), qPrintable(FMain->windowTitle()));
         if (Plugin_Mask.isEmpty())
             return;
-        FMain->Choix_Fond->setCurrentIndex(Fond);
+        // -1: the background the open chose.
+        if (Fond >= 0)
+            FMain->Choix_Fond->setCurrentIndex(Fond);
         FMain->Button8->click();
         Faux.Reponses_Fichier.push_back(Choix_Fichier{Sortie_Mask, Type_De(Plugin_Mask, true)});
         FMain->Button11->click();
-        QCOMPARE(FMain->windowTitle(), QStringLiteral("Corvanel 3.3"));
+        QVERIFY2(Titre.match(FMain->windowTitle()).hasMatch(), qPrintable(FMain->windowTitle()));
     }
 
 private slots:
@@ -137,7 +153,7 @@ private slots:
         QVERIFY(QDir::setCurrent(Dossier.path()));
         QFile::link(Dossier_Build() + QStringLiteral("/Plugin"), Chemin(QStringLiteral("Plugin")));
         Creer_Fenetres(Faux);
-        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{7});
+        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{10});
     }
     void cleanup()
     {
@@ -161,58 +177,108 @@ private slots:
         // The three lists of the option page, by index; the default rows give no option.
         QTest::addColumn<QList<int>>("Modes");
         QTest::addColumn<int>("Zoom");
-        QTest::newRow("TI 89, 4 niveaux, Sprite C")
-            << "vue.bmp"
-            << "vue"
-            << "Tavisk"
-            << "TI 89" << false << 4 << 0 << 0 << "" << 0 << QList<int>{} << 1;
+        // "proportions", "equilibrer"
+        QTest::addColumn<QStringList>("Autres");
+        QTest::addColumn<bool>("Compresser");
+        QTest::newRow("TI 89, 4 niveaux, Sprite C") << "vue.bmp"
+                                                    << "vue"
+                                                    << "Tavisk"
+                                                    << "TI 89" << false << 4 << 0 << 0 << "" << 0
+                                                    << QList<int>{} << 1 << QStringList{} << false;
         QTest::newRow("TI 92, 8 niveaux, lumière +3, contraste -2, ASM, mask noir")
             << "vue.bmp"
             << "vue"
             << "Roskel"
-            << "TI 92" << false << 8 << 3 << -2 << "Mervil" << 3 << QList<int>{} << 1;
+            << "TI 92" << false << 8 << 3 << -2 << "Mervil" << 3 << QList<int>{} << 1
+            << QStringList{} << false;
         QTest::newRow("32 x 32 coupé, lumière -4, contraste +5, GenLib, mask blanc")
             << "2 vues-ok.bmp"
             << "_2_vues_ok"
             << "Pelkor"
-            << "32x32" << true << 4 << -4 << 5 << "Quenda" << 0 << QList<int>{} << 1;
+            << "32x32" << true << 4 << -4 << 5 << "Quenda" << 0 << QList<int>{} << 1
+            << QStringList{} << false;
         QTest::newRow("37 x 21, 2 niveaux, lumière +40, sauvegarde")
             << "vue.bmp"
             << "vue"
             << "Sauvegarde"
-            << "37x21" << false << 2 << 40 << 0 << "" << 0 << QList<int>{} << 1;
+            << "37x21" << false << 2 << 40 << 0 << "" << 0 << QList<int>{} << 1 << QStringList{}
+            << false;
         // The picture-and-mask plug-ins take the mask made with that background, white by
         // default on the command line.
         QTest::newRow("TI 89, 4 niveaux, sprite + mask C, fond gris clair")
             << "vue.bmp"
             << "vue"
             << "Ombrin"
-            << "TI 89" << false << 4 << 0 << 0 << "" << 1 << QList<int>{} << 1;
+            << "TI 89" << false << 4 << 0 << 0 << "" << 1 << QList<int>{} << 1 << QStringList{}
+            << false;
         QTest::newRow("16 x 16, 2 niveaux, sprite + mask ASM, fond blanc et mask ET")
             << "vue.bmp"
             << "vue"
             << "Garsel"
-            << "16x16" << false << 2 << 0 << 0 << "Sudrak" << 0 << QList<int>{} << 1;
+            << "16x16" << false << 2 << 0 << 0 << "Sudrak" << 0 << QList<int>{} << 1
+            << QStringList{} << false;
         QTest::newRow("PNG translucide, 8 x 8, 8 niveaux, mask gris foncé")
             << "photo.png"
             << "photo"
             << "Tavisk"
-            << "8x8" << false << 8 << 0 << 1 << "Quenda" << 2 << QList<int>{} << 1;
+            << "8x8" << false << 8 << 0 << 1 << "Quenda" << 2 << QList<int>{} << 1 << QStringList{}
+            << false;
         QTest::newRow("TI 89, moyenne, luminance, Floyd-Steinberg, lumière +2, aperçu zoom 3")
             << "photo.png"
             << "photo"
             << "Tavisk"
-            << "TI 89" << false << 4 << 2 << 0 << "" << 0 << QList<int>{1, 1, 1} << 3;
+            << "TI 89" << false << 4 << 2 << 0 << "" << 0 << QList<int>{1, 1, 1} << 3
+            << QStringList{} << false;
         QTest::newRow("TI 92, 8 niveaux, luminance, ordonné 8 x 8, contraste +3, ASM, mask")
             << "vue.bmp"
             << "vue"
             << "Roskel"
-            << "TI 92" << false << 8 << 0 << 3 << "Mervil" << 1 << QList<int>{0, 1, 4} << 1;
+            << "TI 92" << false << 8 << 0 << 3 << "Mervil" << 1 << QList<int>{0, 1, 4} << 1
+            << QStringList{} << false;
         QTest::newRow("37 x 21 coupé, 2 niveaux, moyenne, Atkinson, lumière -3")
             << "vue.bmp"
             << "vue"
             << "Tavisk"
-            << "37x21" << true << 2 << -3 << 0 << "" << 0 << QList<int>{1, 0, 2} << 2;
+            << "37x21" << true << 2 << -3 << 0 << "" << 0 << QList<int>{1, 0, 2} << 2
+            << QStringList{} << false;
+        // The transparency is the mask's background when none is chosen, in the window as
+        // on the command line; the margins of the proportions are transparent too.
+        QTest::newRow("PNG transparent, 32 x 32, proportions, mask de la transparence")
+            << "photo.png"
+            << "photo"
+            << "Tavisk"
+            << "32x32" << false << 4 << 0 << 0 << "Quenda" << -1 << QList<int>{} << 1
+            << QStringList{"proportions"} << false;
+        QTest::newRow("PNG transparent, sprite + mask C, fond par défaut")
+            << "photo.png"
+            << "photo"
+            << "Ombrin"
+            << "TI 89" << false << 4 << 0 << 0 << "" << -1 << QList<int>{} << 1 << QStringList{}
+            << false;
+        QTest::newRow("TI 92, 8 niveaux, moyenne, luminance, équilibrer, lumière +1")
+            << "vue.bmp"
+            << "vue"
+            << "Roskel"
+            << "TI 92" << false << 8 << 1 << 0 << "" << 0 << QList<int>{1, 1, 0} << 1
+            << QStringList{"equilibrer"} << false;
+        QTest::newRow("16 x 16, couleurs exactes, tramage sans effet")
+            << "vue.bmp"
+            << "vue"
+            << "Tavisk"
+            << "16x16" << false << 4 << 0 << 0 << "" << 0 << QList<int>{1, 2, 1} << 1
+            << QStringList{} << false;
+        QTest::newRow("TI 92, compressé, sprite entrelacé ASM, mask ET C")
+            << "vue.bmp"
+            << "vue"
+            << "Talvek"
+            << "TI 92" << false << 4 << 0 << 0 << "Pirnel" << 0 << QList<int>{} << 1
+            << QStringList{} << true;
+        QTest::newRow("32 x 32 coupé, 2 niveaux, compressé, sprite + mask C")
+            << "photo.png"
+            << "photo"
+            << "Ombrin"
+            << "32x32" << true << 2 << 0 << 0 << "" << -1 << QList<int>{} << 1 << QStringList{}
+            << true;
     }
 
     void Identique_Aux_Fenetres()
@@ -229,6 +295,8 @@ private slots:
         QFETCH(int, Fond);
         QFETCH(QList<int>, Modes);
         QFETCH(int, Zoom);
+        QFETCH(QStringList, Autres);
+        QFETCH(bool, Compresser);
         Ecrire_Source(Source);
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("fen")));
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
@@ -268,6 +336,11 @@ private slots:
                 << QStringLiteral("--teinte=%1").arg(QLatin1String(Modes_Teinte[Modes[1]].Option))
                 << QStringLiteral("--tramage") << QLatin1String(Modes_Tramage[Modes[2]].Option);
         }
+        if (Autres.contains(QStringLiteral("proportions")))
+        {
+            FMain->Conserver_Proportions->setChecked(true);
+            Arguments << QStringLiteral("--proportions");
+        }
         // The preview is the edit window's picture in Windows greys.
         FMain->Choix_Couleur_WIN->click();
         Ouvrir(Chemin(Source), Source.endsWith(QLatin1String(".bmp")) ? 1 : 3);
@@ -277,6 +350,11 @@ private slots:
         if (Zoom > 1)
             Arguments << QStringLiteral("--zoom") << QString::number(Zoom);
         QFile::remove(Chemin(QStringLiteral("apercu.png")));
+        if (Autres.contains(QStringLiteral("equilibrer")))
+        {
+            FMain->Bouton_Equilibrer->click();
+            Arguments << QStringLiteral("--equilibrer");
+        }
         for (int i = 0; i < std::abs(Lumiere); ++i)
             (Lumiere > 0 ? FMain->Button4 : FMain->Button3)->click();
         for (int i = 0; i < std::abs(Contraste); ++i)
@@ -284,7 +362,8 @@ private slots:
         Arguments << QStringLiteral("--lumiere=%1").arg(Lumiere) << QStringLiteral("--contraste")
                   << QString::number(Contraste);
         const auto Assembleur = [](const QString &Bibliotheque) {
-            return QStringList{"Roskel", "Mervil", "Garsel", "Sudrak"}.contains(Bibliotheque);
+            return QStringList{"Roskel", "Mervil", "Garsel", "Sudrak", "Talvek"}.contains(
+                Bibliotheque);
         };
         const QString Extention = Assembleur(Plugin)                      ? QStringLiteral("asm")
                                   : Plugin == QLatin1String("Sauvegarde") ? QStringLiteral("cvl")
@@ -295,26 +374,30 @@ private slots:
             Plugin == QLatin1String("Ombrin") || Plugin == QLatin1String("Garsel");
         if (Image_Mask)
         {
-            FMain->Choix_Fond->setCurrentIndex(Fond);
+            if (Fond >= 0)
+                FMain->Choix_Fond->setCurrentIndex(Fond);
             FMain->Button8->click();
-            if (Fond != 0)
+            if (Fond > 0)
                 Arguments << QStringLiteral("--fond") << QString::number(Fond);
         }
         Enregistrer(Nom, Plugin, Chemin(QStringLiteral("fen/") + Nom + '.' + Extention),
                     Plugin_Mask, Fond,
-                    Chemin(QStringLiteral("fen/Mask_") + Nom + '.' + Extention_Mask));
+                    Chemin(QStringLiteral("fen/Mask_") + Nom + '.' + Extention_Mask), Compresser);
         if (QTest::currentTestFailed())
             return;
+        if (Compresser)
+            Arguments << QStringLiteral("--compresser");
         if (!Plugin_Mask.isEmpty())
         {
             Arguments << QStringLiteral("--mask-plugin") << Plugin_Mask;
-            if (!Image_Mask)
+            if (!Image_Mask && Fond >= 0)
                 Arguments << QStringLiteral("--fond") << QString::number(Fond);
         }
 
         const Issue Resultat = Lancer(Arguments << Source, Dossier.path());
         QCOMPARE(Resultat.Erreur, QString());
         QCOMPARE(Resultat.Statut, 0);
+        QCOMPARE(Resultat.Sortie.contains(QStringLiteral("octets compressés")), Compresser);
         QStringList Fichiers{Nom + '.' + Extention};
         if (!Plugin_Mask.isEmpty())
             Fichiers << QStringLiteral("Mask_") + Nom + '.' + Extention_Mask;
@@ -331,36 +414,56 @@ private slots:
                  FEcran->Ecran_TI->Image());
     }
 
-    // A save file is taken as it stands: the level options do not touch it.
+    // A save file or a calculator file is taken as it stands: the level options do not touch
+    // it, and the calculator file's name is the picture's.
     void Sauvegarde_Relue_data()
     {
         QTest::addColumn<QString>("Plugin");
         QTest::addColumn<QString>("Fichier");
+        QTest::addColumn<QString>("Stockage"); // the plug-in that writes the input
+        QTest::addColumn<QString>("Entree");
+        QTest::addColumn<int>("Type");    // the open dialog's file type for it
+        QTest::addColumn<QString>("Nom"); // the name of the saves, the input's
         QTest::newRow("sauvegarde à l'identique") << "Sauvegarde"
-                                                  << "orig.cvl";
+                                                  << "orig.cvl"
+                                                  << "Sauvegarde"
+                                                  << "orig.cvl" << 2 << "orig";
         QTest::newRow("Sprite C") << "Tavisk"
-                                  << "orig.c";
+                                  << "orig.c"
+                                  << "Sauvegarde"
+                                  << "orig.cvl" << 2 << "orig";
         QTest::newRow("Sprite ASM") << "Roskel"
-                                    << "orig.asm";
+                                    << "orig.asm"
+                                    << "Sauvegarde"
+                                    << "orig.cvl" << 2 << "orig";
+        QTest::newRow("PIC de TI-92 Plus, Sprite C") << "Tavisk"
+                                                     << "orig.c"
+                                                     << "Sevrin"
+                                                     << "orig.9xg" << 6 << "nef";
     }
     void Sauvegarde_Relue()
     {
         QFETCH(QString, Plugin);
         QFETCH(QString, Fichier);
+        QFETCH(QString, Stockage);
+        QFETCH(QString, Entree);
+        QFETCH(int, Type);
+        QFETCH(QString, Nom);
         Ecrire_Source(QStringLiteral("vue.bmp"));
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("fen")));
         QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
         FMain->Choix_Nombre_Couleur_8->click();
         Ouvrir(Chemin(QStringLiteral("vue.bmp")), 1);
         FMain->Button4->click();
-        Enregistrer(QStringLiteral("orig"), QStringLiteral("Sauvegarde"),
-                    Chemin(QStringLiteral("orig.cvl")), {}, 0, {});
-        Ouvrir(Chemin(QStringLiteral("orig.cvl")), 2);
-        Enregistrer(QStringLiteral("orig"), Plugin, Chemin(QStringLiteral("fen/") + Fichier), {}, 0,
-                    {});
+        Enregistrer(QStringLiteral("Nef"), Stockage, Chemin(Entree), {}, 0, {});
+        Ouvrir(Chemin(Entree), Type);
+        QVERIFY(!FMain->Onglets->isTabVisible(2));
+        if (Type == 6)
+            QCOMPARE(FMain->Enregistrement_Nom_Image->text(), Nom);
+        Enregistrer(Nom, Plugin, Chemin(QStringLiteral("fen/") + Fichier), {}, 0, {});
 
         const Issue Resultat =
-            Lancer({QStringLiteral("orig.cvl"), QStringLiteral("-p"), Plugin, QStringLiteral("-o"),
+            Lancer({Entree, QStringLiteral("-p"), Plugin, QStringLiteral("-o"),
                     QStringLiteral("cli"), QStringLiteral("-n"), QStringLiteral("2"),
                     QStringLiteral("--lumiere"), QStringLiteral("-7")},
                    Dossier.path());
@@ -369,8 +472,8 @@ private slots:
         const QByteArray Attendu = Lire(Chemin(QStringLiteral("fen/") + Fichier));
         QVERIFY(!Attendu.isEmpty());
         QCOMPARE(Lire(Chemin(QStringLiteral("cli/") + Fichier)), Attendu);
-        if (Plugin == QLatin1String("Sauvegarde"))
-            QCOMPARE(Attendu, Lire(Chemin(QStringLiteral("orig.cvl"))));
+        if (Plugin == Stockage)
+            QCOMPARE(Attendu, Lire(Chemin(Entree)));
     }
 
     // A picture is read by its content whatever its name: a PNG named .bmp is the PNG.
@@ -413,6 +516,9 @@ private slots:
             << "courte.h" << QByteArray("unsigned char S_C0[] = {0x01};")
             << "« S_C0 » a 1 nombre de 8 bits";
         QTest::newRow("source absente") << "absente.asm" << QByteArray() << "introuvable";
+        QTest::newRow("image de calculatrice étrangère")
+            << "calc.89g" << QByteArray("**TI83F*").leftJustified(80, '\0')
+            << "Image de calculatrice refusée : ce n'est pas un fichier de variables de TI-89";
     }
     void Entree_Mauvaise()
     {
@@ -515,6 +621,48 @@ private slots:
                      Donnees + "\r\n};\r\n");
     }
 
+    // A picture-and-mask save file is taken as it stands, and its mask is the one the mask and
+    // the picture-and-mask plug-ins write.
+    void Sauvegarde_Mask_Relue_data()
+    {
+        QTest::addColumn<QStringList>("Options");
+        QTest::addColumn<QString>("Sortie");
+        QTest::addColumn<QByteArray>("Attendu"); // empty: the input's bytes
+        QTest::newRow("à l'identique")
+            << QStringList{"-p", "Velmor", "-n", "8"} << "entree.cvm" << QByteArray();
+        QTest::newRow("mask du fichier")
+            << QStringList{"-p", "Tavisk", "-m", "Quenda", "-n", "2"} << "Mask_entree.c"
+            << QByteArray("unsigned char entree_Mask[] = "
+                          "{0x80,0x20};\r\n");
+        QTest::newRow("image et mask")
+            << QStringList{"-p", "Ombrin", "--fond", "noir"} << "entree.c"
+            << QByteArray("#define entree_HAUTEUR 2\r\n#define "
+                          "entree_LARGEUR 3\r\n\r\nunsigned char "
+                          "entree_Entrelace_Mask[] = {\r\n\t0x7F,"
+                          "0x80,0x80,\r\n\t0xDF,0x00,0x00\r\n};\r\n");
+    }
+    void Sauvegarde_Mask_Relue()
+    {
+        QFETCH(QStringList, Options);
+        QFETCH(QString, Sortie);
+        QFETCH(QByteArray, Attendu);
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
+        // 3 x 2, 4 levels: 3 2 3 / 0 1 0, covered at (0, 0) and (2, 1).
+        const QByteArray Entree("\3\0\2\0\4\0"
+                                "\3\0\2\0\3\0\0\0\1\0\0\0"
+                                "\1\0\0\0\0\1",
+                                24);
+        QFile Fichier(Chemin(QStringLiteral("entree.cvm")));
+        QVERIFY(Fichier.open(QIODevice::WriteOnly) && Fichier.write(Entree) == Entree.size());
+        Fichier.close();
+        const Issue Resultat =
+            Lancer(QStringList{"-o", "cli", "entree.cvm"} + Options, Dossier.path());
+        QCOMPARE(Resultat.Erreur, QString());
+        QCOMPARE(Resultat.Statut, 0);
+        QCOMPARE(Lire(Chemin(QStringLiteral("cli/") + Sortie)),
+                 Attendu.isEmpty() ? Entree : Attendu);
+    }
+
     void Sortie_Impossible_data()
     {
         QTest::addColumn<QStringList>("Arguments");
@@ -523,6 +671,23 @@ private slots:
             << QStringList{"-o", "absent/vue.c", "vue.bmp"} << "« absent/vue.c » avec Tavisk.so";
         QTest::newRow("disque plein") << QStringList{"-o", "plein.c", "vue.bmp"}
                                       << "« plein.c » avec Tavisk.so : Problème d'enregistrement.";
+        // The plug-in's reason ends the message; for a sheet, the reason of the cell refused.
+        const QString Raison_GenLib = QStringLiteral(
+            "Impossible d'enregistrer « x.c » avec Pelkor.so : Problème d'enregistrement. Le Noir "
+            "& Blanc n'est pas supporté, préférez le plug-in Sprite C pour ce type "
+            "d'enregistrement.\n");
+        QTest::newRow("refus motivé")
+            << QStringList{"-p", "Pelkor", "-n", "2", "-o", "x.c", "vue.bmp"} << Raison_GenLib;
+        QTest::newRow("refus motivé, compressé")
+            << QStringList{"-p", "Pelkor", "-n", "2", "-z", "-o", "x.c", "vue.bmp"}
+            << Raison_GenLib;
+        QTest::newRow("refus motivé d'une planche")
+            << QStringList{"-p", "Pelkor", "-n", "2", "--grille", "8x8", "-o", "x.c", "vue.bmp"}
+            << Raison_GenLib;
+        QTest::newRow("nom réservé de la calculatrice")
+            << QStringList{"-p", "Sevrin", "-n", "2", "--nom", "regcoef", "-o", "x.9xg", "vue.bmp"}
+            << "« x.9xg » avec Sevrin.so : Problème d'enregistrement. « regcoef » est le nom "
+               "d'une variable système de la calculatrice : donnez un autre nom à l'image.";
         QTest::newRow("mask sur disque plein")
             << QStringList{"-o", "sprite.c", "-m", "Quenda", "vue.bmp"}
             << "« Mask_sprite.c » avec Quenda.so : Bug 3 !!!";
@@ -554,6 +719,8 @@ private slots:
         QCOMPARE(Resultat.Statut, 1);
         QVERIFY2(Resultat.Erreur.contains(Raison), qPrintable(Resultat.Erreur));
         QCOMPARE(Lire(Chemin(QStringLiteral("vue.cvl"))), Sauvegarde);
+        QVERIFY(!QFile::exists(Chemin(QStringLiteral("x.c"))));
+        QVERIFY(!QFile::exists(Chemin(QStringLiteral("x.9xg"))));
         for (const char *Nom : {"plein.c", "Mask_sprite.c", "sprite.c", "vue.c"})
             QFile::remove(Chemin(QLatin1String(Nom)));
     }
@@ -605,6 +772,9 @@ private slots:
             << P + QStringList{"--grille", "241x8", "a.bmp"} << "grille refusée";
         QTest::newRow("grille coupée et taille")
             << P + QStringList{"-g", "8x8", "-c", "-t", "8x8", "a.bmp"} << "--couper";
+        QTest::newRow("compresser une sauvegarde")
+            << QStringList{"-p", "Sauvegarde", "--compresser", "a.bmp"}
+            << "--compresser ne sert qu'avec un plug-in qui écrit du code source";
         QTest::newRow("vides sans grille")
             << P + QStringList{"--ignorer-vides", "a.bmp"} << "--ignorer-vides";
         QTest::newRow("échantillonnage inconnu")
@@ -615,12 +785,43 @@ private slots:
         QTest::newRow("tramage inconnu")
             << P + QStringList{"--tramage", "ordonne-16", "a.bmp"}
             << "(aucun, floyd-steinberg, atkinson, ordonne-4 ou ordonne-8)";
+        QTest::newRow("images et grille")
+            << P + QStringList{"--images", "-g", "8x8", "a.gif"} << "--images et --grille";
+        QTest::newRow("proportions coupées")
+            << P + QStringList{"--proportions", "-c", "a.bmp"} << "--proportions ne sert";
+        QTest::newRow("palette sans couleurs exactes")
+            << P + QStringList{"--palette", "#FF0000=3", "a.bmp"} << "--palette ne sert";
+        QTest::newRow("palette à un niveau de 8")
+            << P + QStringList{"--teinte", "exacte", "--palette", "#FF0000=3,#00FF00=112", "a.bmp"}
+            << "niveau 112 inconnu à 4 niveaux (0, 1, 2, 3)";
+        QTest::newRow("palette mal formée")
+            << P + QStringList{"--teinte", "exacte", "-n", "8", "--palette", "rouge=3", "a.bmp"}
+            << "« rouge=3 » n'est pas de la forme #RRVVBB=N";
         QTest::newRow("zoom sans aperçu")
             << P + QStringList{"--zoom", "2", "a.bmp"} << "--zoom ne sert qu'avec --apercu";
         QTest::newRow("zoom 17") << P + QStringList{"--apercu", "a.png", "--zoom", "17", "a.bmp"}
                                  << "zoom refusé";
         QTest::newRow("aperçu des cases de la source")
             << P + QStringList{"-g", "8x8", "-c", "--apercu", "a.png", "a.bmp"} << "--apercu";
+        QTest::newRow("carte 0x8")
+            << P + QStringList{"--carte", "0x8", "a.bmp"} << "tuiles refusées";
+        QTest::newRow("carte et grille")
+            << P + QStringList{"--carte", "8x8", "-g", "8x8", "a.bmp"} << "s'excluent";
+        QTest::newRow("carte et images")
+            << P + QStringList{"--images", "--carte", "8x8", "a.gif"} << "--images et --carte";
+        QTest::newRow("carte et proportions")
+            << P + QStringList{"--carte", "8x8", "--proportions", "a.bmp"} << "--proportions";
+        QTest::newRow("carte et taille")
+            << P + QStringList{"--carte", "8x8", "--largeur", "8", "--hauteur", "8", "a.bmp"}
+            << "avec --carte";
+        QTest::newRow("carte et aperçu")
+            << P + QStringList{"--carte", "8x8", "--apercu", "a.png", "a.bmp"} << "--apercu";
+        QTest::newRow("carte sans code source")
+            << QStringList{"-p", "Sauvegarde", "--carte", "8x8", "a.bmp"}
+            << "« Sauvegarde » n'écrit pas de code source";
+        QTest::newRow("carte, mask dans un autre langage")
+            << P + QStringList{"-m", "Mervil", "--carte", "8x8", "a.bmp"}
+            << "« Mervil » n'écrit pas dans le langage de « Tavisk »";
         QTest::newRow("plusieurs entrées vers un aperçu")
             << P + QStringList{"--apercu", "a.png", "a.bmp", "b.bmp"}
             << "--apercu doit être un dossier existant";
@@ -886,6 +1087,178 @@ private slots:
         const QByteArray Texte = Lire(Chemin(QStringLiteral("p.c")));
         QVERIFY(Texte.contains(Derniere.toUtf8() + "[]"));
         QVERIFY(Texte.contains("void *p_Table_C0[]"));
+    }
+
+    // Exact colours with a palette: listed colours take their level, any other the level of
+    // the listed colour nearest in RGB.
+    void Palette()
+    {
+        QImage Source(4, 1, QImage::Format_RGB32);
+        const QRgb Couleurs[] = {qRgb(255, 0, 0), qRgb(128, 0, 0), qRgb(255, 255, 255),
+                                 qRgb(255, 200, 200)};
+        for (int x = 0; x < 4; ++x)
+            Source.setPixel(x, 0, Couleurs[x]);
+        QVERIFY(Source.save(Chemin(QStringLiteral("palette.png"))));
+        const Issue Resultat =
+            Lancer({"-p", "Sauvegarde", "--largeur", "4", "--hauteur", "1", "--teinte", "exacte",
+                    "--palette", "#ff0000=3, FFFFFF=0", "palette.png"},
+                   Dossier.path());
+        QCOMPARE(Resultat.Erreur, QString());
+        Plan Lu{};
+        QCOMPARE(Lire_Sauvegarde(Chemin(QStringLiteral("palette.cvl")), Lu).Etat, Etat_Lecture::Ok);
+        const std::uint8_t Attendus[] = {3, 3, 0, 0};
+        for (int x = 0; x < 4; ++x)
+            QCOMPARE(Lu[Indice(x, 0)], Attendus[x]);
+    }
+
+    // A three-frame GIF, the second frame cleared before the third: each frame as the file
+    // shows it once composed, through the batch converter and through the window.
+    void Animation()
+    {
+        // 8 x 8 black; a white square in the middle; the square cleared and a grey corner.
+        Essai::Image_Gif Noire{0, 0, 8, 8, 1, -1, std::vector<std::uint8_t>(64, 1)};
+        Essai::Image_Gif Carre{2, 2, 4, 4, 2, -1, std::vector<std::uint8_t>(16, 0)};
+        Essai::Image_Gif Coin{6, 6, 2, 2, 1, -1, std::vector<std::uint8_t>(4, 2)};
+        {
+            QFile Gif(Chemin(QStringLiteral("anim.gif")));
+            QVERIFY(Gif.open(QIODevice::WriteOnly));
+            Gif.write(Essai::Ecrire_Gif(8, 8,
+                                        {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(128, 128, 128)},
+                                        {Noire, Carre, Coin}));
+        }
+        const auto Attendu = [](int i, int x, int y) -> std::uint8_t
+        {
+            const bool Carre_ = x >= 2 && x < 6 && y >= 2 && y < 6;
+            if (i == 0)
+                return Code::Noir;
+            if (i == 2 && x >= 6 && y >= 6)
+                return Code::Gris_Clair;
+            return Carre_ ? Code::Blanc : Code::Noir;
+        };
+        const auto Lire_Plan = [](const QString &Fichier)
+        {
+            Plan Lu{};
+            Lire_Sauvegarde(Fichier, Lu);
+            return Lu;
+        };
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("cli")));
+        QVERIFY(QDir(Dossier.path()).mkpath(QStringLiteral("fen")));
+        Issue Resultat = Lancer({"-p", "Sauvegarde", "-t", "8x8", "--images", "-o", "cli",
+                                 "--apercu", "apercu.png", "anim.gif"},
+                                Dossier.path());
+        QCOMPARE(Resultat.Erreur, QString());
+        QCOMPARE(Resultat.Sortie, QStringLiteral("« cli/anim.cvl » : 3 sprite(s) écrit(s), "
+                                                 "0 ignoré(s)\n"));
+        QCOMPARE(QDir(Chemin(QStringLiteral("cli"))).entryList(QDir::Files, QDir::Name),
+                 (QStringList{"anim_0.cvl", "anim_1.cvl", "anim_2.cvl"}));
+        for (int i = 0; i < 3; ++i)
+        {
+            const Plan Lu = Lire_Plan(Chemin(QStringLiteral("cli/anim_%1.cvl").arg(i)));
+            for (int x = 0; x < 8; ++x)
+                for (int y = 0; y < 8; ++y)
+                    QVERIFY2(Lu[Indice(x, y)] == Attendu(i, x, y),
+                             qPrintable(QStringLiteral("image %1 (%2, %3)").arg(i).arg(x).arg(y)));
+        }
+        // The frames side by side.
+        const QImage Apercu(Chemin(QStringLiteral("apercu.png")));
+        QCOMPARE(Apercu.size(), QSize(24, 8));
+        QCOMPARE(Apercu.pixel(3, 3), qRgb(0, 0, 0));
+        QCOMPARE(Apercu.pixel(8 + 3, 3), qRgb(255, 255, 255));
+        QCOMPARE(Apercu.pixel(16 + 7, 7), Apercu.pixel(16 + 6, 6));
+        QVERIFY(Apercu.pixel(16 + 7, 7) != Apercu.pixel(16 + 5, 7));
+
+        // In C: the frames as a sheet's sprites, their table and their count.
+        Resultat = Lancer({"-p", "Tavisk", "-t", "8x8", "--images", "-o", "anim.c", "anim.gif"},
+                          Dossier.path());
+        QCOMPARE(Resultat.Statut, 0);
+        const QByteArray Texte = Lire(Chemin(QStringLiteral("anim.c")));
+        QVERIFY(Texte.contains("void *anim_Table_C0[] = {anim_0_C0,anim_1_C0,anim_2_C0};"));
+        QVERIFY(Texte.endsWith("#define anim_NOMBRE 3\r\n"));
+
+        // The window: frame 1 with the count in the caption, then frame 2, shifted by a pixel
+        // before every frame is saved: the frame shown goes as it is.
+        FMain->Taille_Image->setCurrentIndex(4);
+        emit FMain->Taille_Image->activated(4);
+        QVERIFY(!FMain->Numero_Image->isEnabled());
+        Ouvrir(Chemin(QStringLiteral("anim.gif")), 3);
+        QCOMPARE(FEcran->windowTitle(), Chemin(QStringLiteral("anim.gif")) + " (image 1 / 3)");
+        QVERIFY(FMain->Numero_Image->isEnabled());
+        QCOMPARE(FMain->Numero_Image->maximum(), 3);
+        FMain->Numero_Image->setValue(2);
+        QCOMPARE(FEcran->windowTitle(), Chemin(QStringLiteral("anim.gif")) + " (image 2 / 3)");
+        QCOMPARE(FEcran->Plan_Image, Lire_Plan(Chemin(QStringLiteral("cli/anim_1.cvl"))));
+        FMain->SpeedButton[4]->click();
+        FMain->Toutes_Images->setChecked(true);
+        FMain->Enregistrement_Nom_Image->setText(QStringLiteral("anim"));
+        Faux.Reponses_Fichier.push_back(
+            Choix_Fichier{Chemin(QStringLiteral("fen/anim.cvl")), Type_De("Sauvegarde", false)});
+        FMain->Button2->click();
+        QCOMPARE(FMain->windowTitle(), QStringLiteral("3 sprite(s) enregistré(s), 0 ignoré(s)"));
+        for (int i : {0, 2})
+            QCOMPARE(Lire(Chemin(QStringLiteral("fen/anim_%1.cvl").arg(i))),
+                     Lire(Chemin(QStringLiteral("cli/anim_%1.cvl").arg(i))));
+        const Plan Decale = Lire_Plan(Chemin(QStringLiteral("fen/anim_1.cvl")));
+        for (int x = 0; x < 8; ++x)
+            for (int y = 0; y < 8; ++y)
+                QCOMPARE(Decale[Indice(x, y)], Attendu(1, (x + 1) % 8, y));
+        // A still picture has no frames to choose.
+        Ecrire_Source(QStringLiteral("fixe.png"), QSize(8, 8));
+        Ouvrir(Chemin(QStringLiteral("fixe.png")), 3);
+        QVERIFY(!FMain->Numero_Image->isEnabled());
+        QVERIFY(!FMain->Toutes_Images->isEnabled());
+    }
+
+    // A map in one file, mask included; read back by the converter and by the window, it
+    // gives the same file again; a map larger than a picture is refused with its size.
+    void Carte()
+    {
+        Ecrire_Source(QStringLiteral("p.bmp"), QSize(40, 20));
+        const QStringList Ombrin{"-p", "Ombrin", "--carte", "8x8", "-o"};
+        const Issue Premiere = Lancer(Ombrin + QStringList{"p.c", "p.bmp"}, Dossier.path());
+        QCOMPARE(Premiere.Erreur, QString());
+        QVERIFY2(QRegularExpression(QStringLiteral("^« p.c » : \\d+ tuile\\(s\\) "
+                                                   "unique\\(s\\), carte de 5 x 3\n$"))
+                     .match(Premiere.Sortie)
+                     .hasMatch(),
+                 qPrintable(Premiere.Sortie));
+        const QByteArray Texte = Lire(Chemin(QStringLiteral("p.c")));
+        QVERIFY(Texte.contains("unsigned char p_Tuiles_Entrelace_Mask[]"));
+        QCOMPARE(Lancer(Ombrin + QStringList{"q.c", "p.c"}, Dossier.path()).Statut, 0);
+        QCOMPARE(Lire(Chemin(QStringLiteral("q.c"))), Texte);
+
+        Ouvrir(Chemin(QStringLiteral("p.c")), 4);
+        QCOMPARE(int(FEcran->Largeur_Image), 40);
+        QCOMPARE(int(FEcran->Hauteur_Image), 24);
+        FMain->Carte_Tuiles->setChecked(true);
+        FMain->Largeur_Sprite->setValue(8);
+        FMain->Hauteur_Sprite->setValue(8);
+        Faux.Reponses_Fichier.push_back(
+            Choix_Fichier{Chemin(QStringLiteral("w.c")), Type_De(QStringLiteral("Ombrin"), false)});
+        FMain->Button2->click();
+        QVERIFY2(FMain->windowTitle().endsWith(QLatin1String("carte de 5 x 3")),
+                 qPrintable(FMain->windowTitle()));
+        QCOMPARE(Lire(Chemin(QStringLiteral("w.c"))), Texte);
+        // Packed, the window and the converter agree, and the title gives the sizes.
+        FMain->Compresser->setChecked(true);
+        Faux.Reponses_Fichier.push_back(Choix_Fichier{Chemin(QStringLiteral("wz.c")),
+                                                      Type_De(QStringLiteral("Ombrin"), false)});
+        FMain->Button2->click();
+        FMain->Compresser->setChecked(false);
+        QVERIFY2(QRegularExpression(QStringLiteral("carte de 5 x 3 \\(\\d+ octets compressés, "
+                                                   "\\d+ décompressés\\)$"))
+                     .match(FMain->windowTitle())
+                     .hasMatch(),
+                 qPrintable(FMain->windowTitle()));
+        QCOMPARE(Lancer(Ombrin + QStringList{"z.c", "-z", "p.c"}, Dossier.path()).Statut, 0);
+        QCOMPARE(Lire(Chemin(QStringLiteral("wz.c"))), Lire(Chemin(QStringLiteral("z.c"))));
+
+        Ecrire_Source(QStringLiteral("g.bmp"), QSize(300, 20));
+        QCOMPARE(Lancer(Ombrin + QStringList{"g.c", "g.bmp"}, Dossier.path()).Statut, 0);
+        const Issue Grande = Lancer({"-p", "Tavisk", "-o", "h.c", "g.c"}, Dossier.path());
+        QCOMPARE(Grande.Statut, 1);
+        QVERIFY2(Grande.Erreur.contains(
+                     QLatin1String("carte de 38 x 3 tuiles de 8 x 8, soit 304 x 24 pixels")),
+                 qPrintable(Grande.Erreur));
     }
 };
 

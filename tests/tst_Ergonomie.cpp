@@ -1,8 +1,9 @@
 // What a user of today reaches for: keys, files dropped on the windows, the recent files kept
-// between runs, Ctrl and the wheel, tooltips, a help page that always answers, the quarter turn.
+// between runs, Ctrl and the wheel, tooltips, a help page that always answers.
 #include "Demarrage.h"
 #include "Dialogues_Factices.h"
 #include "Document_Image.h"
+#include "Fenetres_Essai.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
 #include "Fiche_Mask.h"
@@ -31,6 +32,7 @@
 #include <QtTest>
 
 using namespace Corvanel;
+using namespace Essai;
 
 class Tst_Ergonomie : public QObject
 {
@@ -53,54 +55,6 @@ class Tst_Ergonomie : public QObject
         fenetre->show();
         fenetre->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(fenetre));
-    }
-
-    static void Taille(int largeur, int hauteur)
-    {
-        FMain->Taille_Image->setCurrentIndex(5);
-        emit FMain->Taille_Image->activated(5);
-        FMain->Largeur->setText(QString::number(largeur));
-        FMain->Hauteur->setText(QString::number(hauteur));
-    }
-
-    static void Image_Vide(int largeur, int hauteur)
-    {
-        Taille(largeur, hauteur);
-        FMain->RadioButton1->click();
-        FMain->Button1->click();
-    }
-
-    // Every pixel its own grey, so that a picture moved by a pixel reads differently.
-    QString Ecrire_Image(const QString &nom, QSize taille, const char *format = "BMP")
-    {
-        QImage image(taille, QImage::Format_RGB32);
-        for (int y = 0; y < taille.height(); ++y)
-            for (int x = 0; x < taille.width(); ++x)
-            {
-                const int gris = (x * 37 + y * 91) % 256;
-                image.setPixel(x, y, qRgb(gris, gris, gris));
-            }
-        const QString chemin = Dossier.filePath(nom);
-        QDir().mkpath(QFileInfo(chemin).path());
-        if (!image.save(chemin, format))
-            return {};
-        return QDir::toNativeSeparators(chemin);
-    }
-
-    static bool Deposer(QWidget *cible, const QList<QUrl> &adresses)
-    {
-        QMimeData donnees;
-        donnees.setUrls(adresses);
-        donnees.setText(adresses.isEmpty() ? QString() : adresses.first().toString());
-        const QPointF point(2, 2);
-        QDragEnterEvent entree(point.toPoint(), Qt::CopyAction, &donnees, Qt::LeftButton,
-                               Qt::NoModifier);
-        QCoreApplication::sendEvent(cible, &entree);
-        if (!entree.isAccepted())
-            return false;
-        QDropEvent depot(point, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(cible, &depot);
-        return depot.isAccepted();
     }
 
     static QStringList Recents()
@@ -245,8 +199,9 @@ private slots:
         for (const QString &nom : Noms)
             adresses << (nom.contains(QLatin1Char(':'))
                              ? QUrl(nom)
-                             : QUrl::fromLocalFile(Ecrire_Image(
-                                   nom, QSize(14, 10), nom.startsWith("b") ? "BMP" : "PNG")));
+                             : QUrl::fromLocalFile(
+                                   Ecrire_Degrade(Dossier, nom, QSize(14, 10),
+                                                  nom.startsWith("b") ? "BMP" : "PNG")));
         Taille(7, 5);
         FMain->RadioButton1->click();
         QCOMPARE(Deposer(Fenetre(Dans), adresses), !Titre.isEmpty());
@@ -269,7 +224,8 @@ private slots:
         Detruire_Fenetres();
         QStringList fichiers;
         for (int i = 0; i < 9; ++i)
-            fichiers << Ecrire_Image(QStringLiteral("recents/f%1.bmp").arg(i), QSize(4, 4));
+            fichiers << Ecrire_Degrade(Dossier, QStringLiteral("recents/f%1.bmp").arg(i),
+                                       QSize(4, 4));
         const QString sorties = QDir::toNativeSeparators(Dossier.filePath("sorties"));
         {
             const auto reglages = Reglages_Programme();
@@ -436,96 +392,6 @@ private slots:
             QCOMPARE(Faux.Demandes.last().Texte,
                      Debut + QDir::toNativeSeparators(
                                  QDir::current().absoluteFilePath("Documentation/index.htm")));
-    }
-
-    // A quarter turn clockwise of the picture and its mask, one step of the history; the kept
-    // source turns too, so converting again gives the turned picture. A picture that would be
-    // taller than 128 once turned stays as it is.
-    void Rotation_data()
-    {
-        QTest::addColumn<int>("Largeur");
-        QTest::addColumn<int>("Hauteur");
-        QTest::addColumn<int>("Source"); // 0 empty picture, else a bitmap of that many rows
-        QTest::addColumn<bool>("Adapter");
-        QTest::addColumn<QString>("Refus");
-        QTest::newRow("square") << 5 << 5 << 0 << true << QString();
-        QTest::newRow("wide, fits") << 128 << 3 << 0 << true << QString();
-        QTest::newRow("too wide") << 160 << 100 << 0 << true
-                                  << "La rotation donnerait une image de 100 x 160 : la hauteur "
-                                     "ne peut dépasser 128.";
-        QTest::newRow("bitmap fitted") << 6 << 4 << 4 << true << QString();
-        QTest::newRow("bitmap cut") << 6 << 4 << 9 << false << QString();
-        QTest::newRow("bitmap cut, shorter") << 6 << 4 << 2 << false << QString();
-    }
-    void Rotation()
-    {
-        QFETCH(int, Largeur);
-        QFETCH(int, Hauteur);
-        QFETCH(int, Source);
-        QFETCH(bool, Adapter);
-        QFETCH(QString, Refus);
-        Taille(Largeur, Hauteur);
-        FMain->Adaptation_Image->setChecked(Adapter);
-        if (Source == 0)
-        {
-            FMain->RadioButton1->click();
-            FMain->Button1->click();
-            for (int x = 0; x < Largeur; ++x)
-                for (int y = 0; y < Hauteur; ++y)
-                {
-                    FEcran->Plan_Image[Indice(x, y)] = (x + 3 * y) % 4;
-                    FMask->Plan_Mask[Indice(x, y)] = (x * y) % 3 == 0;
-                }
-        }
-        else
-        {
-            // Fitted one pixel for one point, so that converting again is exact.
-            const QString bitmap =
-                Ecrire_Image(QStringLiteral("r.bmp"), QSize(Largeur + (Adapter ? 0 : 3), Source));
-            Faux.Reponses_Fichier.push_back({bitmap, 1});
-            FMain->Ouvrir_Fichier->click();
-            FMain->Button1->click();
-            FMask->Plan_Mask[Indice(1, 0)] = 1;
-        }
-        const Plan image = FEcran->Plan_Image;
-        const Plan masque = FMask->Plan_Mask;
-        const int etapes = FEcran->Document.Historique()->Pile.count();
-        Faux.Demandes.clear();
-        FMain->SpeedButton[3]->click();
-        if (!Refus.isEmpty())
-        {
-            QCOMPARE(Faux.Messages().size(), 1);
-            QCOMPARE(Faux.Messages()[0].Titre, QStringLiteral("Message de Corvanel"));
-            QCOMPARE(Faux.Messages()[0].Texte, Refus);
-            QVERIFY(FEcran->Plan_Image == image && FMask->Plan_Mask == masque);
-            QCOMPARE(FEcran->Largeur_Image, std::uint8_t(Largeur));
-            QCOMPARE(FEcran->Document.Historique()->Pile.count(), etapes);
-            return;
-        }
-        QVERIFY(Faux.Messages().isEmpty());
-        QCOMPARE(FEcran->Largeur_Image, std::uint8_t(Hauteur));
-        QCOMPARE(FEcran->Hauteur_Image, std::uint8_t(Largeur));
-        QCOMPARE(FEcran->Ecran_TI->Image().size(), QSize(Hauteur, Largeur));
-        for (int x = 0; x < Hauteur; ++x)
-            for (int y = 0; y < Largeur; ++y)
-            {
-                QCOMPARE(FEcran->Plan_Image[Indice(x, y)], image[Indice(y, Hauteur - 1 - x)]);
-                QCOMPARE(FMask->Plan_Mask[Indice(x, y)], masque[Indice(y, Hauteur - 1 - x)]);
-            }
-        // Converting again starts from the turned source; a cut source shorter than the picture
-        // cannot give the turned picture, and the light page goes.
-        const bool convertible = Source != 0 && (Adapter || Source >= Hauteur);
-        QCOMPARE(FMain->Onglets->isTabVisible(2), convertible);
-        const Plan tournee = FEcran->Plan_Image;
-        if (convertible)
-        {
-            FMain->Button9->click();
-            QVERIFY(FEcran->Plan_Image == tournee);
-        }
-        FMain->Outil[9]->click();
-        QVERIFY(FEcran->Plan_Image == image && FMask->Plan_Mask == masque);
-        QCOMPARE(FEcran->Largeur_Image, std::uint8_t(Largeur));
-        QCOMPARE(FMain->Onglets->isTabVisible(2), Source != 0);
     }
 };
 

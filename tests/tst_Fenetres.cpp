@@ -301,7 +301,8 @@ private slots:
         QTest::newRow("échantillonnage")
             << "Choix_Echantillonnage" << QStringList{"Point le plus proche", "Moyenne de la zone"}
             << 1;
-        QTest::newRow("teinte") << "Choix_Teinte" << QStringList{"Valeur de couleur", "Luminance"}
+        QTest::newRow("teinte") << "Choix_Teinte"
+                                << QStringList{"Valeur de couleur", "Luminance", "Couleurs exactes"}
                                 << 1;
         const QStringList Tramages{"Aucun", "Floyd-Steinberg", "Atkinson", "Ordonné 4 x 4",
                                    "Ordonné 8 x 8"};
@@ -446,8 +447,9 @@ private slots:
         f.close();
         FMain->Choix_Nombre_Couleur_8->click();
         Ouvrir(chemin, 4);
-        QVERIFY(Faux.Demandes.first().Texte.endsWith(
-            QStringLiteral("|Source de sprite (*.c *.h *.asm)|*.c;*.h;*.asm")));
+        QVERIFY(Faux.Demandes.first().Texte.contains(
+            QStringLiteral("|Source de sprite (*.c *.h *.asm)|*.c;*.h;*.asm|Sauvegarde d'image "
+                           "et de mask Corvanel (*.cvm)|*.cvm|")));
         QCOMPARE(FEcran->Largeur_Image, std::uint8_t(3));
         QCOMPARE(FEcran->Hauteur_Image, std::uint8_t(2));
         QVERIFY(FMain->Choix_Nombre_Couleur_4->isChecked());

@@ -7,6 +7,7 @@
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
 #include "Fiche_Mask.h"
+#include "Gif_Essai.h"
 #include "Historique_Image.h"
 #include "Outils_Essai.h"
 #include "Surface_Dessin.h"
@@ -18,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -36,12 +38,18 @@ struct Vue
 {
     Plan Image{};
     Plan Masque{};
+    Plan Transparence{};
     int Largeur = 0, Hauteur = 0, Nombre = 0, Choisi = 0, Radio = 0;
     Bandes Bandes_Lum;
     Options_Conversion Conversion;
     QList<int> Listes;
     bool Source = false, Adapter = false, Lumiere = false;
     QString Titre;
+    // "Conserver les proportions", and the frame of an animation: value, maximum, enabled.
+    bool Proportions = false;
+    QList<int> Image_Animation;
+    // The frames behind the source, and what the quarter turns did to them.
+    Images_Source Images;
 
     // The first difference, named; empty when there is none.
     QString Ecart(const Vue &A) const
@@ -49,6 +57,7 @@ struct Vue
         const std::pair<bool, const char *> Champs[] = {
             {Image == A.Image, "plan de l'image"},
             {Masque == A.Masque, "plan du mask"},
+            {Transparence == A.Transparence, "points transparents"},
             {Largeur == A.Largeur && Hauteur == A.Hauteur, "taille"},
             {Nombre == A.Nombre && Choisi == A.Choisi, "nombre de couleurs"},
             {Radio == A.Radio, "bouton du nombre de couleurs"},
@@ -57,7 +66,10 @@ struct Vue
             {Listes == A.Listes, "listes de conversion"},
             {Source == A.Source, "source gardée"},
             {Lumiere == A.Lumiere, "page Lumière"},
-            {Titre == A.Titre, "titre de l'édition"}};
+            {Titre == A.Titre, "titre de l'édition"},
+            {Proportions == A.Proportions, "case des proportions"},
+            {Image_Animation == A.Image_Animation, "image de l'animation"},
+            {Images == A.Images, "images de la source"}};
         for (const auto &[Egal, Nom] : Champs)
             if (!Egal)
                 return QString::fromUtf8(Nom);
@@ -70,6 +82,7 @@ Vue Voir()
     const Document_Image &D = FEcran->Document;
     return {D.Plan_Image,
             D.Plan_Mask,
+            D.Plan_Transparence,
             D.Largeur_Image,
             D.Hauteur_Image,
             D.Nombre_Couleur,
@@ -82,7 +95,11 @@ Vue Voir()
             D.Source_Valide,
             FMain->Adaptation_Image->isChecked(),
             FMain->Onglets->isTabVisible(2),
-            FEcran->windowTitle()};
+            FEcran->windowTitle(),
+            FMain->Conserver_Proportions->isChecked(),
+            {FMain->Numero_Image->value(), FMain->Numero_Image->maximum(),
+             FMain->Numero_Image->isEnabled()},
+            D.Images};
 }
 
 // Both surfaces show the planes as they are: every cell in its level's colour, red over it in
@@ -179,6 +196,35 @@ class Tst_Historique : public QObject
         const QString Fichier = Chemin(Nom);
         Image.save(Fichier);
         return Fichier;
+    }
+
+    // A square of four colours on a transparent background.
+    QString Ecrire_Transparente(const QString &Nom)
+    {
+        QImage Image(32, 32, QImage::Format_ARGB32);
+        Image.fill(Qt::transparent);
+        const QRgb Couleurs[] = {qRgb(20, 30, 120), qRgb(210, 20, 10), qRgb(250, 160, 0),
+                                 qRgb(255, 255, 180)};
+        for (int y = 6; y < 26; ++y)
+            for (int x = 4; x < 28; ++x)
+                Image.setPixel(x, y, Couleurs[(x / 6 + y / 5) % 4]);
+        const QString Fichier = Chemin(Nom);
+        Image.save(Fichier);
+        return Fichier;
+    }
+
+    // Three frames: black, a white square, a grey corner.
+    QString Ecrire_Animation(const QString &Nom)
+    {
+        const Essai::Image_Gif Noire{0, 0, 8, 8, 1, -1, std::vector<std::uint8_t>(64, 1)};
+        const Essai::Image_Gif Carre{2, 2, 4, 4, 1, -1, std::vector<std::uint8_t>(16, 0)};
+        const Essai::Image_Gif Coin{6, 6, 2, 2, 1, -1, std::vector<std::uint8_t>(4, 2)};
+        QFile Gif(Chemin(Nom));
+        if (Gif.open(QIODevice::WriteOnly))
+            Gif.write(Essai::Ecrire_Gif(8, 8,
+                                        {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(128, 128, 128)},
+                                        {Noire, Carre, Coin}));
+        return Chemin(Nom);
     }
 
     void Ouvrir(const QString &Fichier, int Type)
@@ -298,6 +344,39 @@ void Tst_Historique::Etapes_data()
     QTest::newRow("un PNG sous le type bitmap")
         << Action([this] { Ecrire_Image(QStringLiteral("photo.png"), 140); })
         << Action([this] { Ouvrir(Chemin(QStringLiteral("photo.png")), 1); });
+    QTest::newRow("équilibrer") << Rien << Action([] { FMain->Bouton_Equilibrer->click(); });
+    QTest::newRow("couleurs exactes")
+        << Rien << Action([] { FMain->Choix_Teinte->setCurrentIndex(2); });
+    const Action Transparente = [this]
+    { Ouvrir(Ecrire_Transparente(QStringLiteral("transparente.png")), 3); };
+    QTest::newRow("conserver les proportions")
+        << Transparente << Action([] { FMain->Conserver_Proportions->setChecked(true); });
+    QTest::newRow("mask de la transparence")
+        << Transparente << Action([] { FMain->Button8->click(); });
+    QTest::newRow("rotation de la transparence")
+        << Transparente << Action([] { FMain->SpeedButton[3]->click(); });
+    QTest::newRow("ouvrir une animation")
+        << Rien << Action([this] { Ouvrir(Ecrire_Animation(QStringLiteral("a.gif")), 3); });
+    QTest::newRow("image d'une animation")
+        << Action([this] { Ouvrir(Ecrire_Animation(QStringLiteral("a.gif")), 3); })
+        << Action([] { FMain->Numero_Image->setValue(2); });
+    QTest::newRow("image d'une animation, proportions gardées")
+        << Action(
+               [this]
+               {
+                   Ouvrir(Ecrire_Animation(QStringLiteral("a.gif")), 3);
+                   FMain->Conserver_Proportions->setChecked(true);
+                   FMain->Numero_Image->setValue(3);
+               })
+        << Action([] { FMain->Numero_Image->setValue(2); });
+    QTest::newRow("rotation d'une animation")
+        << Action(
+               [this]
+               {
+                   Ouvrir(Ecrire_Animation(QStringLiteral("a.gif")), 3);
+                   FMain->Numero_Image->setValue(2);
+               })
+        << Action([] { FMain->SpeedButton[3]->click(); });
 }
 
 // Each kind of step, done, undone by the button and redone by the other: the planes, the

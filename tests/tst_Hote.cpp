@@ -8,12 +8,14 @@
 #include "Fiche_Mask.h"
 #include "Fiche_Plugin.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -197,35 +199,47 @@ private slots:
         QCOMPARE(FMain->windowTitle(), QStringLiteral("Bug 1 !!!"));
     }
 
+    // The picture through its save file, or with its mask through the picture-and-mask one.
     void Aller_Retour_Sauvegarde_data()
     {
+        QTest::addColumn<QString>("bibliotheque");
         QTest::addColumn<int>("largeur");
         QTest::addColumn<int>("hauteur");
         QTest::addColumn<int>("nombre");
-        for (int nombre : {2, 4, 8})
-            for (QSize taille : {QSize(1, 1), QSize(10, 10), QSize(160, 100), QSize(240, 128)})
-                QTest::addRow("%d niveaux %dx%d", nombre, taille.width(), taille.height())
-                    << taille.width() << taille.height() << nombre;
+        for (const char *bibliotheque : {"Sauvegarde", "Velmor"})
+            for (int nombre : {2, 4, 8})
+                for (QSize taille : {QSize(1, 1), QSize(10, 10), QSize(160, 100), QSize(240, 128)})
+                    QTest::addRow("%s %d niveaux %dx%d", bibliotheque, nombre, taille.width(),
+                                  taille.height())
+                        << bibliotheque << taille.width() << taille.height() << nombre;
     }
     void Aller_Retour_Sauvegarde()
     {
+        QFETCH(QString, bibliotheque);
         QFETCH(int, largeur);
         QFETCH(int, hauteur);
         QFETCH(int, nombre);
-        Demarrer({QStringLiteral("Sauvegarde")});
+        const bool avec_mask = bibliotheque == QLatin1String("Velmor");
+        Demarrer({bibliotheque});
         Image_Vide(largeur, hauteur, nombre);
+        if (avec_mask)
+            for (int x = 0; x < largeur; ++x)
+                for (int y = 0; y < hauteur; ++y)
+                    FMask->Plan_Mask[Indice(x, y)] = (x * 5 + y * 3) % 4 == 0;
         const Plan avant = FEcran->Plan_Image;
+        const Plan mask_avant = FMask->Plan_Mask;
         Enregistrer(Dossier->filePath(QStringLiteral("image")), 1);
-        const QString chemin = Dossier->filePath(QStringLiteral("image.cvl"));
-        QCOMPARE(QFileInfo(chemin).size(), 6 + 2 * largeur * hauteur);
-        // Back in another level count and size, then reopened through the second file type.
+        const QString chemin =
+            Dossier->filePath(QStringLiteral("image.") + (avec_mask ? "cvm" : "cvl"));
+        QCOMPARE(QFileInfo(chemin).size(), 6 + (avec_mask ? 3 : 2) * largeur * hauteur);
+        // Back in another level count and size, then reopened through its file type.
         FMain->Choix_Nombre_Couleur_4->click();
         if (nombre == 4)
             FMain->Choix_Nombre_Couleur_2->click();
         FMain->Taille_Image->setCurrentIndex(0);
         emit FMain->Taille_Image->activated(0);
         FMain->Ouvrir_Fichier->click();
-        Faux.Reponses_Fichier.push_back(Choix_Fichier{chemin, 2});
+        Faux.Reponses_Fichier.push_back(Choix_Fichier{chemin, avec_mask ? 5 : 2});
         FMain->Button1->click();
         QVERIFY(FEcran->Plan_Image == avant);
         QCOMPARE(int(FEcran->Largeur_Image), largeur);
@@ -235,6 +249,49 @@ private slots:
             FMain->findChild<QRadioButton *>(QStringLiteral("Choix_Nombre_Couleur_%1").arg(nombre))
                 ->isChecked());
         QVERIFY(!FMain->Onglets->isTabVisible(2));
+        QVERIFY(FMask->Plan_Mask == (avec_mask ? mask_avant : Plan{}));
+        QCOMPARE(FMain->Button11->isEnabled(), avec_mask);
+    }
+
+    // A plug-in that refuses with a text of its own: the title as for any refusal, the text
+    // in a box, nothing at the path; for a sheet too.
+    void Refus_Motive_data()
+    {
+        QTest::addColumn<QString>("plugin");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<bool>("planche");
+        QTest::addColumn<QString>("raison");
+        const QString GenLib_Nb =
+            QStringLiteral("Le Noir & Blanc n'est pas supporté, préférez le plug-in Sprite C "
+                           "pour ce type d'enregistrement.");
+        QTest::newRow("image") << "Pelkor"
+                               << "Image" << false << GenLib_Nb;
+        QTest::newRow("planche") << "Pelkor"
+                                 << "Image" << true << GenLib_Nb;
+        QTest::newRow("nom réservé de la calculatrice")
+            << "Lorvan"
+            << "XMin" << false
+            << QStringLiteral("« xmin » est le nom d'une variable système de la calculatrice : "
+                              "donnez un autre nom à l'image.");
+    }
+    void Refus_Motive()
+    {
+        QFETCH(QString, plugin);
+        QFETCH(QString, nom);
+        QFETCH(bool, planche);
+        QFETCH(QString, raison);
+        Demarrer({plugin});
+        Image_Vide(16, 8, 2);
+        FMain->Decouper_Sprites->setChecked(planche);
+        FMain->Largeur_Sprite->setValue(8);
+        FMain->Hauteur_Sprite->setValue(8);
+        FMain->Enregistrement_Nom_Image->setText(nom);
+        Enregistrer(Dossier->filePath(QStringLiteral("x.c")), 1);
+        QCOMPARE(FMain->windowTitle(), QStringLiteral("Problème d'enregistrement."));
+        QCOMPARE(Faux.Genres().last(), QStringLiteral("information"));
+        QCOMPARE(Faux.Demandes.last().Titre, QStringLiteral("Message de Corvanel"));
+        QCOMPARE(Faux.Demandes.last().Texte, raison);
+        QCOMPARE(QDir(Dossier->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void Explorateur()

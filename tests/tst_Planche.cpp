@@ -58,6 +58,7 @@ private slots:
     void Formats_data();
     void Formats();
     void Fichier_Par_Case();
+    void Source_Decoupee_data();
     void Source_Decoupee();
     void Lot_Echoue_data();
     void Lot_Echoue();
@@ -144,6 +145,10 @@ void Tst_Planche::Formats()
     }
     QVERIFY(!Texte.contains("Planche_1"));
     QVERIFY(!Texte.contains("Planche_2"));
+    // The count of the tables' entries, skipped cells included, closes the sheet.
+    QVERIFY2(Texte.endsWith(Extention == "c" ? "#define Planche_NOMBRE 2\r\n"
+                                             : "\r\nPlanche_NOMBRE\tequ\t2\r\n"),
+             Texte.right(60).constData());
     QVERIFY2(Construire(Chemin, Extention == "asm"), Texte.constData());
 }
 
@@ -161,9 +166,18 @@ void Tst_Planche::Fichier_Par_Case()
 }
 
 // The source cut into more cells than one picture holds side by side: each cell, converted with
-// its row's neighbours, has the bytes of the cell converted and saved alone.
+// its row's neighbours, has the bytes of the cell converted and saved alone, also where a
+// point's level depends on the other colours of its picture.
+void Tst_Planche::Source_Decoupee_data()
+{
+    QTest::addColumn<int>("Teinte");
+    QTest::newRow("valeur de couleur") << int(Mode_Teinte::Valeur_Couleur);
+    QTest::newRow("couleurs exactes") << int(Mode_Teinte::Couleurs_Exactes);
+}
+
 void Tst_Planche::Source_Decoupee()
 {
+    QFETCH(int, Teinte);
     QImage Source(8 * 33 + 5, 8 * 2 + 3, QImage::Format_RGB32);
     for (int X = 0; X < Source.width(); ++X)
         for (int Y = 0; Y < Source.height(); ++Y)
@@ -171,6 +185,7 @@ void Tst_Planche::Source_Decoupee()
     Document_Image Document;
     Document.Choisir_Nombre(4, false);
     Document.Conversion.Adapter = false;
+    Document.Conversion.Teinte = static_cast<Mode_Teinte>(Teinte);
     Document.Prendre_Source(Source, 160, 100);
     const Grille_Sprites Grille{8, 8};
     const Plug_Info Slot{Essai::Plugin_Livre("Tavisk").toStdString(), "Tavisk", "c"};

@@ -19,8 +19,9 @@ using Essai::Plugin;
 
 const char *const Exportes[] = {"Pelkor", "Tavisk", "Roskel", "Quenda", "Mervil",
                                 "Talvek", "Ombrin", "Garsel", "Pirnel", "Sudrak"};
-const char *const Livres[] = {"Pelkor", "Tavisk", "Roskel", "Quenda", "Mervil",    "Talvek",
-                              "Ombrin", "Garsel", "Pirnel", "Sudrak", "Sauvegarde"};
+const char *const Livres[] = {"Pelkor",     "Tavisk", "Roskel", "Quenda", "Mervil",
+                              "Talvek",     "Ombrin", "Garsel", "Pirnel", "Sudrak",
+                              "Sauvegarde", "Velmor", "Lorvan", "Sevrin"};
 
 Plan Remplir(const Lignes &lignes)
 {
@@ -166,6 +167,23 @@ void Tst_Plugins::metadonnees_data()
                                 << QByteArray("Sauvegarde de l'image pour une utilisation ult\xE9"
                                               "rieur. (Compatible avec la version 2.0 de Corvanel)")
                                 << QByteArray("cvl");
+    QTest::newRow("Velmor") << "Velmor" << 2 << QByteArray("Sauvegarde d'image et de mask Corvanel")
+                            << QByteArray("1.0")
+                            << QByteArray("Sauvegarde de l'image et de son mask pour une "
+                                          "utilisation ult\xE9rieure.")
+                            << QByteArray("cvm");
+    QTest::newRow("Lorvan") << "Lorvan" << 1 << QByteArray("Images PIC de TI-89 (groupe)")
+                            << QByteArray("1.0")
+                            << QByteArray("Enregistrement de l'image en variables PIC (une par "
+                                          "plan) dans un groupe de TI-89, \xE0 envoyer \xE0 la "
+                                          "calculatrice.")
+                            << QByteArray("89g");
+    QTest::newRow("Sevrin") << "Sevrin" << 1 << QByteArray("Images PIC de TI-92 Plus (groupe)")
+                            << QByteArray("1.0")
+                            << QByteArray("Enregistrement de l'image en variables PIC (une par "
+                                          "plan) dans un groupe de TI-92 Plus, \xE0 envoyer \xE0 "
+                                          "la calculatrice.")
+                            << QByteArray("9xg");
 }
 
 void Tst_Plugins::metadonnees()
@@ -195,6 +213,9 @@ void Tst_Plugins::metadonnees()
                             "Plug_Version"};
     if (bibliotheque == "Ombrin" || bibliotheque == "Garsel")
         attendus.insert(4, "Plug_Enregistrement_Go_Mask");
+    // The picture-and-mask kind alone needs only the function with the mask.
+    if (bibliotheque == "Velmor")
+        attendus[3] = "Plug_Enregistrement_Go_Mask";
     if (bibliotheque == "Sauvegarde")
     {
         attendus.insert(4, "Plug_Enregistrement_Mode");
@@ -337,6 +358,15 @@ void Tst_Plugins::fichiers_data()
           Lignes(10, QList<int>(10, 10)), 1,
           QByteArray("\x0A\0\x0A\0\4\0", 6) + QByteArray("\x0A\0", 2).repeated(100));
     ligne("Sauvegarde vide", "Sauvegarde", "Image", 2, 0, 0, {}, 1, QByteArray("\0\0\0\0\2\0", 6));
+    // The picture's save file, then the mask row by row: only 1 is covered.
+    ligne("Velmor lignes d'abord", "Velmor", "Image", 8, 3, 2, {{0, 101, 1}, {112, 2, 123}}, 1,
+          QByteArray("\3\0\2\0\x08\0"
+                     "\0\0\x65\0\1\0"
+                     "\x70\0\2\0\x7B\0"
+                     "\1\0\0"
+                     "\0\0\1",
+                     24),
+          {{1, 0, 2}, {0, 255, 1}});
 }
 
 void Tst_Plugins::fichiers()

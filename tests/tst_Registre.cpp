@@ -125,6 +125,8 @@ private slots:
     void Enregistrer_Arguments();
     void Enregistrement_Sur_data();
     void Enregistrement_Sur();
+    void Raison_Plugin_data();
+    void Raison_Plugin();
     void Programme_Aide_Absent();
 
     void Cp1252_Aller_Retour();
@@ -133,6 +135,8 @@ private slots:
     void Sauvegarde_Aller_Retour();
     void Lecture_data();
     void Lecture();
+    void Lecture_Mask_data();
+    void Lecture_Mask();
     void Lecture_Fichier_Absent();
 };
 
@@ -327,8 +331,9 @@ void Tst_Registre::Scan_Tables_Et_Filtres()
 
 void Tst_Registre::Scan_Plugins_Livres()
 {
-    const QStringList Livres = {"Pelkor", "Tavisk", "Roskel", "Quenda", "Mervil", "Sauvegarde",
-                                "Talvek", "Ombrin", "Garsel", "Pirnel", "Sudrak"};
+    const QStringList Livres = {"Pelkor",     "Tavisk", "Roskel", "Quenda", "Mervil",
+                                "Sauvegarde", "Talvek", "Ombrin", "Garsel", "Pirnel",
+                                "Sudrak",     "Velmor", "Lorvan", "Sevrin"};
     for (const QString &Nom : Livres)
     {
         if (!QFile::exists(Plugin_Livre(Nom)))
@@ -338,32 +343,36 @@ void Tst_Registre::Scan_Plugins_Livres()
         Poser(Plugin_Livre(Nom), Nom);
     }
     const Resultat_Scan Scan = Scanner_Plugins();
-    QCOMPARE(Scan.ListePlug.size(), std::size_t(11));
-    // The picture-and-mask libraries (kind 3) are offered once, in the picture dialog.
-    QCOMPARE(
-        Filtre_Image(Scan),
-        QStringLiteral("Sprite + mask entrelacés (language ASM)|*.asm|Sprite + mask entrelacés "
-                       "(language C)|*.c|GenLib (language C)|*.c|Sprite (language ASM)|*.asm|"
-                       "Sauvegarde d'image Corvanel 3.0|*.cvl|Sprite entrelacé (language "
-                       "ASM)|*.asm|Sprite (language C)|*.c"));
+    QCOMPARE(Scan.ListePlug.size(), std::size_t(14));
+    // The picture-and-mask libraries (kinds 3 and 2) are offered once, in the picture dialog.
+    QCOMPARE(Filtre_Image(Scan),
+             QStringLiteral("Sprite + mask entrelacés (language ASM)|*.asm|Images PIC de TI-89 "
+                            "(groupe)|*.89g|Sprite + mask entrelacés (language C)|*.c|GenLib "
+                            "(language C)|*.c|Sprite (language ASM)|*.asm|Sauvegarde d'image "
+                            "Corvanel 3.0|*.cvl|Images PIC de TI-92 Plus (groupe)|*.9xg|Sprite "
+                            "entrelacé (language ASM)|*.asm|Sprite (language C)|*.c|Sauvegarde "
+                            "d'image et de mask Corvanel|*.cvm"));
     QCOMPARE(Filtre_Mask(Scan),
              QStringLiteral("Mask (language ASM)|*.asm|Mask ET (language C)|*.c|"
                             "Mask (language C)|*.c|Mask ET (language ASM)|*.asm"));
     QCOMPARE(Extention_Defaut_Image(Scan), QStringLiteral("asm"));
-    QVERIFY(Prend_Mask(Slot_Image(Scan, 1)) && Prend_Mask(Slot_Image(Scan, 2)));
-    for (int Type = 3; Type <= Scan.Nombre_Plug_Image; ++Type)
+    for (int Type = 1; Type <= Scan.Nombre_Plug_Image; ++Type)
     {
-        QVERIFY(!Prend_Mask(Slot_Image(Scan, Type)));
+        const QString Fichier = QString::fromStdString(Slot_Image(Scan, Type).Fichier);
+        QCOMPARE(Prend_Mask(Slot_Image(Scan, Type)), Fichier.endsWith(So("Garsel")) ||
+                                                         Fichier.endsWith(So("Ombrin")) ||
+                                                         Fichier.endsWith(So("Velmor")));
     }
 
     // The explorer ends each library's details with its kind.
     for (std::size_t i = 0; i < Scan.ListePlug.size(); ++i)
     {
-        const QString Attendu =
-            Scan.ListePlug[i] == So("Garsel") || Scan.ListePlug[i] == So("Ombrin")
-                ? QStringLiteral("image et mask")
-            : Scan.Table_Plug[i].Fonction == 4 ? QStringLiteral("mask")
-                                               : QStringLiteral("image");
+        const QString Attendu = Scan.ListePlug[i] == So("Garsel") ||
+                                        Scan.ListePlug[i] == So("Ombrin") ||
+                                        Scan.ListePlug[i] == So("Velmor")
+                                    ? QStringLiteral("image et mask")
+                                : Scan.Table_Plug[i].Fonction == 4 ? QStringLiteral("mask")
+                                                                   : QStringLiteral("image");
         const QStringList Lignes = Details_Plugin(Scan.Table_Plug[i], Scan.Table_Plug[i].Fichier);
         QCOMPARE(Lignes.mid(Lignes.size() - 3), (QStringList{QString(), "Genre : ", Attendu}));
     }
@@ -753,6 +762,9 @@ void Tst_Registre::Enregistrement_Sur_data()
     QTest::newRow("refus par un lien") << "lien" << Image << false;
     QTest::newRow("réussite par un lien") << "lien" << Image << true;
     QTest::newRow("refus, deux noms") << "deux noms" << Image << false;
+    // Refused without a word: the file kept by a copy is not the plug-in's reason.
+    QTest::newRow("refus muet, deux noms") << "deux noms"
+                                           << "Essai_Muet" << false;
     QTest::newRow("réussite, deux noms") << "deux noms" << Image << true;
     QTest::newRow("réussite, droits gardés") << "droits 0640" << Image << true;
     QTest::newRow("disque plein") << "tmpfs plein"
@@ -822,6 +834,11 @@ void Tst_Registre::Enregistrement_Sur()
         Enregistrer_Image(Slot, Chemin, QStringLiteral("Image"), 8, Plan_Image, 128, 240);
 
     QCOMPARE(Resultat.Reussi(), Reussi);
+    // The test plug-in's short text is its reason; a crash or a long text gives none.
+    QCOMPARE(Resultat.Raison.section(QLatin1Char('\n'), 0, 0),
+             !Reussi && Plugin == QStringLiteral("Essai_Image")
+                 ? QStringLiteral("image Essai_Image")
+                 : QString());
     const QFileInfo Apres(Chemin);
     if (Avant == QStringLiteral("lien"))
         QVERIFY(Apres.isSymLink());
@@ -846,6 +863,30 @@ void Tst_Registre::Enregistrement_Sur()
                                          QDir::NoDotAndDotDot),
                  Contenu_Avant);
     }
+}
+
+void Tst_Registre::Raison_Plugin_data()
+{
+    QTest::addColumn<QByteArray>("Octets");
+    QTest::addColumn<QString>("Raison");
+    QTest::newRow("phrase en Windows-1252")
+        << QByteArray("Le Noir & Blanc n'est pas support\xE9 (\x80).")
+        << "Le Noir & Blanc n'est "
+           "pas supporté (€).";
+    QTest::newRow("fins de ligne et blancs autour")
+        << QByteArray("\r\n Une\r\nDeux\rTrois\n\n") << "Une\nDeux\nTrois";
+    QTest::newRow("512 octets") << QByteArray(512, 'a') << QString(512, QLatin1Char('a'));
+    QTest::newRow("513 octets") << QByteArray(513, 'a') << QString();
+    QTest::newRow("octet nul") << QByteArray("ab\0c", 4) << QString();
+    QTest::newRow("tabulation") << QByteArray("a\tb") << QString();
+    QTest::newRow("octet sans caractère") << QByteArray("a\x81") << QString();
+    QTest::newRow("blancs seuls") << QByteArray(" \r\n ") << QString();
+}
+
+void Tst_Registre::Raison_Plugin()
+{
+    QFETCH(QByteArray, Octets);
+    QTEST(Corvanel::Raison_Plugin(Octets.toStdString()), "Raison");
 }
 
 // Without its helper the host loads no library, and says where it looked.
@@ -1002,6 +1043,51 @@ void Tst_Registre::Lecture()
     // Only the picture's pixels are written.
     QCOMPARE(Plan_Image[Indice(0, Hauteur)], 0xAA);
     QCOMPARE(Plan_Image[Indice(Largeur, 0)], 0xAA);
+}
+
+void Tst_Registre::Lecture_Mask_data()
+{
+    QTest::addColumn<QByteArray>("Octets");
+    QTest::addColumn<QString>("Message");     // empty: read
+    QTest::addColumn<QByteArray>("Colonnes"); // the mask's bytes, column by column
+
+    const QString Invalide = QStringLiteral("Fichier de sauvegarde invalide : ");
+    const QByteArray Codes = Mots({2, 2, 4, 1, 2, 3, 0});
+    QTest::newRow("lignes d'abord, seul 1 couvre")
+        << Codes + QByteArray("\x01\x02\xFF\x01", 4) << QString()
+        << QByteArray("\x01\x00\x00\x01", 4);
+    QTest::newRow("mask tronqué") << Codes + QByteArray(3, '\1')
+                                  << Invalide + "fichier tronqué (17 octets au lieu de 18)."
+                                  << QByteArray();
+    QTest::newRow("sans mask") << Codes << Invalide + "fichier tronqué (14 octets au lieu de 18)."
+                               << QByteArray();
+    QTest::newRow("octet en trop")
+        << Codes + QByteArray(5, '\1') << Invalide + "fichier trop long (19 octets au lieu de 18)."
+        << QByteArray();
+}
+
+// The picture's save file followed by its mask, of exactly that size.
+void Tst_Registre::Lecture_Mask()
+{
+    QFETCH(QByteArray, Octets);
+    QFETCH(QString, Message);
+    QFETCH(QByteArray, Colonnes);
+    const QString Chemin = Temporaire->filePath(QStringLiteral("essai.cvm"));
+    Ecrire(Chemin, Octets);
+    Plan Plan_Image;
+    Plan Plan_Mask;
+    Plan_Image.fill(0xAA);
+    Plan_Mask.fill(0xAA);
+    const Resultat_Lecture Lecture = Lire_Sauvegarde_Mask(Chemin, Plan_Image, Plan_Mask);
+    QCOMPARE(Lecture.Message, Message);
+    QCOMPARE(Lecture.Etat, Message.isEmpty() ? Etat_Lecture::Ok : Etat_Lecture::Invalide);
+    for (int x = 0; x < 3; ++x)
+        for (int y = 0; y < 3; ++y)
+        {
+            const bool Dedans = Message.isEmpty() && x < 2 && y < 2;
+            QCOMPARE(Plan_Image[Indice(x, y)], std::uint8_t(Dedans ? (1 + x + 2 * y) % 4 : 0xAA));
+            QCOMPARE(Plan_Mask[Indice(x, y)], std::uint8_t(Dedans ? Colonnes[x * 2 + y] : 0xAA));
+        }
 }
 
 void Tst_Registre::Lecture_Fichier_Absent()

@@ -465,29 +465,52 @@ void Tst_Robustesse::Sauvegardes_Hostiles_data()
 {
     QTest::addColumn<QByteArray>("octets");
     QTest::addColumn<bool>("lisible");
+    QTest::addColumn<int>("type"); // the open dialog's: 2 the picture alone, 5 with its mask
 
-    const QByteArray Bonne = Sauvegarde(10, 10, 4, {0, 1, 2, 3});
-    QTest::newRow("vide") << QByteArray() << false;
-    QTest::newRow("en-tete tronque") << Bonne.left(5) << false;
-    QTest::newRow("largeur nulle") << Sauvegarde(0, 10, 4, {1}) << false;
-    QTest::newRow("hauteur nulle") << Sauvegarde(10, 0, 4, {1}) << false;
-    QTest::newRow("largeur 241") << Sauvegarde(241, 1, 4, {1}) << false;
-    QTest::newRow("hauteur 129") << Sauvegarde(1, 129, 4, {1}) << false;
-    QTest::newRow("largeur 65535") << Sauvegarde(65535, 1, 4, {}).left(1000) << false;
-    QTest::newRow("pixels tronques") << Bonne.left(Bonne.size() - 1) << false;
-    QTest::newRow("codes inconnus") << Sauvegarde(3, 2, 8, {9, 257, 0xFFFF, 101, 4, 123}) << true;
-    QTest::newRow("nombre de couleurs inconnu") << Sauvegarde(4, 4, 7, {2}) << true;
-    QTest::newRow("octets en trop") << Bonne + QByteArray(100, '\7') << true;
+    for (const int Type : {2, 5})
+    {
+        // The mask follows the codes, one byte per pixel.
+        const auto Fichier =
+            [Type](int Largeur, int Hauteur, int Nombre, const QList<quint16> &Codes)
+        {
+            const QByteArray Octets = Sauvegarde(Largeur, Hauteur, Nombre, Codes);
+            if (Type == 2 || Largeur < 0 || Largeur * Hauteur > 30720)
+                return Octets;
+            QByteArray Mask(Largeur * Hauteur, '\1');
+            for (int i = 0; i < Mask.size(); i += 3)
+                Mask[i] = char(i % 2 ? 0 : 255); // not 1: not covered
+            return Octets + Mask;
+        };
+        const auto Ligne = [Type](const char *Nom, const QByteArray &Octets, bool Lisible)
+        { QTest::addRow("%s, type %d", Nom, Type) << Octets << Lisible << Type; };
+        const QByteArray Bonne = Fichier(10, 10, 4, {0, 1, 2, 3});
+        Ligne("vide", QByteArray(), false);
+        Ligne("en-tete tronque", Bonne.left(5), false);
+        Ligne("largeur nulle", Fichier(0, 10, 4, {1}), false);
+        Ligne("hauteur nulle", Fichier(10, 0, 4, {1}), false);
+        Ligne("largeur 241", Fichier(241, 1, 4, {1}), false);
+        Ligne("hauteur 129", Fichier(1, 129, 4, {1}), false);
+        Ligne("largeur 65535", Fichier(65535, 1, 4, {}).left(1000), false);
+        Ligne("pixels tronques", Bonne.left(Bonne.size() - 1), false);
+        Ligne("codes inconnus", Fichier(3, 2, 8, {9, 257, 0xFFFF, 101, 4, 123}), true);
+        Ligne("nombre de couleurs inconnu", Fichier(4, 4, 7, {2}), true);
+        // A picture alone may be followed by anything; a mask must end its file.
+        Ligne("octets en trop", Bonne + QByteArray(100, '\7'), Type == 2);
+        if (Type == 5)
+            Ligne("sans mask", Sauvegarde(10, 10, 4, {0, 1, 2, 3}), false);
+    }
 }
 
 void Tst_Robustesse::Sauvegardes_Hostiles()
 {
     QFETCH(QByteArray, octets);
     QFETCH(bool, lisible);
-    const QString Fichier = Chemin(QStringLiteral("hostile.cvl"));
+    QFETCH(int, type);
+    const QString Fichier =
+        Chemin(type == 2 ? QStringLiteral("hostile.cvl") : QStringLiteral("hostile.cvm"));
     Ecrire(Fichier, octets);
     Demarrer();
-    Ouvrir(Fichier, 2);
+    Ouvrir(Fichier, type);
     QVERIFY(!FMain->Onglets->isTabVisible(2));
     if (!lisible)
     {
@@ -503,9 +526,14 @@ void Tst_Robustesse::Sauvegardes_Hostiles()
     for (int x = 0; x < Colonnes_Plan; ++x)
         for (int y = 0; y < Lignes_Plan; ++y)
         {
+            const bool Dedans = x < Largeur && y < Hauteur;
             const std::uint8_t Code = FEcran->Plan_Image[Indice(x, y)];
-            QVERIFY(x < Largeur && y < Hauteur ? Code_Image(Code) && Code != 9 : Code == 0);
+            QVERIFY(Dedans ? Code_Image(Code) && Code != 9 : Code == 0);
+            const std::uint8_t Masque = FMask->Plan_Mask[Indice(x, y)];
+            const int Octet_Mask = 6 + 2 * Largeur * Hauteur + y * Largeur + x;
+            QCOMPARE(Masque, std::uint8_t(Dedans && type == 5 && octets[Octet_Mask] == 1));
         }
+    QCOMPARE(FMain->Button11->isEnabled(), type == 5);
 }
 
 void Tst_Robustesse::Bibliotheque_Tronquee_data()

@@ -134,8 +134,8 @@ private slots:
         QTest::addColumn<QByteArray>("texte");
         QTest::addColumn<QString>("message");
         const QByteArray Tete = "unsigned char S_C0[] = {";
-        QTest::newRow("tableau sans fin") << Tete + QByteArray("0x00,").repeated(20000) + "0};"
-                                          << "« S_C0 » : plus de 11520 nombres";
+        QTest::newRow("tableau sans fin") << Tete + QByteArray("0x00,").repeated(100000) + "0};"
+                                          << "« S_C0 » : plus de 92160 nombres";
         QTest::newRow("nombre trop grand") << Tete + "0x100,0x00};"
                                            << "« 0x100 » plus grand que 8 bits";
         QTest::newRow("accolade manquante") << Tete + "0x01,0x02"
@@ -166,6 +166,15 @@ private slots:
             << QByteArray("Le Noir & Blanc n'est pas support\xE9, pr\xE9"
                           "f\xE9rez le plug-in Sprite C pour ce type d'enregistrement.")
             << "aucun tableau de sprite";
+        const QByteArray Carte = "#define N_TUILE_LARGEUR 8\n#define N_TUILE_HAUTEUR 1\n"
+                                 "#define N_NOMBRE 2\n#define N_CARTE_LARGEUR 2\n"
+                                 "#define N_CARTE_HAUTEUR 1\n";
+        QTest::newRow("carte, tuile absente")
+            << Carte + "unsigned char N_Tuiles_C0[] = {1,2};\nunsigned char N_Carte[] = {0,2};"
+            << "« N_Carte » place la tuile 2, il n'y en a que 2";
+        QTest::newRow("carte, tuiles inégales")
+            << Carte + "unsigned char N_Tuiles_C0[] = {1,2,3};\nunsigned char N_Carte[] = {0,1};"
+            << "« N_Tuiles_C0 » a 3 nombre(s), pas autant pour chacune des 2 tuiles";
         QTest::newRow("trop long")
             << QByteArray(int(Taille_Max_Source) + 1, ' ') << "plus de 4194304 octets";
     }

@@ -1,7 +1,9 @@
 #include "Analyse_Source.h"
 
+#include "Compactage.h"
 #include "Cp1252.h"
 #include "Plan.h"
+#include "Source_Compressee.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -11,9 +13,8 @@ namespace Corvanel
 {
 namespace
 {
-// No sprite needs more: three elements of a byte for every 8 columns of every row. A longer
-// array is refused at that length, so an endless one costs no more memory than a sprite.
-constexpr std::size_t Nombres_Max = 3 * Lignes_Plan * ((Colonnes_Plan + 7) / 8);
+// The packed bytes of a compressed output: a little more than the most it can unpack to.
+constexpr std::size_t Nombres_Max_Compresse = 2 * Taille_Max_Compactage;
 // A source with more arrays or size constants than this is not a sprite's.
 constexpr std::size_t Tableaux_Max = 4096;
 constexpr std::uint64_t Trop_Grand = 0x100000000; // any value past 32 bits reads as this
@@ -59,17 +60,25 @@ std::uint64_t Maximum(int Bits)
 }
 
 // One number of an array, checked against its type; false when the array is refused.
-bool Ajouter_Nombre(Tableau &T, std::string_view Texte, bool Assembleur)
+bool Ajouter_Nombre(Tableau &T, std::string_view Texte, bool Assembleur, std::size_t Nombres)
 {
     const std::optional<std::uint64_t> Valeur = Lire_Nombre(Texte, Assembleur);
+    const std::size_t Limite = std::string_view(T.Nom).ends_with(Suffixe_Compresse)
+                                   ? std::max(Nombres, Nombres_Max_Compresse)
+                                   : Nombres;
     if (!Valeur)
+    {
         T.Erreur = QStringLiteral("nombre illisible %1").arg(Cite(Rogner(Texte)));
+        const std::string_view Mot = Rogner(Texte);
+        T.Adresses = !Mot.empty() && (Mot[0] == '_' || (Mot[0] >= 'A' && Mot[0] <= 'Z') ||
+                                      (Mot[0] >= 'a' && Mot[0] <= 'z'));
+    }
     else if (*Valeur > Maximum(T.Bits ? T.Bits : 32))
         T.Erreur = QStringLiteral("nombre %1 plus grand que %2 bits")
                        .arg(Cite(Rogner(Texte)))
                        .arg(T.Bits ? T.Bits : 32);
-    else if (T.Valeurs.size() == Nombres_Max)
-        T.Erreur = QStringLiteral("plus de %1 nombres").arg(Nombres_Max);
+    else if (T.Valeurs.size() == Limite)
+        T.Erreur = QStringLiteral("plus de %1 nombres").arg(Limite);
     else
     {
         T.Valeurs.push_back(static_cast<std::uint32_t>(*Valeur));
@@ -80,7 +89,7 @@ bool Ajouter_Nombre(Tableau &T, std::string_view Texte, bool Assembleur)
 
 void Ajouter_Constante(Lecture &L, std::string_view Nom, std::string_view Valeur)
 {
-    if (!Nom.ends_with("_LARGEUR") && !Nom.ends_with("_HAUTEUR"))
+    if (!Nom.ends_with("_LARGEUR") && !Nom.ends_with("_HAUTEUR") && !Nom.ends_with("_NOMBRE"))
         return;
     if (L.Constantes.size() == Tableaux_Max)
     {
@@ -219,7 +228,7 @@ std::size_t Sauter_Tableau(std::string_view Code, std::size_t i)
 }
 
 // The numbers from just after '{'; returns where the scan goes on.
-std::size_t Lire_Elements(std::string_view Code, std::size_t i, Tableau &T)
+std::size_t Lire_Elements(std::string_view Code, std::size_t i, Tableau &T, std::size_t Nombres)
 {
     const std::size_t n = Code.size();
     for (;;)
@@ -237,7 +246,7 @@ std::size_t Lire_Elements(std::string_view Code, std::size_t i, Tableau &T)
         while (Fin < n && !Blanc(Code[Fin]) && Code[Fin] != ',' && Code[Fin] != '}' &&
                Code[Fin] != ';' && Code[Fin] != '{')
             ++Fin;
-        if (!Ajouter_Nombre(T, Code.substr(i, Fin - i), false))
+        if (!Ajouter_Nombre(T, Code.substr(i, Fin - i), false, Nombres))
             return Sauter_Tableau(Code, Fin);
         i = Fin;
         while (i < n && Blanc(Code[i]))
@@ -252,7 +261,7 @@ std::size_t Lire_Elements(std::string_view Code, std::size_t i, Tableau &T)
     }
 }
 
-void Lire_C(std::string_view Texte, Lecture &L)
+void Lire_C(std::string_view Texte, Lecture &L, std::size_t Nombres)
 {
     std::string Code = Code_C(Texte);
     Lire_Defines(Code, L);
@@ -289,7 +298,7 @@ void Lire_C(std::string_view Texte, Lecture &L)
         Tableau *T = Bits ? Nouveau_Tableau(L, Nom, Bits) : &Ecarte;
         if (!T)
             return;
-        const std::size_t Suite = Lire_Elements(Vue, j + 1, *T);
+        const std::size_t Suite = Lire_Elements(Vue, j + 1, *T, Nombres);
         Debut = Suite;
         i = Suite - 1;
     }
@@ -311,7 +320,7 @@ std::string_view Sans_Deux_Points(std::string_view Nom)
 }
 
 // A label followed by dc lines; blank and comment lines do not end it, anything else does.
-void Lire_Assembleur(std::string_view Texte, Lecture &L)
+void Lire_Assembleur(std::string_view Texte, Lecture &L, std::size_t Nombres)
 {
     std::string_view Etiquette;
     bool Etiquette_Active = false;
@@ -344,7 +353,7 @@ void Lire_Assembleur(std::string_view Texte, Lecture &L)
         while (!Liste.empty())
         {
             const std::size_t Virgule = Liste.find(',');
-            if (!Ajouter_Nombre(T, Liste.substr(0, Virgule), true))
+            if (!Ajouter_Nombre(T, Liste.substr(0, Virgule), true, Nombres))
                 return;
             if (Virgule == std::string_view::npos)
                 break;
@@ -468,12 +477,12 @@ QString Cite(std::string_view t)
     return QStringLiteral("« %1 »").arg(Texte);
 }
 
-Lecture Analyser_Source(std::string_view Texte)
+Lecture Analyser_Source(std::string_view Texte, std::size_t Nombres_Par_Tableau)
 {
     Lecture L;
-    Lire_C(Texte, L);
+    Lire_C(Texte, L, Nombres_Par_Tableau);
     if (L.Erreur.isEmpty())
-        Lire_Assembleur(Texte, L);
+        Lire_Assembleur(Texte, L, Nombres_Par_Tableau);
     return L;
 }
 } // namespace Corvanel

@@ -3,6 +3,8 @@
 #ifndef CORVANEL_ANALYSE_SOURCE_H
 #define CORVANEL_ANALYSE_SOURCE_H
 
+#include "Plan.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -17,7 +19,8 @@ struct Tableau
     std::string Nom;
     int Bits = 0; // 8, 16 or 32; 0 for a type that holds no sprite
     std::vector<std::uint32_t> Valeurs;
-    QString Erreur; // what is wrong with its numbers; it is refused only if it is used
+    QString Erreur;        // what is wrong with its numbers; it is refused only if it is used
+    bool Adresses = false; // names stand among its numbers: a table of other arrays' addresses
 };
 
 struct Constante
@@ -33,8 +36,15 @@ struct Lecture
     QString Erreur; // the whole source is refused
 };
 
+// No sprite needs more: three elements of a byte for every 8 columns of every row, or for a
+// tile map, three of a byte for every point of a whole picture (tiles one column wide each take
+// a byte a row). A longer array is refused at that length, so an endless one costs no more
+// memory than a picture.
+inline constexpr std::size_t Nombres_Max = 3 * Lignes_Plan * Colonnes_Plan;
+
 // A file is one or the other, and neither reading finds anything in the other language.
-Lecture Analyser_Source(std::string_view Texte);
+// An array of more numbers than Nombres_Par_Tableau is refused at that length.
+Lecture Analyser_Source(std::string_view Texte, std::size_t Nombres_Par_Tableau = Nombres_Max);
 
 // A number as C or assembler writes it: C's 0x, 0b, octal and suffixes, the assembler's $ % @.
 std::optional<std::uint64_t> Lire_Nombre(std::string_view t, bool Assembleur);

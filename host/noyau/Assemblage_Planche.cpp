@@ -189,6 +189,12 @@ QByteArray Assembler_Planche(const std::vector<std::optional<QByteArray>> &Sorti
         }
         Planche += Vers_Dos(Texte);
     }
+    // The count of the tables' entries, so that a program can walk them.
+    const QString Nombre = Nom + QStringLiteral("_NOMBRE");
+    if (Langage == Langage_Source::C)
+        Planche += Vers_Dos(QStringLiteral("#define %1 %2\n").arg(Nombre).arg(Sorties.size()));
+    else if (Langage == Langage_Source::Assembleur)
+        Planche += Vers_Dos(QStringLiteral("\n%1\tequ\t%2\n").arg(Nombre).arg(Sorties.size()));
     return Planche;
 }
 } // namespace Corvanel

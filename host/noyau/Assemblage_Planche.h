@@ -25,7 +25,8 @@ Langage_Source Langage_Extention(const std::string &Extention);
 
 // The sheet's text: the output of every written cell in order (nothing for a skipped one),
 // then for each array that the cells define, the table of their addresses, 0 for a skipped
-// cell. An array of cell i is recognised by "<nom>_<i>" in its name.
+// cell, and last the tables' length as the constant "<nom>_NOMBRE". An array of cell i is
+// recognised by "<nom>_<i>" in its name.
 QByteArray Assembler_Planche(const std::vector<std::optional<QByteArray>> &Sorties,
                              const QString &Nom, Langage_Source Langage);
 

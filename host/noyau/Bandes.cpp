@@ -111,6 +111,27 @@ void Reinitialiser(Bandes &bandes, std::uint8_t nombre_couleur)
         *bande = largeur;
 }
 
+void Equilibrer(Bandes &bandes, std::uint8_t nombre_couleur)
+{
+    const std::vector<std::int32_t *> en_usage = Bandes_En_Usage(bandes, nombre_couleur);
+    const auto t = static_cast<std::int64_t>(en_usage.size());
+    if (t < 2)
+        return;
+    // Limit j from the dark end lies midway between the even tones j and j + 1, whose colour
+    // values are 16,777,215 j / (t - 1): at 16,777,215 (2j + 1) / (2 (t - 1)), rounded to the
+    // nearest unit, halves up.
+    std::int64_t sous = 0; // the units of the darker bands
+    for (std::int64_t j = 0; j + 1 < t; ++j)
+    {
+        const std::int64_t n = 16'777'215 * (2 * j + 1);
+        const std::int64_t d = 2 * (t - 1) * std::int64_t{Pas_Unite};
+        const std::int64_t limite = (2 * n + d) / (2 * d);
+        *en_usage[static_cast<std::size_t>(t - 1 - j)] = static_cast<std::int32_t>(limite - sous);
+        sous = limite;
+    }
+    *en_usage.front() = static_cast<std::int32_t>(Echelle_Lum - sous);
+}
+
 namespace
 {
 std::vector<std::int32_t> Pas_Lumiere(std::uint8_t nombre_couleur)

@@ -55,6 +55,9 @@ inline std::uint8_t Classer_Ton(double ton, const Limites_Bandes &limites)
 
 // Sets the default widths of a level count; an unknown count changes nothing.
 void Reinitialiser(Bandes &bandes, std::uint8_t nombre_couleur);
+// Each limit between two levels as near as whole units allow to the middle between their tones
+// on the even scale, white to black; the widths add up to 400.
+void Equilibrer(Bandes &bandes, std::uint8_t nombre_couleur);
 void Lumiere_Plus(Bandes &bandes, std::uint8_t nombre_couleur);
 void Lumiere_Moins(Bandes &bandes, std::uint8_t nombre_couleur);
 void Contraste_Plus(Bandes &bandes, std::uint8_t nombre_couleur);

@@ -28,12 +28,16 @@ struct Fond_Mask
     std::uint8_t Niveau;
 };
 
+// Not a level: the mask covers the points that are not transparent.
+inline constexpr std::uint8_t Fond_Transparence = 4;
+
 // In the order of the background list: the list's index is the level.
 inline constexpr Fond_Mask Fonds_Mask[] = {
     {"Blanc", "blanc", 0},
     {"Gris Clair", "gris-clair", 1},
     {"Gris Fonc\xC3\xA9", "gris-fonce", 2},
     {"Noir", "noir", 3},
+    {"Transparence", "transparence", Fond_Transparence},
 };
 
 struct Mode_Nomme
@@ -51,6 +55,7 @@ inline constexpr Mode_Nomme Modes_Echantillonnage[] = {
 inline constexpr Mode_Nomme Modes_Teinte[] = {
     {"Valeur de couleur", "valeur"},
     {"Luminance", "luminance"},
+    {"Couleurs exactes", "exacte"},
 };
 inline constexpr Mode_Nomme Modes_Tramage[] = {
     {"Aucun", "aucun"},

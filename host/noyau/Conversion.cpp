@@ -1,6 +1,7 @@
 #include "Conversion.h"
 
 #include "Couleurs.h"
+#include "Couleurs_Exactes.h"
 #include "Echantillonnage_Zone.h"
 #include "Luminance.h"
 #include "Tramage.h"
@@ -33,10 +34,11 @@ void Reechantillonnage_Point::Reechantillonner(const Image_Source &source, int l
             const qint64 xs = adapter ? (wf > 0 ? x * ws / wf : 0) : x;
             if (xs >= ws || ys >= hs)
                 continue;
-            const std::uint32_t valeur =
-                Valeur_Source(image, static_cast<int>(xs), static_cast<int>(ys));
-            *point = {static_cast<float>(valeur & 0xFF), static_cast<float>((valeur >> 8) & 0xFF),
-                      static_cast<float>((valeur >> 16) & 0xFF), true};
+            const QRgb pixel = Pixel_Source(image, static_cast<int>(xs), static_cast<int>(ys));
+            if (qAlpha(pixel) < Alpha_Opaque)
+                point->Transparent = point->Dedans = true;
+            else
+                *point = {float(qRed(pixel)), float(qGreen(pixel)), float(qBlue(pixel)), true};
         }
     }
 }
@@ -55,9 +57,31 @@ void Quantification_Bandes::Quantifier(const Tons &tons, std::uint8_t nombre_cou
         for (int x = 0; x < tons.Largeur; ++x)
         {
             const double ton = tons(x, y);
-            plan[Indice(x, y)] = ton == Ton_Hors_Source ? Code::Blanc : Classer_Ton(ton, limites);
+            plan[Indice(x, y)] = Sans_Papier(ton) ? Code::Blanc : Classer_Ton(ton, limites);
         }
     }
+}
+
+Place_Image Placer_Proportions(int ws, int hs, int wf, int hf)
+{
+    if (ws <= 0 || hs <= 0 || wf <= 0 || hf <= 0)
+        return {0, 0, std::max(wf, 0), std::max(hf, 0)};
+    const qint64 l = ws, h = hs, lf = wf, hf_ = hf;
+    Place_Image place;
+    // The other side rounded to the nearest pixel, halves up.
+    if (l * hf_ <= h * lf)
+    {
+        place.Hauteur = hf;
+        place.Largeur = static_cast<int>(std::clamp<qint64>((2 * l * hf_ + h) / (2 * h), 1, lf));
+    }
+    else
+    {
+        place.Largeur = wf;
+        place.Hauteur = static_cast<int>(std::clamp<qint64>((2 * h * lf + l) / (2 * l), 1, hf_));
+    }
+    place.X = (wf - place.Largeur) / 2;
+    place.Y = (hf - place.Hauteur) / 2;
+    return place;
 }
 
 const Reechantillonnage &Etape_Reechantillonnage(Mode_Echantillonnage mode)
@@ -72,6 +96,8 @@ const Teinte &Etape_Teinte(Mode_Teinte mode)
 {
     static const Teinte_Valeur_Couleur valeur;
     static const Teinte_Luminance luminance;
+    // The exact colours keep each point's colour value: its level comes from the colours the
+    // whole picture holds, in the last stage.
     return mode == Mode_Teinte::Luminance ? static_cast<const Teinte &>(luminance) : valeur;
 }
 
@@ -98,25 +124,86 @@ const Quantification &Etape_Quantification(Mode_Tramage mode)
     return bandes;
 }
 
+namespace
+{
+// The first stage, with the proportions kept: the source sampled onto its place in the frame,
+// the margins transparent.
+void Reechantillonner(const Image_Source &source, int largeur, int hauteur,
+                      const Options_Conversion &options, Echantillons &sortie)
+{
+    // The exact colours take each point's own pixel, whatever the sampling.
+    const Reechantillonnage &etape = Etape_Reechantillonnage(
+        options.Teinte == Mode_Teinte::Couleurs_Exactes ? Mode_Echantillonnage::Point
+                                                        : options.Echantillonnage);
+    const int wf = source.Largeur_Cadre;
+    const int hf = source.Hauteur_Cadre;
+    if (!options.Adapter || !options.Proportions || source.Image.isNull() || wf <= 0 || hf <= 0)
+    {
+        etape.Reechantillonner(source, largeur, hauteur, options.Adapter, sortie);
+        return;
+    }
+    const Place_Image place =
+        Placer_Proportions(source.Image.width(), source.Image.height(), wf, hf);
+    Echantillons dedans;
+    etape.Reechantillonner({source.Image, place.Largeur, place.Hauteur}, place.Largeur,
+                           place.Hauteur, true, dedans);
+    largeur = std::clamp(largeur, 0, Colonnes_Plan);
+    hauteur = std::clamp(hauteur, 0, Lignes_Plan);
+    sortie.Largeur = largeur;
+    sortie.Hauteur = hauteur;
+    sortie.Points.assign(static_cast<std::size_t>(largeur) * static_cast<std::size_t>(hauteur),
+                         Echantillon{});
+    Echantillon marge;
+    marge.Dedans = marge.Transparent = true;
+    auto point = sortie.Points.begin();
+    for (int y = 0; y < hauteur; ++y)
+        for (int x = 0; x < largeur; ++x, ++point)
+        {
+            // Past the frame lies beyond the source, as without the proportions.
+            if (x >= wf || y >= hf)
+                continue;
+            const int xi = x - place.X;
+            const int yi = y - place.Y;
+            if (xi < 0 || yi < 0 || xi >= dedans.Largeur || yi >= dedans.Hauteur)
+                *point = marge;
+            else
+                *point = dedans.Points[static_cast<std::size_t>(yi) *
+                                           static_cast<std::size_t>(dedans.Largeur) +
+                                       static_cast<std::size_t>(xi)];
+        }
+}
+} // namespace
+
 void Calculer_Tons(const Image_Source &source, int largeur, int hauteur,
                    const Options_Conversion &options, Tons &tons)
 {
     Echantillons echantillons;
-    Etape_Reechantillonnage(options.Echantillonnage)
-        .Reechantillonner(source, largeur, hauteur, options.Adapter, echantillons);
+    Reechantillonner(source, largeur, hauteur, options, echantillons);
     const Teinte &teinte = Etape_Teinte(options.Teinte);
     tons.Largeur = echantillons.Largeur;
     tons.Hauteur = echantillons.Hauteur;
     tons.Valeurs.resize(echantillons.Points.size());
-    std::transform(echantillons.Points.begin(), echantillons.Points.end(), tons.Valeurs.begin(),
-                   [&teinte](const Echantillon &e)
-                   { return e.Dedans ? teinte.Ton(e) : Ton_Hors_Source; });
+    std::transform(
+        echantillons.Points.begin(), echantillons.Points.end(), tons.Valeurs.begin(),
+        [&teinte](const Echantillon &e) {
+            return !e.Dedans ? Ton_Hors_Source : e.Transparent ? Ton_Transparent : teinte.Ton(e);
+        });
 }
 
 void Quantifier_Tons(const Tons &tons, const Options_Conversion &options,
                      std::uint8_t nombre_couleur, const Bandes &bandes, Plan &plan)
 {
-    Etape_Quantification(options.Tramage).Quantifier(tons, nombre_couleur, bandes, plan);
+    if (options.Teinte == Mode_Teinte::Couleurs_Exactes)
+        Quantification_Exacte(options.Palette).Quantifier(tons, nombre_couleur, bandes, plan);
+    else
+        Etape_Quantification(options.Tramage).Quantifier(tons, nombre_couleur, bandes, plan);
+}
+
+void Marquer_Transparence(const Tons &tons, Plan &transparence)
+{
+    for (int y = 0; y < tons.Hauteur; ++y)
+        for (int x = 0; x < tons.Largeur; ++x)
+            transparence[Indice(x, y)] = tons(x, y) == Ton_Transparent ? 1 : 0;
 }
 
 void Convertir_Image(Plan &plan, const Image_Source &source, int largeur, int hauteur,

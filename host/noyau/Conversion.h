@@ -16,13 +16,16 @@ namespace Corvanel
 {
 // The source colour one picture point stands for, each channel from 0 to 255 (between two
 // values for an average). A point that the source does not reach (when cutting a smaller
-// picture) is not Dedans: it is white and gives code 0 whatever the bands.
+// picture) is not Dedans: it is white and gives code 0 whatever the bands. A Transparent point
+// (alpha below 128, or a margin left by keeping the proportions) has no colour: it takes code 0
+// too, and is left out of the mask of the transparency.
 struct Echantillon
 {
     float Rouge = 255;
     float Vert = 255;
     float Bleu = 255;
     bool Dedans = false;
+    bool Transparent = false;
 };
 
 // Row by row from the top, each row from the left.
@@ -34,8 +37,14 @@ struct Echantillons
 };
 
 // A tone on the colour-value scale of the band rule (0 black to 16,777,215 white); a point
-// outside the source holds Ton_Hors_Source.
+// outside the source holds Ton_Hors_Source, a transparent one Ton_Transparent. Neither has
+// paper to take or give a dither's error: both give code 0.
 inline constexpr double Ton_Hors_Source = -1.0;
+inline constexpr double Ton_Transparent = -2.0;
+constexpr bool Sans_Papier(double ton)
+{
+    return ton < 0.0;
+}
 struct Tons
 {
     int Largeur = 0;
@@ -109,6 +118,8 @@ enum class Mode_Teinte
 {
     Valeur_Couleur,
     Luminance,
+    // Each distinct colour its own level: light, contrast and dithering do not apply.
+    Couleurs_Exactes,
 };
 enum class Mode_Tramage
 {
@@ -119,15 +130,38 @@ enum class Mode_Tramage
     Ordonne_8,
 };
 
+// A colour given its level in the exact colours' mode.
+struct Couleur_Fixee
+{
+    std::uint32_t Valeur; // R + 256 G + 65536 B
+    std::uint8_t Code;
+    bool operator==(const Couleur_Fixee &) const = default;
+};
+
 struct Options_Conversion
 {
     bool Adapter = true; // fit the source to the size, or cut its top-left corner
+    // With fitting: one scale for both directions, the picture centred in the size.
+    bool Proportions = false;
     Mode_Echantillonnage Echantillonnage = Mode_Echantillonnage::Point;
     Mode_Teinte Teinte = Mode_Teinte::Valeur_Couleur;
     Mode_Tramage Tramage = Mode_Tramage::Aucun;
+    // The exact colours' levels, when given: every colour takes the level of the nearest.
+    std::vector<Couleur_Fixee> Palette;
 
     bool operator==(const Options_Conversion &) const = default;
 };
+
+// Where the source lies in a frame of wf x hf when it keeps its proportions: one scale for both
+// directions, as large as the frame allows, centred, an odd spare pixel to the right or below.
+struct Place_Image
+{
+    int X = 0;
+    int Y = 0;
+    int Largeur = 0;
+    int Hauteur = 0;
+};
+Place_Image Placer_Proportions(int ws, int hs, int wf, int hf);
 
 const Reechantillonnage &Etape_Reechantillonnage(Mode_Echantillonnage mode);
 const Teinte &Etape_Teinte(Mode_Teinte mode);
@@ -139,6 +173,8 @@ void Calculer_Tons(const Image_Source &source, int largeur, int hauteur,
 // The last stage.
 void Quantifier_Tons(const Tons &tons, const Options_Conversion &options,
                      std::uint8_t nombre_couleur, const Bandes &bandes, Plan &plan);
+// 1 at the transparent points of the tones, 0 at the others, in the tones' region.
+void Marquer_Transparence(const Tons &tons, Plan &transparence);
 
 // All three stages at once, for callers that keep nothing between passes.
 void Convertir_Image(Plan &plan, const Image_Source &source, int largeur, int hauteur,

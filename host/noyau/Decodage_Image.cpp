@@ -43,66 +43,128 @@ void Permettre_Grandes_Images()
 }
 } // namespace
 
-Resultat_Decodage Decoder_Image(const QString &chemin, bool bitmap_seul)
+namespace
 {
-    const QString debut = QStringLiteral("Impossible d'ouvrir l'image « %1 » : ").arg(chemin);
+bool Trop_Grande(qint64 largeur, qint64 hauteur)
+{
+    return largeur > Cote_Maximum || hauteur > Cote_Maximum || largeur * hauteur > Pixels_Maximum;
+}
+
+QString Refus_Taille(qint64 largeur, qint64 hauteur)
+{
+    return QStringLiteral("image trop grande, %1 x %2 pixels : %3 millions de pixels au plus")
+        .arg(largeur)
+        .arg(hauteur)
+        .arg(Pixels_Maximum / 1'000'000);
+}
+} // namespace
+
+Lecture_Images::Lecture_Images(const QString &chemin, bool bitmap_seul)
+    : Chemin(chemin), Debut(QStringLiteral("Impossible d'ouvrir l'image « %1 » : ").arg(chemin))
+{
     const QFileInfo fichier(chemin);
     if (fichier.isDir())
-        return {{}, debut + QStringLiteral("c'est un dossier")};
+    {
+        Refus = QStringLiteral("c'est un dossier");
+        return;
+    }
     // A named pipe or a device would keep the reader waiting for ever.
     if (fichier.exists() && !fichier.isFile())
-        return {{}, debut + QStringLiteral("ce n'est pas un fichier ordinaire")};
+    {
+        Refus = QStringLiteral("ce n'est pas un fichier ordinaire");
+        return;
+    }
     Permettre_Grandes_Images();
-    QImageReader lecteur(chemin, bitmap_seul ? QByteArray("bmp") : QByteArray());
-    lecteur.setDecideFormatFromContent(!bitmap_seul);
+    Lecteur =
+        std::make_unique<QImageReader>(chemin, bitmap_seul ? QByteArray("bmp") : QByteArray());
+    Lecteur->setDecideFormatFromContent(!bitmap_seul);
     // Checked on the reader's size, on the bitmap's own header (which the reader may not
-    // report, for rows stored top down) and on the picture read, whichever says it first.
-    const auto trop_grande = [](qint64 largeur, qint64 hauteur)
-    {
-        return largeur > Cote_Maximum || hauteur > Cote_Maximum ||
-               largeur * hauteur > Pixels_Maximum;
-    };
-    const auto refus_taille = [&debut](qint64 largeur, qint64 hauteur)
-    {
-        return Resultat_Decodage{{},
-                                 debut + QStringLiteral("image trop grande, %1 x %2 pixels : %3 "
-                                                        "millions de pixels au plus")
-                                             .arg(largeur)
-                                             .arg(hauteur)
-                                             .arg(Pixels_Maximum / 1'000'000)};
-    };
+    // report, for rows stored top down) and on each frame read, whichever says it first.
     // Qt gives a top-down bitmap's height as a negative number; an unknown size is -1 x -1.
-    const QSize taille = lecteur.size();
+    const QSize taille = Lecteur->size();
     const qint64 largeur = std::abs(qint64{taille.width()});
     const qint64 hauteur = std::abs(qint64{taille.height()});
-    if (trop_grande(largeur, hauteur))
-        return refus_taille(largeur, hauteur);
-    Entete_Bitmap entete;
-    if (lecteur.format() == "bmp")
+    if (Trop_Grande(largeur, hauteur))
+    {
+        Refus = Refus_Taille(largeur, hauteur);
+        return;
+    }
+    if (Lecteur->format() == "bmp")
     {
         QFile fichier_bmp(chemin);
         if (fichier_bmp.open(QIODevice::ReadOnly))
         {
-            entete = Lire_Entete_Bitmap(fichier_bmp.read(Taille_Max_Entetes));
-            if (trop_grande(entete.Largeur, entete.Hauteur))
-                return refus_taille(entete.Largeur, entete.Hauteur);
+            Entete = Lire_Entete_Bitmap(fichier_bmp.read(Taille_Max_Entetes));
+            if (Trop_Grande(Entete.Largeur, Entete.Hauteur))
+            {
+                Refus = Refus_Taille(Entete.Largeur, Entete.Hauteur);
+                return;
+            }
             // The decoder would leave the missing rows as whatever the memory held.
-            if (entete.Fin_Pixels > static_cast<std::uint64_t>(fichier_bmp.size()))
-                return {{},
-                        debut + QStringLiteral("fichier incomplet, %1 octets quand ses pixels "
-                                               "en demandent %2")
-                                    .arg(fichier_bmp.size())
-                                    .arg(entete.Fin_Pixels)};
+            if (Entete.Fin_Pixels > static_cast<std::uint64_t>(fichier_bmp.size()))
+            {
+                Refus = QStringLiteral("fichier incomplet, %1 octets quand ses pixels en "
+                                       "demandent %2")
+                            .arg(fichier_bmp.size())
+                            .arg(Entete.Fin_Pixels);
+                return;
+            }
         }
     }
+    // Counting the frames of an animation reads its file through once; the reader starts
+    // again from the first frame afterwards.
+    if (Lecteur->supportsAnimation())
+        Nombre_ = std::max(1, Lecteur->imageCount());
+}
+
+Lecture_Images::~Lecture_Images() = default;
+
+Resultat_Decodage Lecture_Images::Suivante()
+{
+    if (!Refus.isEmpty())
+        return {{}, Debut + Refus, Nombre_};
+    if (Lues >= Nombre_)
+        return {{}, Debut + QStringLiteral("l'animation n'a que %1 images").arg(Nombre_), Nombre_};
     QImage image;
-    if (!lecteur.read(&image) || image.isNull())
-        return {{}, debut + Raison(lecteur.error())};
-    if (trop_grande(image.width(), image.height()))
-        return refus_taille(image.width(), image.height());
-    if (entete.Lu)
-        Corriger_Canaux(image, entete);
-    return {std::move(image), {}};
+    if (!Lecteur->read(&image) || image.isNull())
+    {
+        // Past the first frame, a frame the file lacks is one the count promised.
+        Refus = Lues == 0 ? Raison(Lecteur->error())
+                          : QStringLiteral("image %1 sur %2 illisible : %3")
+                                .arg(Lues + 1)
+                                .arg(Nombre_)
+                                .arg(Raison(Lecteur->error()));
+        return {{}, Debut + Refus, Nombre_};
+    }
+    ++Lues;
+    if (Trop_Grande(image.width(), image.height()))
+    {
+        Refus = Refus_Taille(image.width(), image.height());
+        return {{}, Debut + Refus, Nombre_};
+    }
+    if (Entete.Lu)
+        Corriger_Canaux(image, Entete);
+    return {std::move(image), {}, Nombre_};
+}
+
+Resultat_Decodage Lecture_Images::Image(int numero)
+{
+    if (numero < Lues || numero >= Nombre_)
+        return {
+            {}, Debut + QStringLiteral("pas d'image %1 dans l'animation").arg(numero + 1), Nombre_};
+    Resultat_Decodage resultat;
+    while (Lues <= numero)
+    {
+        resultat = Suivante();
+        if (resultat.Image.isNull())
+            break;
+    }
+    return resultat;
+}
+
+Resultat_Decodage Decoder_Image(const QString &chemin, bool bitmap_seul)
+{
+    return Lecture_Images(chemin, bitmap_seul).Suivante();
 }
 
 std::uint32_t Valeur_Source(const QImage &image, int x, int y)
@@ -128,5 +190,18 @@ std::uint32_t Valeur_Source(const QImage &image, int x, int y)
         }
     }
     return Depuis_Rgb(rgb);
+}
+
+QRgb Pixel_Source(const QImage &image, int x, int y)
+{
+    const QImage::Format format = image.format();
+    if (format == QImage::Format_RGB32)
+        return reinterpret_cast<const QRgb *>(image.constScanLine(y))[x] | 0xFF000000u;
+    if (format == QImage::Format_ARGB32)
+        return reinterpret_cast<const QRgb *>(image.constScanLine(y))[x];
+    if (!image.hasAlphaChannel())
+        return image.pixel(x, y) | 0xFF000000u;
+    // pixel() gives some formats premultiplied; a QColor never is.
+    return image.pixelColor(x, y).rgba();
 }
 } // namespace Corvanel

@@ -1,7 +1,10 @@
 #include "Decoupage.h"
 
 #include "Enregistrement.h"
+#include "Enregistrement_Compresse.h"
+#include "Envoi_Lots.h"
 #include "Hote_Plugin.h"
+#include "Source_Compressee.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,6 +44,8 @@ void Extraire_Case(const Document_Image &Document, const Case_Sprite &Case,
         const std::size_t Vers = Indice(X, 0);
         std::copy_n(Document.Plan_Image.begin() + De, Colonne, Cellule.Plan_Image.begin() + Vers);
         std::copy_n(Document.Plan_Mask.begin() + De, Colonne, Cellule.Plan_Mask.begin() + Vers);
+        std::copy_n(Document.Plan_Transparence.begin() + De, Colonne,
+                    Cellule.Plan_Transparence.begin() + Vers);
     }
 }
 
@@ -95,9 +100,12 @@ QString Titre_Planche(const Resultat_Planche &Resultat)
 {
     if (!Resultat.Enregistrement.Reussi())
         return Titre_Enregistrement(Resultat.Enregistrement);
-    return QStringLiteral("%1 sprite(s) enregistré(s), %2 ignoré(s)")
-        .arg(Resultat.Ecrits)
-        .arg(Resultat.Ignores);
+    QString Titre = QStringLiteral("%1 sprite(s) enregistré(s), %2 ignoré(s)")
+                        .arg(Resultat.Ecrits)
+                        .arg(Resultat.Ignores);
+    if (Resultat.Enregistrement.Compression)
+        Titre += QStringLiteral(" (%1)").arg(Texte_Tailles(*Resultat.Enregistrement.Compression));
+    return Titre;
 }
 
 namespace
@@ -128,7 +136,7 @@ Resultat_Planche Enregistrer_Planche(int Nombre,
                                      const std::function<const Document_Image &(int)> &Case,
                                      const Plug_Info &Slot, Genre_Enregistrement Genre,
                                      const QString &Chemin, const QString &Nom, bool Ignorer_Vides,
-                                     const Options_Appel &Options)
+                                     const Options_Appel &Options, bool Compresser)
 {
     Resultat_Planche Resultat;
     Resultat.Enregistrement.Genre = Genre;
@@ -139,6 +147,12 @@ Resultat_Planche Enregistrer_Planche(int Nombre,
         Resultat.Enregistrement.Echec = Echec_Enregistrement::Sans_Plugin;
         return Resultat;
     }
+    if (Compresser)
+        if (auto Refus = Refus_Compression(Slot, Genre, Chemin))
+        {
+            Resultat.Enregistrement = *Refus;
+            return Resultat;
+        }
     const Langage_Source Langage = Langage_Extention(Slot.Extention);
     // Source text: each cell goes to a scratch file, and the sheet reaches its own file in one
     // piece at the end.
@@ -152,44 +166,31 @@ Resultat_Planche Enregistrer_Planche(int Nombre,
     Hote_Plugin Hote;
     Options_Appel Options_Hote = Options;
     Options_Hote.Hote = &Hote;
+    std::vector<std::optional<QByteArray>> Sorties(static_cast<std::size_t>(std::max(Nombre, 0)));
+    std::vector<int> Indices; // the cell of each sprite sent, in order
     // A picture-and-mask plug-in gets each cell's mask with its picture, as a single save does.
     const Genre_Enregistrement Genre_Lot = Genre == Genre_Enregistrement::Image && Prend_Mask(Slot)
                                                ? Genre_Enregistrement::Image_Mask
                                                : Genre;
-    Lot_Enregistrement Lot(
-        Slot, Genre_Lot,
-        Brouillon.filePath(QStringLiteral("case.") + QString::fromStdString(Slot.Extention)));
-    std::vector<int> Indices_Lot;
-    std::vector<int> Indices_Expedies;
-    std::vector<std::optional<QByteArray>> Sorties(static_cast<std::size_t>(std::max(Nombre, 0)));
-    // While the plug-in writes one lot, the next one is cut and converted.
-    const auto Recevoir_Lot = [&]
-    {
-        std::vector<QByteArray> Octets;
-        Resultat_Enregistrement Un = Lot.Recevoir(Hote, Options_Hote, Octets);
-        if (!Un.Reussi())
-        {
-            Un.Chemin = Chemin;
-            Resultat.Enregistrement = Un;
-            return false;
-        }
-        for (std::size_t k = 0; k < Octets.size(); ++k)
-            Sorties[static_cast<std::size_t>(Indices_Expedies[k])] = std::move(Octets[k]);
-        Resultat.Ecrits += static_cast<int>(Octets.size());
-        Indices_Expedies.clear();
-        return true;
-    };
-    const auto Expedier_Lot = [&]
-    {
-        if (!Recevoir_Lot())
-            return false;
-        Indices_Expedies = std::move(Indices_Lot);
-        Indices_Lot.clear();
-        Lot.Expedier(Hote);
-        return true;
-    };
+    std::optional<Envoi_Lots> Envoi;
     if (Langage != Langage_Source::Aucun)
-        Hote.Preparer();
+        Envoi.emplace(
+            Slot, Genre_Lot,
+            Brouillon.filePath(QStringLiteral("case.") + QString::fromStdString(Slot.Extention)),
+            Options_Hote,
+            [&](int Numero, QByteArray &&Octets)
+            {
+                const int Place = Indices[static_cast<std::size_t>(Numero)];
+                Sorties[static_cast<std::size_t>(Place)] = std::move(Octets);
+                ++Resultat.Ecrits;
+                return true;
+            });
+    const auto Echec_Lot = [&]
+    {
+        Resultat.Enregistrement = Envoi->Resultat();
+        Resultat.Enregistrement.Chemin = Chemin;
+        return Resultat;
+    };
     for (int i = 0; i < Nombre; ++i)
     {
         const Document_Image &Cellule = Case(i);
@@ -199,7 +200,7 @@ Resultat_Planche Enregistrer_Planche(int Nombre,
             continue;
         }
         const QString Nom_Cellule = Nom_Case(Nom, i);
-        if (Langage == Langage_Source::Aucun)
+        if (!Envoi)
         {
             const Resultat_Enregistrement Un = Enregistrer_Cellule(
                 Cellule, Slot, Genre, Chemin_Case(Chemin, i), Nom_Cellule, Options_Hote);
@@ -211,16 +212,21 @@ Resultat_Planche Enregistrer_Planche(int Nombre,
             ++Resultat.Ecrits;
             continue;
         }
-        Lot.Ajouter(Nom_Cellule, Cellule.Nombre_Couleur, Cellule.Plan_Image, Cellule.Plan_Mask,
-                    Cellule.Hauteur_Image, Cellule.Largeur_Image);
-        Indices_Lot.push_back(i);
-        if (Lot.Plein() && !Expedier_Lot())
-            return Resultat;
+        Indices.push_back(i);
+        if (!Envoi->Ajouter(Nom_Cellule, Cellule.Nombre_Couleur, Cellule.Plan_Image,
+                            Cellule.Plan_Mask, Cellule.Hauteur_Image, Cellule.Largeur_Image))
+            return Echec_Lot();
     }
-    if ((!Lot.Vide() && !Expedier_Lot()) || !Recevoir_Lot())
+    if (!Envoi)
         return Resultat;
-    if (Langage == Langage_Source::Aucun)
+    if (!Envoi->Terminer())
+        return Echec_Lot();
+    if (Compresser)
+    {
+        Resultat.Enregistrement =
+            Ecrire_Compresse(Assembler_Planche(Sorties, Nom, Langage), Slot, Genre, Chemin, Nom);
         return Resultat;
+    }
     QSaveFile Planche(Chemin);
     if (!Planche.open(QIODevice::WriteOnly))
     {
@@ -236,7 +242,7 @@ Resultat_Planche Enregistrer_Planche(int Nombre,
 Resultat_Planche Enregistrer_Planche(const Document_Image &Document, const Grille_Sprites &Grille,
                                      const Plug_Info &Slot, Genre_Enregistrement Genre,
                                      const QString &Chemin, const QString &Nom,
-                                     const Options_Appel &Options)
+                                     const Options_Appel &Options, bool Compresser)
 {
     const std::vector<Case_Sprite> Cases =
         Cases_Grille(Document.Largeur_Image, Document.Hauteur_Image, Grille);
@@ -248,16 +254,18 @@ Resultat_Planche Enregistrer_Planche(const Document_Image &Document, const Grill
             Extraire_Case(Document, Cases[static_cast<std::size_t>(i)], Grille, Cellule);
             return Cellule;
         },
-        Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides, Options);
+        Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides, Options, Compresser);
 }
 
 namespace
 {
 // A point-by-point conversion of the source: with a dither, a point's code also depends on its
-// neighbours, and each cell must then be converted on its own.
+// neighbours, with the exact colours on the colours of its picture, and each cell must then be
+// converted on its own.
 bool Conversion_Ponctuelle(const Options_Conversion &Conversion)
 {
-    return Conversion.Tramage == Mode_Tramage::Aucun;
+    return Conversion.Tramage == Mode_Tramage::Aucun &&
+           Conversion.Teinte != Mode_Teinte::Couleurs_Exactes;
 }
 
 // The cells of one row of a sheet of the source, as many side by side as a picture holds,
@@ -311,7 +319,7 @@ Resultat_Planche Enregistrer_Planche_Source(const Document_Image &Document,
                                             std::optional<std::uint8_t> Fond_Mask,
                                             const Plug_Info &Slot, Genre_Enregistrement Genre,
                                             const QString &Chemin, const QString &Nom,
-                                            const Options_Appel &Options)
+                                            const Options_Appel &Options, bool Compresser)
 {
     const QImage &Source = Document.Image_Couleur.Image;
     const std::vector<Case_Sprite> Cases = Cases_Grille(Source.width(), Source.height(), Grille);
@@ -333,6 +341,6 @@ Resultat_Planche Enregistrer_Planche_Source(const Document_Image &Document,
                 Cellule.Creer_Mask_Auto(*Fond_Mask);
             return Cellule;
         },
-        Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides, Options);
+        Slot, Genre, Chemin, Nom, Grille.Ignorer_Vides, Options, Compresser);
 }
 } // namespace Corvanel

@@ -67,26 +67,26 @@ QString Titre_Planche(const Resultat_Planche &Resultat);
 // Saves Nombre cells, cell i being Case(i), through the slot as one sheet at Chemin (or one
 // file per cell for a format that is not source text). Genre says whether the pictures or
 // the masks are saved. A failed sheet leaves the file that was there as it was. The picture
-// Case returns need only last until the next call.
+// Case returns need only last until the next call. Compresser packs the sheet's text
+// (Enregistrement_Compresse.h); a format that is not source text is then refused.
 Resultat_Planche Enregistrer_Planche(int Nombre,
                                      const std::function<const Document_Image &(int)> &Case,
                                      const Plug_Info &Slot, Genre_Enregistrement Genre,
                                      const QString &Chemin, const QString &Nom, bool Ignorer_Vides,
-                                     const Options_Appel &Options = {});
+                                     const Options_Appel &Options = {}, bool Compresser = false);
 // The document's own cells.
 Resultat_Planche Enregistrer_Planche(const Document_Image &Document, const Grille_Sprites &Grille,
                                      const Plug_Info &Slot, Genre_Enregistrement Genre,
                                      const QString &Chemin, const QString &Nom,
-                                     const Options_Appel &Options = {});
+                                     const Options_Appel &Options = {}, bool Compresser = false);
 // The cells of the document's kept source, whatever its size, each converted one pixel per
 // picture point as Convertir_Case_Source does; with Fond_Mask, each gets its automatic mask
 // of that background.
-Resultat_Planche Enregistrer_Planche_Source(const Document_Image &Document,
-                                            const Grille_Sprites &Grille,
-                                            std::optional<std::uint8_t> Fond_Mask,
-                                            const Plug_Info &Slot, Genre_Enregistrement Genre,
-                                            const QString &Chemin, const QString &Nom,
-                                            const Options_Appel &Options = {});
+Resultat_Planche
+Enregistrer_Planche_Source(const Document_Image &Document, const Grille_Sprites &Grille,
+                           std::optional<std::uint8_t> Fond_Mask, const Plug_Info &Slot,
+                           Genre_Enregistrement Genre, const QString &Chemin, const QString &Nom,
+                           const Options_Appel &Options = {}, bool Compresser = false);
 } // namespace Corvanel
 
 #endif

@@ -1,5 +1,7 @@
 #include "Document_Image.h"
 
+#include "Choix_Image.h"
+#include "Enregistrement_Compresse.h"
 #include "Historique_Image.h"
 #include "Transformations.h"
 
@@ -26,6 +28,8 @@ Etat_Document Document_Image::Etat(const Etat_Document *Modele) const
     Etat_Document E;
     E.Plan_Image = Partager_Plan(Plan_Image, Modele ? Modele->Plan_Image : nullptr);
     E.Plan_Mask = Partager_Plan(Plan_Mask, Modele ? Modele->Plan_Mask : nullptr);
+    E.Plan_Transparence =
+        Partager_Plan(Plan_Transparence, Modele ? Modele->Plan_Transparence : nullptr);
     E.Largeur_Image = Largeur_Image;
     E.Hauteur_Image = Hauteur_Image;
     E.Nombre_Couleur = Nombre_Couleur;
@@ -36,6 +40,7 @@ Etat_Document Document_Image::Etat(const Etat_Document *Modele) const
     E.Generation_Source = Generation_Source;
     E.Source_Valide = Source_Valide;
     E.Fichier = Fichier;
+    E.Images = Images;
     return E;
 }
 
@@ -45,6 +50,8 @@ void Document_Image::Restaurer(const Etat_Document &E)
         Plan_Image = *E.Plan_Image;
     if (E.Plan_Mask)
         Plan_Mask = *E.Plan_Mask;
+    if (E.Plan_Transparence)
+        Plan_Transparence = *E.Plan_Transparence;
     Largeur_Image = E.Largeur_Image;
     Hauteur_Image = E.Hauteur_Image;
     Nombre_Couleur = E.Nombre_Couleur;
@@ -56,6 +63,7 @@ void Document_Image::Restaurer(const Etat_Document &E)
     Generation_Source = E.Generation_Source;
     Source_Valide = E.Source_Valide;
     Fichier = E.Fichier;
+    Images = E.Images;
 }
 
 void Document_Image::Etape(const QString &Texte, const std::function<void()> &Action)
@@ -136,6 +144,8 @@ void Document_Image::Oublier_Source()
     // The decoded picture stays in its holder, as it always has; only the right to convert it
     // again goes.
     Source_Valide = false;
+    Images = {};
+    Plan_Transparence.fill(0);
 }
 
 void Document_Image::Prendre_Source(QImage Image, int Largeur_Cadre, int Hauteur_Cadre)
@@ -148,8 +158,9 @@ void Document_Image::Prendre_Source(QImage Image, int Largeur_Cadre, int Hauteur
 
 Document_Image::Cle_Tons Document_Image::Cle_Courante() const
 {
-    return {Generation_Source,          Largeur_Image,    Hauteur_Image, Conversion.Adapter,
-            Conversion.Echantillonnage, Conversion.Teinte};
+    return {Generation_Source,  Largeur_Image,          Hauteur_Image,
+            Conversion.Adapter, Conversion.Proportions, Conversion.Echantillonnage,
+            Conversion.Teinte};
 }
 
 void Document_Image::Convertir_Image()
@@ -163,12 +174,40 @@ void Document_Image::Convertir_Image()
         Cle_ = Cle;
     }
     Quantifier_Tons(Tons_, Conversion, Nombre_Couleur, Bandes_Lum, Plan_Image);
+    Marquer_Transparence(Tons_, Plan_Transparence);
+}
+
+bool Document_Image::Transparence() const
+{
+    for (int x = 0; x < Largeur_Image; ++x)
+        for (int y = 0; y < Hauteur_Image; ++y)
+            if (Plan_Transparence[Indice(x, y)] == 1)
+                return true;
+    return false;
+}
+
+QString Document_Image::Choisir_Image(int Numero)
+{
+    if (!Source_Valide || Numero < 0 || Numero >= Images.Nombre)
+        return QStringLiteral("pas d'image %1 dans l'animation").arg(Numero + 1);
+    Lecture_Images Lecture(Images.Chemin, Images.Bitmap_Seul);
+    Resultat_Decodage Lu = Lecture.Image(Numero);
+    if (Lu.Image.isNull())
+        return Lu.Erreur;
+    Etape(QStringLiteral("Image %1 de l'animation").arg(Numero + 1),
+          [&]
+          {
+              Prendre_Source(Images.Disposer(std::move(Lu.Image)), Image_Couleur.Largeur_Cadre,
+                             Image_Couleur.Hauteur_Cadre);
+              Images.Numero = Numero;
+          });
+    return {};
 }
 
 void Document_Image::Appliquer_Bandes(Action_Bandes Action)
 {
-    static const char *const Textes[] = {"Lumière +", "Lumière -", "Contraste +", "Contraste -",
-                                         "Réinitialisation"};
+    static const char *const Textes[] = {"Lumière +",   "Lumière -",        "Contraste +",
+                                         "Contraste -", "Réinitialisation", "Équilibrer"};
     Etape(QString::fromUtf8(Textes[static_cast<int>(Action)]),
           [&]
           {
@@ -188,6 +227,9 @@ void Document_Image::Appliquer_Bandes(Action_Bandes Action)
                   break;
               case Action_Bandes::Reinitialisation:
                   Reinitialiser(Bandes_Lum, Nombre_Couleur);
+                  break;
+              case Action_Bandes::Equilibrer:
+                  Corvanel::Equilibrer(Bandes_Lum, Nombre_Choisi);
                   break;
               }
               Convertir_Image();
@@ -224,8 +266,14 @@ void Document_Image::Choisir_Conversion(const Options_Conversion &Options, bool 
 void Document_Image::Creer_Mask_Auto(std::uint8_t Fond)
 {
     Etape(QStringLiteral("Créer le mask"),
-          [&] {
-              Corvanel::Creer_Mask_Auto(Plan_Mask, Plan_Image, Largeur_Image, Hauteur_Image, Fond);
+          [&]
+          {
+              if (Fond != Fond_Transparence)
+                  Corvanel::Creer_Mask_Auto(Plan_Mask, Plan_Image, Largeur_Image, Hauteur_Image,
+                                            Fond);
+              else // the transparent points are the background: those marked 1 are left out
+                  Corvanel::Creer_Mask_Auto(Plan_Mask, Plan_Transparence, Largeur_Image,
+                                            Hauteur_Image, 1);
           });
 }
 
@@ -238,19 +286,31 @@ void Document_Image::Inverser_Mask()
 void Document_Image::Miroir_Horizontal()
 {
     Etape(QStringLiteral("Miroir horizontal"),
-          [&] { Corvanel::Miroir_Horizontal(Plan_Image, Largeur_Image, Hauteur_Image); });
+          [&]
+          {
+              for (Plan *P : {&Plan_Image, &Plan_Transparence})
+                  Corvanel::Miroir_Horizontal(*P, Largeur_Image, Hauteur_Image);
+          });
 }
 
 void Document_Image::Miroir_Vertical()
 {
     Etape(QStringLiteral("Miroir vertical"),
-          [&] { Corvanel::Miroir_Vertical(Plan_Image, Largeur_Image, Hauteur_Image); });
+          [&]
+          {
+              for (Plan *P : {&Plan_Image, &Plan_Transparence})
+                  Corvanel::Miroir_Vertical(*P, Largeur_Image, Hauteur_Image);
+          });
 }
 
 void Document_Image::Decaler(int Dx, int Dy)
 {
     Etape(QStringLiteral("Décaler l'image"),
-          [&] { Decaler_Image(Plan_Image, Largeur_Image, Hauteur_Image, Dx, Dy); });
+          [&]
+          {
+              for (Plan *P : {&Plan_Image, &Plan_Transparence})
+                  Decaler_Image(*P, Largeur_Image, Hauteur_Image, Dx, Dy);
+          });
 }
 
 bool Document_Image::Tourner()
@@ -260,23 +320,33 @@ bool Document_Image::Tourner()
     Etape(QStringLiteral("Rotation"),
           [&]
           {
-              Tourner_Quart(Plan_Image, Largeur_Image, Hauteur_Image);
-              Tourner_Quart(Plan_Mask, Largeur_Image, Hauteur_Image);
+              for (Plan *P : {&Plan_Image, &Plan_Mask, &Plan_Transparence})
+                  Tourner_Quart(*P, Largeur_Image, Hauteur_Image);
               // A cut picture shows the source's top-left corner: only that part turns, so
               // that the turned source's corner is what the turned picture shows. Where the
               // source stops above the picture's bottom, the white below it would come back on
-              // the wrong side: that picture can no longer be converted again.
+              // the wrong side: that picture can no longer be converted again, but its
+              // transparent points stay what they are.
               QImage Image = Image_Couleur.Image;
+              QRect Gardee;
               if (Source_Valide && !Conversion.Adapter)
               {
                   if (Image.height() < Hauteur_Image)
+                  {
+                      const Plan Transparence = Plan_Transparence;
                       Oublier_Source();
+                      Plan_Transparence = Transparence;
+                  }
                   else
-                      Image = Image.copy(0, 0, std::min<int>(Image.width(), Largeur_Image),
-                                         Hauteur_Image);
+                      Gardee =
+                          QRect(0, 0, std::min<int>(Image.width(), Largeur_Image), Hauteur_Image);
               }
               if (Source_Valide)
               {
+                  // The other frames of an animation turn as they are read.
+                  Images.Tourner(Image.size(), Gardee);
+                  if (!Gardee.isNull())
+                      Image = Image.copy(Gardee);
                   Image_Couleur = {Image.transformed(QTransform().rotate(90)),
                                    Image_Couleur.Hauteur_Cadre, Image_Couleur.Largeur_Cadre};
                   ++Generation_Source;
@@ -288,8 +358,13 @@ bool Document_Image::Tourner()
 
 Resultat_Enregistrement Document_Image::Enregistrer_Image(const Plug_Info &Slot,
                                                           const QString &Chemin, const QString &Nom,
-                                                          const Options_Appel &Options) const
+                                                          const Options_Appel &Options,
+                                                          bool Compresser) const
 {
+    if (Compresser)
+        return Enregistrer_Compresse(Slot, Genre_Enregistrement::Image, Chemin, Nom,
+                                     [&](const QString &Brouillon)
+                                     { return Enregistrer_Image(Slot, Brouillon, Nom, Options); });
     if (Prend_Mask(Slot))
         return Enregistrer_Image_Mask(Slot, Chemin, Nom, Options);
     return Corvanel::Enregistrer_Image(Slot, Chemin, Nom, Nombre_Couleur, Plan_Image, Hauteur_Image,
@@ -298,8 +373,13 @@ Resultat_Enregistrement Document_Image::Enregistrer_Image(const Plug_Info &Slot,
 
 Resultat_Enregistrement Document_Image::Enregistrer_Mask(const Plug_Info &Slot,
                                                          const QString &Chemin, const QString &Nom,
-                                                         const Options_Appel &Options) const
+                                                         const Options_Appel &Options,
+                                                         bool Compresser) const
 {
+    if (Compresser)
+        return Enregistrer_Compresse(Slot, Genre_Enregistrement::Mask, Chemin, Nom,
+                                     [&](const QString &Brouillon)
+                                     { return Enregistrer_Mask(Slot, Brouillon, Nom, Options); });
     return Corvanel::Enregistrer_Mask(Slot, Chemin, Nom, Plan_Mask, Hauteur_Image, Largeur_Image,
                                       Options);
 }

@@ -26,6 +26,7 @@ enum class Action_Bandes
     Contraste_Plus,
     Contraste_Moins,
     Reinitialisation,
+    Equilibrer,
 };
 
 class Historique_Image;
@@ -37,6 +38,9 @@ public:
     // The picture as the last drawing step found it: what one undo of that step gives back.
     Plan Image_Annulation{};
     Plan Plan_Mask{};
+    // 1 at the points the last conversion found transparent (alpha, or a margin of the
+    // proportions), 0 elsewhere; transformed with the picture.
+    Plan Plan_Transparence{};
     std::uint8_t Largeur_Image = 0;
     std::uint8_t Hauteur_Image = 0;
     // The count the picture's codes are read with; a save file may hold any.
@@ -49,6 +53,7 @@ public:
     // contrast and level-count controls convert the kept source again.
     bool Source_Valide = false;
     Options_Conversion Conversion;
+    Images_Source Images;
     // The file the picture was last opened from; an empty picture keeps it.
     QString Fichier;
 
@@ -71,6 +76,13 @@ public:
     // New conversion choices, converting again under the same rule.
     void Choisir_Conversion(const Options_Conversion &Options, bool Convertir);
 
+    // Whether the picture has a transparent point.
+    bool Transparence() const;
+    // The frame of the animation to convert, counted from 0, read again from its file;
+    // the reason when it cannot be read, and then nothing changes.
+    QString Choisir_Image(int Numero);
+
+    // Fond: a level, or Fond_Transparence.
     void Creer_Mask_Auto(std::uint8_t Fond);
     void Inverser_Mask();
 
@@ -97,13 +109,14 @@ public:
     Etat_Document Etat(const Etat_Document *Modele = nullptr) const;
     void Restaurer(const Etat_Document &Etat_);
 
-    // Through a picture-and-mask slot (Prend_Mask), the mask goes too.
+    // Through a picture-and-mask slot (Prend_Mask), the mask goes too. Compresser packs the
+    // source text the plug-in writes (Enregistrement_Compresse.h).
     Resultat_Enregistrement Enregistrer_Image(const Plug_Info &Slot, const QString &Chemin,
-                                              const QString &Nom,
-                                              const Options_Appel &Options = {}) const;
+                                              const QString &Nom, const Options_Appel &Options = {},
+                                              bool Compresser = false) const;
     Resultat_Enregistrement Enregistrer_Mask(const Plug_Info &Slot, const QString &Chemin,
-                                             const QString &Nom,
-                                             const Options_Appel &Options = {}) const;
+                                             const QString &Nom, const Options_Appel &Options = {},
+                                             bool Compresser = false) const;
     // The picture and the mask through one plug-in of the picture-and-mask kind.
     Resultat_Enregistrement Enregistrer_Image_Mask(const Plug_Info &Slot, const QString &Chemin,
                                                    const QString &Nom,
@@ -133,6 +146,7 @@ private:
         int Largeur = -1;
         int Hauteur = -1;
         bool Adapter = true;
+        bool Proportions = false;
         Mode_Echantillonnage Echantillonnage{};
         Mode_Teinte Teinte{};
         bool operator==(const Cle_Tons &) const = default;

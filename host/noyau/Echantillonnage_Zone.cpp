@@ -1,5 +1,7 @@
 #include "Echantillonnage_Zone.h"
 
+#include "Decodage_Image.h"
+
 #include <QRgb>
 #include <algorithm>
 #include <array>
@@ -109,21 +111,48 @@ struct Colonnes
     }
 };
 
-// A row with its transparency laid over white paper, as the nearest point reads it.
-void Sur_Blanc(const QRgb *ligne, int largeur, QRgb *sortie)
+// The sums of a picture with transparency: each pixel weighs its alpha as well as its share of
+// the point, so that a point's colour is its visible pixels' and its alpha the mean.
+struct Colonnes_Alpha
 {
-    for (int x = 0; x < largeur; ++x)
+    std::vector<std::uint64_t> Rouge, Vert, Bleu, Alpha;
+
+    explicit Colonnes_Alpha(int largeur)
+        : Rouge(std::size_t(largeur)), Vert(std::size_t(largeur)), Bleu(std::size_t(largeur)),
+          Alpha(std::size_t(largeur))
     {
-        const QRgb p = ligne[x];
-        const int a = qAlpha(p);
-        if (a == 255)
-        {
-            sortie[x] = p;
-            continue;
-        }
-        const auto sur_blanc = [a](int c) { return (c * a + 255 * (255 - a) + 127) / 255; };
-        sortie[x] = qRgb(sur_blanc(qRed(p)), sur_blanc(qGreen(p)), sur_blanc(qBlue(p)));
     }
+
+    void Vider()
+    {
+        for (auto *v : {&Rouge, &Vert, &Bleu, &Alpha})
+            std::fill(v->begin(), v->end(), 0);
+    }
+
+    void Ajouter(const QRgb *ligne, std::uint32_t poids)
+    {
+        for (std::size_t x = 0; x < Rouge.size(); ++x)
+        {
+            const QRgb p = ligne[x];
+            const std::uint64_t a = std::uint64_t(poids) * qAlpha(p);
+            Rouge[x] += a * qRed(p);
+            Vert[x] += a * qGreen(p);
+            Bleu[x] += a * qBlue(p);
+            Alpha[x] += a;
+        }
+    }
+};
+
+// The sum over the columns one point covers, each end column by its covered part.
+template <typename T>
+std::uint64_t Somme_Colonnes(const Etendue &c, qint64 wf, const std::vector<T> &col)
+{
+    std::uint64_t entiers = 0;
+    for (int x = c.Premier + 1; x < c.Dernier; ++x)
+        entiers += col[static_cast<std::size_t>(x)];
+    return std::uint64_t(wf) * entiers +
+           std::uint64_t(c.Poids_Premier) * col[static_cast<std::size_t>(c.Premier)] +
+           std::uint64_t(c.Poids_Dernier) * col[static_cast<std::size_t>(c.Dernier)];
 }
 } // namespace
 
@@ -160,19 +189,45 @@ void Reechantillonnage_Zone::Reechantillonner(const Image_Source &source, int la
     const std::vector<Etendue> colonnes = Etendues(nx, ws, wf);
     const std::vector<Etendue> lignes = Etendues(ny, hs, hf);
 
-    std::vector<QRgb> opaque(alpha ? static_cast<std::size_t>(ws) : 0);
-    const auto ligne_source = [&](int ys)
-    {
-        const QRgb *ligne = reinterpret_cast<const QRgb *>(image.constScanLine(ys));
-        if (!alpha)
-            return ligne;
-        Sur_Blanc(ligne, static_cast<int>(ws), opaque.data());
-        return static_cast<const QRgb *>(opaque.data());
-    };
-    Colonnes sommes(static_cast<int>(ws));
     // Every point covers Ws x Hs units of Wf x Hf source pixels.
     const double aire = double(ws) * double(hs);
     const auto poids_h = static_cast<std::uint32_t>(hf);
+    const auto ligne_source = [&image](int ys)
+    { return reinterpret_cast<const QRgb *>(image.constScanLine(ys)); };
+    if (alpha)
+    {
+        Colonnes_Alpha sommes(static_cast<int>(ws));
+        for (int y = 0; y < ny; ++y)
+        {
+            const Etendue &e = lignes[static_cast<std::size_t>(y)];
+            sommes.Vider();
+            sommes.Ajouter(ligne_source(e.Premier), e.Poids_Premier);
+            for (int ys = e.Premier + 1; ys < e.Dernier; ++ys)
+                sommes.Ajouter(ligne_source(ys), poids_h);
+            if (e.Dernier != e.Premier)
+                sommes.Ajouter(ligne_source(e.Dernier), e.Poids_Dernier);
+            auto point = sortie.Points.begin() + static_cast<std::ptrdiff_t>(y) * largeur;
+            for (const Etendue &c : colonnes)
+            {
+                const std::uint64_t a = Somme_Colonnes(c, wf, sommes.Alpha);
+                Echantillon &e_point = *point++;
+                e_point.Dedans = true;
+                // Transparent when the mean alpha is below the limit.
+                if (double(a) < Alpha_Opaque * aire)
+                {
+                    e_point.Transparent = true;
+                    continue;
+                }
+                const auto canal = [&](const std::vector<std::uint64_t> &col)
+                { return static_cast<float>(double(Somme_Colonnes(c, wf, col)) / double(a)); };
+                e_point.Rouge = canal(sommes.Rouge);
+                e_point.Vert = canal(sommes.Vert);
+                e_point.Bleu = canal(sommes.Bleu);
+            }
+        }
+        return;
+    }
+    Colonnes sommes(static_cast<int>(ws));
     for (int y = 0; y < ny; ++y)
     {
         const Etendue &e = lignes[static_cast<std::size_t>(y)];
@@ -187,16 +242,7 @@ void Reechantillonnage_Zone::Reechantillonner(const Image_Source &source, int la
         for (const Etendue &c : colonnes)
         {
             const auto somme = [&c, wf, aire](const std::vector<std::uint32_t> &col)
-            {
-                std::uint64_t entiers = 0;
-                for (int x = c.Premier + 1; x < c.Dernier; ++x)
-                    entiers += col[static_cast<std::size_t>(x)];
-                const std::uint64_t total =
-                    std::uint64_t(wf) * entiers +
-                    std::uint64_t(c.Poids_Premier) * col[static_cast<std::size_t>(c.Premier)] +
-                    std::uint64_t(c.Poids_Dernier) * col[static_cast<std::size_t>(c.Dernier)];
-                return static_cast<float>(double(total) / aire);
-            };
+            { return static_cast<float>(double(Somme_Colonnes(c, wf, col)) / aire); };
             *point++ = {somme(sommes.Rouge), somme(sommes.Vert), somme(sommes.Bleu), true};
         }
     }

@@ -4,6 +4,7 @@
 #include "Garde_Fichier.h"
 #include "Plug_Contrat.h"
 #include "Protocole_Plugin.h"
+#include "Source_Compressee.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -96,8 +97,15 @@ Resultat_Enregistrement Enregistrer(Genre_Enregistrement Genre, const Plug_Info 
         Lire_Fin(Hote.Appeler(Requete.Trame(), Options), Resultat);
     }
     if (Resultat.Reussi())
+    {
         Garde.Valider();
-    else if (!Garde.Retablir())
+        return Resultat;
+    }
+    // Read before the plug-in's file goes.
+    if (Resultat.Echec == Echec_Enregistrement::Refus)
+        if (const auto Octets = Garde.Contenu_Laisse(Protocole::Taille_Max_Raison))
+            Resultat.Raison = Raison_Plugin(*Octets);
+    if (!Garde.Retablir())
     {
         // The user must learn where the file went: that outweighs why the save failed.
         const QString Cause = Titre_Enregistrement(Resultat);
@@ -137,6 +145,8 @@ void Lire_Lot(const std::string &Reponse, int Nombre, Resultat_Enregistrement &R
         if (Lecture.Octet() == 0)
         {
             Resultat.Echec = Echec_Enregistrement::Refus;
+            if (const std::optional<std::string> Laisse = Lecture.Texte_Optionnel())
+                Resultat.Raison = Raison_Plugin(*Laisse);
             return;
         }
         const std::optional<std::string> Texte = Lecture.Texte_Optionnel();
@@ -181,7 +191,10 @@ void Lot_Enregistrement::Ajouter(const QString &Nom, std::uint8_t Nombre_Couleur
                                  const Plan &Plan_Image, const Plan &Plan_Mask,
                                  std::uint8_t Hauteur_Image, std::uint8_t Largeur_Image)
 {
-    Requete_.Texte(Vers_Cp1252(Nom)).Octet(Nombre_Couleur).Octet(Hauteur_Image).Octet(Largeur_Image);
+    Requete_.Texte(Vers_Cp1252(Nom))
+        .Octet(Nombre_Couleur)
+        .Octet(Hauteur_Image)
+        .Octet(Largeur_Image);
     if (Genre_ != Genre_Enregistrement::Mask)
         Requete_.Points(Plan_Image.data(), Hauteur_Image, Largeur_Image);
     if (Genre_ != Genre_Enregistrement::Image)
@@ -235,13 +248,37 @@ QString Appliquer_Extention(const QString &Chemin, const Plug_Info &Slot)
     return Chemin + QLatin1Char('.') + Depuis_Cp1252(Slot.Extention);
 }
 
+QString Raison_Plugin(std::string_view Octets)
+{
+    if (Octets.size() > Protocole::Taille_Max_Raison)
+        return {};
+    for (const char c : Octets)
+    {
+        const auto Octet = static_cast<std::uint8_t>(c);
+        // The controls, and the five bytes the code page leaves without a character.
+        const bool Imprimable = Octet >= 0x20 && Octet != 0x7F && Octet != 0x81 && Octet != 0x8D &&
+                                Octet != 0x8F && Octet != 0x90 && Octet != 0x9D;
+        if (!Imprimable && Octet != '\r' && Octet != '\n')
+            return {};
+    }
+    QString Texte = Depuis_Cp1252(Octets);
+    Texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Texte.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return Texte.trimmed();
+}
+
 QString Titre_Enregistrement(const Resultat_Enregistrement &Resultat)
 {
     const bool Mask = Resultat.Genre == Genre_Enregistrement::Mask;
     switch (Resultat.Echec)
     {
     case Echec_Enregistrement::Aucun:
+        if (Resultat.Compression)
+            return QStringLiteral("Corvanel " CORVANEL_VERSION " (%1)")
+                .arg(Texte_Tailles(*Resultat.Compression));
         return {};
+    case Echec_Enregistrement::Compression:
+        return QStringLiteral("Compression impossible : %1").arg(Resultat.Detail);
     case Echec_Enregistrement::Sans_Plugin:
         return QString::fromUtf8(Message_Sans_Plugin);
     case Echec_Enregistrement::Chargement:
@@ -266,8 +303,11 @@ QString Message_Enregistrement(const Resultat_Enregistrement &Resultat)
         return {};
     // The window's title says what went wrong; the command line adds the file and the plug-in.
     QString Raison = Titre_Enregistrement(Resultat);
-    if (!Resultat.Detail.isEmpty())
+    if (!Resultat.Detail.isEmpty() && Resultat.Echec != Echec_Enregistrement::Compression)
         Raison += QStringLiteral(" (%1)").arg(Resultat.Detail);
+    if (!Resultat.Raison.isEmpty())
+        Raison += QLatin1Char(' ') +
+                  QString(Resultat.Raison).replace(QLatin1Char('\n'), QLatin1Char(' '));
     return QStringLiteral("Impossible d'enregistrer « %1 » avec %2 : %3")
         .arg(Resultat.Chemin, QFileInfo(Nom_Local(Resultat.Fichier)).fileName(), Raison);
 }

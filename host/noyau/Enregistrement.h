@@ -9,6 +9,8 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace Corvanel
@@ -42,6 +44,14 @@ enum class Echec_Enregistrement
     Delai,            // the plug-in did not answer in time
     Arret,            // the user stopped it
     Fichier,          // the file that was there could not be kept safe or put back
+    Compression,      // the output could not be packed; Detail says why
+};
+
+// A packed output: its bytes in the file, and once unpacked.
+struct Tailles_Compression
+{
+    std::size_t Compresse = 0;
+    std::size_t Decompresse = 0;
 };
 
 struct Resultat_Enregistrement
@@ -51,13 +61,22 @@ struct Resultat_Enregistrement
     std::string Fichier; // the plug-in's load path
     QString Chemin;      // the file written
     QString Detail;      // why, when there is more to say than the step
+    QString Raison;      // a refusing plug-in's own words, lines joined by '\n'; often empty
+    std::optional<Tailles_Compression> Compression; // the output was packed
 
     bool Reussi() const { return Echec == Echec_Enregistrement::Aucun; }
 };
 
-// The main window's new title after a save, or an empty text when it stays as it is.
+// The reason in the bytes a refusing plug-in left in its file: a short text, at most
+// Protocole::Taille_Max_Raison bytes of printable Windows-1252 apart from line ends, with its
+// line ends as '\n' and without the blanks around it. Anything else gives an empty text.
+QString Raison_Plugin(std::string_view Octets);
+
+// The main window's new title after a save, or an empty text when it stays as it is; a
+// packed output gives its sizes.
 QString Titre_Enregistrement(const Resultat_Enregistrement &Resultat);
-// One sentence for the command line: which file, which plug-in, what went wrong.
+// One sentence for the command line: which file, which plug-in, what went wrong, and last the
+// plug-in's reason on the same line.
 QString Message_Enregistrement(const Resultat_Enregistrement &Resultat);
 
 // An empty slot is refused without loading anything. Chemin is the path after

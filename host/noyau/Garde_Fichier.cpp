@@ -242,6 +242,46 @@ void Garde_Fichier::Supprimer_Cree()
     }
 }
 
+std::optional<std::string> Garde_Fichier::Contenu_Laisse(std::size_t Maximum) const
+{
+    if (Mode_ != Mode::Absent && Mode_ != Mode::Deplacement && Mode_ != Mode::Copie)
+        return std::nullopt;
+    // Whatever took the name meanwhile, a pipe or a device must not keep the read waiting.
+    const int Fd = open(Mode_ == Mode::Absent ? Chemin_.c_str() : Cible.c_str(),
+                        O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (Fd < 0)
+        return std::nullopt;
+    std::optional<std::string> Contenu;
+    struct stat Etat;
+    // Rewritten in place, the file kept safe by a copy may be untouched: then it is not the
+    // plug-in's.
+    if (fstat(Fd, &Etat) == 0 && S_ISREG(Etat.st_mode) &&
+        static_cast<std::size_t>(Etat.st_size) <= Maximum &&
+        !(Mode_ == Mode::Copie && Meme_Fichier_Inchange(Avant_, Etat)))
+    {
+        std::string Octets(Maximum + 1, '\0');
+        std::size_t Lus = 0;
+        bool Lisible = true;
+        while (Lus < Octets.size())
+        {
+            const ssize_t Un = read(Fd, Octets.data() + Lus, Octets.size() - Lus);
+            if (Un < 0 && errno == EINTR)
+                continue;
+            Lisible = Un >= 0;
+            if (Un <= 0)
+                break;
+            Lus += static_cast<std::size_t>(Un);
+        }
+        if (Lisible && Lus <= Maximum)
+        {
+            Octets.resize(Lus);
+            Contenu = std::move(Octets);
+        }
+    }
+    close(Fd);
+    return Contenu;
+}
+
 bool Garde_Fichier::Retablir()
 {
     bool Rendu = true;

@@ -10,6 +10,7 @@
 #ifndef CORVANEL_GARDE_FICHIER_H
 #define CORVANEL_GARDE_FICHIER_H
 
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 
@@ -34,6 +35,10 @@ public:
     // After a failed save: what the plug-in wrote goes and the file comes back. False when it
     // could not come back; Erreur() says where it is.
     bool Retablir();
+
+    // Before Retablir: what the plug-in left at the path, when it wrote a file there of at
+    // most Maximum bytes. Nothing when the path holds no such file or the file kept safe.
+    std::optional<std::string> Contenu_Laisse(std::size_t Maximum) const;
 
     const std::string &Erreur() const { return Erreur_; }
 

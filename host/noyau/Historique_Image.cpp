@@ -13,11 +13,11 @@ bool Etat_Document::operator==(const Etat_Document &A) const
     const auto Meme_Plan = [](const Plan_Partage &P, const Plan_Partage &Q)
     { return P == Q || (P && Q && *P == *Q); };
     return Meme_Plan(Plan_Image, A.Plan_Image) && Meme_Plan(Plan_Mask, A.Plan_Mask) &&
-           Largeur_Image == A.Largeur_Image && Hauteur_Image == A.Hauteur_Image &&
-           Nombre_Couleur == A.Nombre_Couleur && Nombre_Choisi == A.Nombre_Choisi &&
-           Bandes_Lum == A.Bandes_Lum && Conversion == A.Conversion &&
-           Generation_Source == A.Generation_Source && Source_Valide == A.Source_Valide &&
-           Fichier == A.Fichier;
+           Meme_Plan(Plan_Transparence, A.Plan_Transparence) && Largeur_Image == A.Largeur_Image &&
+           Hauteur_Image == A.Hauteur_Image && Nombre_Couleur == A.Nombre_Couleur &&
+           Nombre_Choisi == A.Nombre_Choisi && Bandes_Lum == A.Bandes_Lum &&
+           Conversion == A.Conversion && Generation_Source == A.Generation_Source &&
+           Source_Valide == A.Source_Valide && Fichier == A.Fichier && Images == A.Images;
 }
 
 Plan_Partage Partager_Plan(const Plan &Plan_, const Plan_Partage &Modele)

@@ -2,6 +2,7 @@
 
 #include "Decodage_Image.h"
 #include "Document_Image.h"
+#include "Lecture_Calculatrice.h"
 #include "Lecture_Sauvegarde.h"
 #include "Lecture_Source.h"
 
@@ -26,16 +27,19 @@ Resultat_Ouverture Lire_Image(Document_Image &Document, const QString &Chemin)
     }
     Document.Prendre_Source(std::move(Decode.Image), Document.Largeur_Image,
                             Document.Hauteur_Image);
+    Document.Images = {Chemin, false, 0, Decode.Nombre_Images};
     return Resultat;
 }
 
-Resultat_Ouverture Lire_Fichier_Sauvegarde(Document_Image &Document, const QString &Chemin)
+Resultat_Ouverture Lire_Codes(Document_Image &Document, const QString &Chemin, bool Avec_Mask)
 {
     Resultat_Ouverture Resultat;
     // A save file holds codes, not colours: there is nothing to convert again.
     Resultat.Page_Lumiere = false;
     Plan Lu{};
-    const Resultat_Lecture Lecture = Lire_Sauvegarde(Chemin, Lu);
+    Plan Mask_Lu{};
+    const Resultat_Lecture Lecture =
+        Avec_Mask ? Lire_Sauvegarde_Mask(Chemin, Lu, Mask_Lu) : Lire_Sauvegarde(Chemin, Lu);
     if (Lecture.Etat == Etat_Lecture::Invalide)
     {
         Resultat.Etat = Etat_Ouverture::Refuse;
@@ -61,7 +65,20 @@ Resultat_Ouverture Lire_Fichier_Sauvegarde(Document_Image &Document, const QStri
         Document.Choisir_Nombre(static_cast<std::uint8_t>(Lecture.Nombre_Couleur), false);
     Document.Nombre_Couleur = static_cast<std::uint8_t>(Lecture.Nombre_Couleur);
     Document.Plan_Image = Lu;
+    if (Avec_Mask)
+        Document.Plan_Mask = Mask_Lu;
+    Resultat.Mask_Lu = Avec_Mask;
     return Resultat;
+}
+
+Resultat_Ouverture Lire_Fichier_Sauvegarde(Document_Image &Document, const QString &Chemin)
+{
+    return Lire_Codes(Document, Chemin, false);
+}
+
+Resultat_Ouverture Lire_Fichier_Sauvegarde_Mask(Document_Image &Document, const QString &Chemin)
+{
+    return Lire_Codes(Document, Chemin, true);
 }
 
 Resultat_Ouverture Lire_Source(Document_Image &Document, const QString &Chemin)
@@ -101,6 +118,10 @@ constexpr Lecteur Table_Lecteurs[] = {
      "*.png;*.gif;*.jpg;*.jpeg", &Lire_Image},
     {Genre_Fichier::Source_Sprite, "Source de sprite (*.c *.h *.asm)", "*.c;*.h;*.asm",
      &Lire_Source},
+    {Genre_Fichier::Sauvegarde_Mask, "Sauvegarde d'image et de mask Corvanel (*.cvm)", "*.cvm",
+     &Lire_Fichier_Sauvegarde_Mask},
+    {Genre_Fichier::Image_Calculatrice, "Images de calculatrice (*.89g *.9xg *.89i *.9xi)",
+     "*.89g;*.9xg;*.89i;*.9xi", &Ouvrir_Image_Calculatrice},
 };
 } // namespace
 

@@ -15,10 +15,12 @@ class Document_Image;
 // files and sprite source carry no signature and are read as their type says.
 enum class Genre_Fichier
 {
-    Bitmap = 1,        // Windows bitmaps
-    Sauvegarde = 2,    // the program's own save file, taken as it stands
-    Autres_Images = 3, // PNG, GIF, JPEG
-    Source_Sprite = 4, // C or assembler source of a sprite, as the export plug-ins write it
+    Bitmap = 1,             // Windows bitmaps
+    Sauvegarde = 2,         // the program's own save file, taken as it stands
+    Autres_Images = 3,      // PNG, GIF, JPEG
+    Source_Sprite = 4,      // C or assembler source of a sprite, as the export plug-ins write it
+    Sauvegarde_Mask = 5,    // the save file followed by the mask, taken as it stands
+    Image_Calculatrice = 6, // PIC variables in a TI-89 or TI-92 Plus file
 };
 
 enum class Etat_Ouverture

@@ -40,9 +40,9 @@ Resultat_Lecture Tronque(qint64 Lus, qint64 Attendus)
     return Invalide(
         QStringLiteral("fichier tronqué (%1 octets au lieu de %2)").arg(Lus).arg(Attendus));
 }
-} // namespace
 
-Resultat_Lecture Lire_Sauvegarde(const QString &Chemin, Plan &Plan_Image)
+// The codes, and the mask after them when Plan_Mask is given.
+Resultat_Lecture Lire(const QString &Chemin, Plan &Plan_Image, Plan *Plan_Mask)
 {
     QFile Fichier(Chemin);
     // A named pipe would keep the open waiting for a writer: like a folder, it cannot be read.
@@ -72,21 +72,36 @@ Resultat_Lecture Lire_Sauvegarde(const QString &Chemin, Plan &Plan_Image)
         return Invalide(QStringLiteral("hauteur %1 hors de 1 à %2").arg(Hauteur).arg(Lignes_Plan));
     }
 
-    const qint64 Taille_Pixels =
-        static_cast<qint64>(Sauvegarde::Taille_Fichier(Largeur, Hauteur)) - Taille_Entete;
-    const QByteArray Pixels = Fichier.read(Taille_Pixels);
-    if (Pixels.size() < Taille_Pixels)
+    const qint64 Taille =
+        static_cast<qint64>(Plan_Mask ? Sauvegarde::Taille_Fichier_Mask(Largeur, Hauteur)
+                                      : Sauvegarde::Taille_Fichier(Largeur, Hauteur));
+    // One byte more than the mask's file holds tells a file that goes on beyond it; a picture
+    // alone may be followed by anything.
+    const QByteArray Corps = Fichier.read(Taille - Taille_Entete + (Plan_Mask ? 1 : 0));
+    if (Taille_Entete + Corps.size() < Taille)
     {
-        return Tronque(Taille_Entete + Pixels.size(), Taille_Entete + Taille_Pixels);
+        return Tronque(Taille_Entete + Corps.size(), Taille);
+    }
+    if (Taille_Entete + Corps.size() > Taille)
+    {
+        return Invalide(QStringLiteral("fichier trop long (%1 octets au lieu de %2)")
+                            .arg(std::max(Fichier.size(), Taille + 1))
+                            .arg(Taille));
     }
 
-    // The file runs row by row, the plane column by column.
+    // The file runs row by row, the planes column by column.
     for (int y = 0; y < Hauteur; ++y)
     {
         for (int x = 0; x < Largeur; ++x)
         {
             Plan_Image[Indice(x, y)] = Code_Lu(
-                Mot(Pixels, Sauvegarde::Position_Pixel(x, y, Largeur) - Sauvegarde::Taille_Entete));
+                Mot(Corps, Sauvegarde::Position_Pixel(x, y, Largeur) - Sauvegarde::Taille_Entete));
+            if (Plan_Mask)
+            {
+                const std::size_t Position =
+                    Sauvegarde::Position_Mask(x, y, Largeur, Hauteur) - Sauvegarde::Taille_Entete;
+                (*Plan_Mask)[Indice(x, y)] = Corps[static_cast<qsizetype>(Position)] == 1 ? 1 : 0;
+            }
         }
     }
 
@@ -97,5 +112,16 @@ Resultat_Lecture Lire_Sauvegarde(const QString &Chemin, Plan &Plan_Image)
     Resultat.Nombre_Couleur =
         Sauvegarde::Lire_Mot(Entete.data() + Sauvegarde::Position_Nombre_Couleur);
     return Resultat;
+}
+} // namespace
+
+Resultat_Lecture Lire_Sauvegarde(const QString &Chemin, Plan &Plan_Image)
+{
+    return Lire(Chemin, Plan_Image, nullptr);
+}
+
+Resultat_Lecture Lire_Sauvegarde_Mask(const QString &Chemin, Plan &Plan_Image, Plan &Plan_Mask)
+{
+    return Lire(Chemin, Plan_Image, &Plan_Mask);
 }
 } // namespace Corvanel

@@ -1,4 +1,4 @@
-// Reading a picture back from its save file (.cvl).
+// Reading a picture back from its save file (.cvl), or a picture and its mask from theirs (.cvm).
 #ifndef CORVANEL_LECTURE_SAUVEGARDE_H
 #define CORVANEL_LECTURE_SAUVEGARDE_H
 
@@ -28,6 +28,9 @@ struct Resultat_Lecture
 // Fills Plan_Image (cleared by the caller) only when the whole file is sound, so a refused
 // file leaves the plane as it was. Codes other than 0, 1, 2, 3, 101, 112, 123 read as 10.
 Resultat_Lecture Lire_Sauvegarde(const QString &Chemin, Plan &Plan_Image);
+// The same with the mask after the codes; the file must end right after it. A mask byte other
+// than 1 reads as not covered. Both planes are filled only when the whole file is sound.
+Resultat_Lecture Lire_Sauvegarde_Mask(const QString &Chemin, Plan &Plan_Image, Plan &Plan_Mask);
 } // namespace Corvanel
 
 #endif

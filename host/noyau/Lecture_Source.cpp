@@ -2,6 +2,8 @@
 
 #include "Analyse_Source.h"
 #include "Cp1252.h"
+#include "Lecture_Carte.h"
+#include "Source_Compressee.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -284,12 +286,22 @@ Resultat_Source Interpreter(const Lecture &L, int Largeur_Defaut, int Hauteur_De
 }
 } // namespace
 
+Resultat_Source Lire_Lecture(const Lecture &L, int Largeur_Defaut, int Hauteur_Defaut)
+{
+    return Interpreter(L, Largeur_Defaut, Hauteur_Defaut);
+}
+
 Resultat_Source Lire_Source_Sprite(const QByteArray &Texte, int Largeur_Defaut, int Hauteur_Defaut)
 {
     if (Texte.size() > Taille_Max_Source)
         return Refus(QStringLiteral("plus de %1 octets").arg(Taille_Max_Source));
     const std::string_view Vue(Texte.constData(), static_cast<std::size_t>(Texte.size()));
-    return Interpreter(Analyser_Source(Vue), Largeur_Defaut, Hauteur_Defaut);
+    // Packed arrays are unpacked in their place first: a packed map reads as a plain one.
+    const Lecture L = Deplier_Source(Analyser_Source(Vue), Vue);
+    if (L.Erreur.isEmpty())
+        if (std::optional<Resultat_Source> Carte = Lire_Carte(L))
+            return *Carte;
+    return Interpreter(L, Largeur_Defaut, Hauteur_Defaut);
 }
 
 Resultat_Source Lire_Fichier_Source(const QString &Chemin, int Largeur_Defaut, int Hauteur_Defaut)

@@ -11,6 +11,8 @@
 
 namespace Corvanel
 {
+struct Lecture;
+
 // Far more than the longest sprite source (about 60 KB), little enough to read at once.
 inline constexpr qint64 Taille_Max_Source = 4 * 1024 * 1024;
 
@@ -45,9 +47,12 @@ struct Resultat_Source
 // each row packed into elements of the array's own type (8, 16 or 32 bits), leftmost column
 // in the most significant bit. The size is <nom>_LARGEUR and <nom>_HAUTEUR where the file
 // defines them, else the defaults.
+// A tile map (Lecture_Carte.h) is read as the picture its map draws.
 Resultat_Source Lire_Source_Sprite(const QByteArray &Texte, int Largeur_Defaut, int Hauteur_Defaut);
 // The same from a file, which must be a plain file of at most Taille_Max_Source bytes.
 Resultat_Source Lire_Fichier_Source(const QString &Chemin, int Largeur_Defaut, int Hauteur_Defaut);
+// The arrays and constants already read, laid out as above (without the tile map).
+Resultat_Source Lire_Lecture(const Lecture &L, int Largeur_Defaut, int Hauteur_Defaut);
 } // namespace Corvanel
 
 #endif

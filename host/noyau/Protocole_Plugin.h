@@ -10,6 +10,7 @@
 #ifndef CORVANEL_PROTOCOLE_PLUGIN_H
 #define CORVANEL_PROTOCOLE_PLUGIN_H
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,6 +20,8 @@ namespace Corvanel::Protocole
 {
 // Well above any honest frame (two planes and a few texts), far below what would hurt.
 inline constexpr std::uint32_t Taille_Max_Trame = 16u << 20;
+// A plug-in that refuses a save may leave a short text in its file: the reason it gives.
+inline constexpr std::size_t Taille_Max_Raison = 512;
 
 enum class Operation : std::uint8_t
 {
@@ -38,7 +41,9 @@ enum class Operation : std::uint8_t
     // of the body: name, colour count, height, width, the picture's points (not for a mask
     // save), the mask's points (for a mask or picture-and-mask save) -> for each sprite in
     // order up to the first one refused, its result and, saved, the scratch file's bytes as an
-    // optional text (absent when the file could not be read back)
+    // optional text (absent when the file could not be read back); the refused one's result is
+    // followed by the scratch file's bytes as an optional text too, absent when there are
+    // more than Taille_Max_Raison
     Enregistrer_Lot = 7,
 };
 

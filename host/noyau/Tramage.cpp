@@ -85,7 +85,7 @@ void Quantification_Diffusion::Quantifier(const Tons &tons, std::uint8_t nombre_
         {
             float &ici = rangs[0][x];
             const double ton = ligne[x];
-            if (ton == Ton_Hors_Source)
+            if (Sans_Papier(ton))
             {
                 // No paper there to take or give error.
                 plan[Indice(x, y)] = Code::Blanc;
@@ -147,7 +147,7 @@ void Quantification_Ordonnee::Quantifier(const Tons &tons, std::uint8_t nombre_c
         for (int x = 0; x < tons.Largeur; ++x)
         {
             const double ton = tons(x, y);
-            if (ton == Ton_Hors_Source)
+            if (Sans_Papier(ton))
             {
                 plan[Indice(x, y)] = Code::Blanc;
                 continue;

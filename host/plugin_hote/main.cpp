@@ -137,8 +137,9 @@ public:
             unlink(Chemin.c_str());
     }
 
-    // The bytes the plug-in wrote; nothing when they cannot be read back.
-    std::optional<std::string> Lire() const
+    // The bytes the plug-in wrote; nothing when they cannot be read back or are more than
+    // Maximum.
+    std::optional<std::string> Lire(std::size_t Maximum = Protocole::Taille_Max_Trame) const
     {
         const int Fd = Memoire >= 0 ? Memoire : open(Chemin.c_str(), O_RDONLY | O_CLOEXEC);
         if (Fd < 0)
@@ -158,7 +159,7 @@ public:
             Octets.append(Tampon, static_cast<std::size_t>(Lus));
             Position += Lus;
             // An answer is one frame: a plug-in that writes without end is cut off.
-            if (Octets.size() > Protocole::Taille_Max_Trame)
+            if (Octets.size() > Maximum)
             {
                 Ok = false;
                 break;
@@ -258,7 +259,11 @@ std::string Enregistrer_Lot(const Bibliotheque &Plugin, Operation Genre, const s
                                        Points_Mask.data(), Hauteur, Largeur);
         Reponse.Octet(Valeur);
         if (Valeur == 0)
+        {
+            // What a refusing plug-in wrote may say why.
+            Reponse.Texte_Optionnel(Fichier.Lire(Protocole::Taille_Max_Raison));
             break;
+        }
         Reponse.Texte_Optionnel(Fichier.Lire());
         if (Reponse.Taille() > Protocole::Taille_Max_Trame)
             return Refus(Etat::Requete_Invalide);

@@ -22,11 +22,29 @@ const Definition_Option Definitions[] = {
     {"c", "couper", "",
      "couper l'image en haut à gauche au lieu de l'adapter à la taille ; avec --grille, "
      "découper la source elle-même, un pixel par point"},
+    {"", "proportions", "",
+     "adapter l'image à la taille en gardant ses proportions : une seule échelle, l'image "
+     "centrée, les marges blanches et transparentes"},
     {"g", "grille", "LxH",
      "planche de sprites : découpe l'image en cases de L x H (1-240 x 1-128), écrites l'une "
      "après l'autre dans la sortie, suivies de leurs tables"},
     {"", "ignorer-vides", "", "avec --grille, n'écrit pas les cases vides"},
+    {"", "images", "",
+     "toutes les images d'une animation (GIF), converties de même et écrites l'une après "
+     "l'autre dans la sortie comme les cases d'une planche, suivies de leurs tables ; avec "
+     "--apercu, les images côte à côte"},
+    {"", "carte", "LxH",
+     "tuiles uniques et carte : découpe la source elle-même, un pixel par point, en tuiles de "
+     "L x H (1-240 x 1-128), garde une fois chaque tuile, et écrit dans la sortie les tableaux "
+     "des tuiles (et du mask avec --mask-plugin), la carte et ses constantes"},
+    {"z", "compresser", "",
+     "remplace les tableaux écrits par un seul tableau d'octets <nom>_Compresse que "
+     "UnpackBuffer décompresse sur la calculatrice, avec <nom>_TAILLE et le décalage "
+     "<tableau>_DECALAGE de chacun ; code source seulement, 65535 octets au plus"},
     {"n", "niveaux", "N", "niveaux de gris : 2, 4 (par défaut) ou 8"},
+    {"", "equilibrer", "",
+     "Équilibrer : chaque limite entre deux niveaux à mi-chemin de leurs tons, avant les "
+     "appuis de --lumiere et --contraste"},
     {"", "lumiere", "N", "appuis sur Lumière : N fois + si N > 0, -N fois - si N < 0"},
     {"", "contraste", "N", "appuis sur Contraste, de même, après ceux de Lumière"},
     {"", "echantillonnage", "MODE",
@@ -34,7 +52,13 @@ const Definition_Option Definitions[] = {
      "zone que couvre chaque point, quand l'image est adaptée à la taille"},
     {"", "teinte", "MODE",
      "valeur (par défaut) : la valeur de couleur R + 256 V + 65536 B ; luminance : le gris "
-     "0,299 R + 0,587 V + 0,114 B"},
+     "0,299 R + 0,587 V + 0,114 B ; exacte : chaque couleur distincte de l'image son propre "
+     "niveau autant que le nombre de niveaux le permet (le point le plus proche, sans lumière, "
+     "contraste ni tramage)"},
+    {"", "palette", "LISTE",
+     "avec --teinte exacte, \"#RRVVBB=N,...\" : le niveau N (0 à 3, ou 0, 101, 1, 112, 2, "
+     "123, 3 à 8 niveaux ; 0 ou 1 à 2) de chaque couleur donnée ; toute autre couleur prend "
+     "celui de la plus proche de la liste"},
     {"", "tramage", "MODE",
      "aucun (par défaut), floyd-steinberg, atkinson, ordonne-4 ou ordonne-8 : mêle les niveaux "
      "pour que chaque zone garde son ton"},
@@ -43,14 +67,15 @@ const Definition_Option Definitions[] = {
      "existant avec plusieurs fichiers"},
     {"", "zoom", "N", "avec --apercu, chaque point en N x N pixels (1 à 16)"},
     {"", "nom", "NOM",
-     "nom de l'image dans le code écrit (par défaut : celui que porte une source de sprite, "
-     "sinon le nom de l'entrée fait identifiant C)"},
+     "nom de l'image dans le code écrit (par défaut : celui que porte une source de sprite ou "
+     "une image de calculatrice, sinon le nom de l'entrée fait identifiant C)"},
     {"m", "mask-plugin", "NOM",
      "écrit aussi le mask automatique (ou celui d'une source de sprite) avec ce plug-in, dans "
      "Mask_<nom> à côté de l'image"},
     {"f", "fond", "FOND",
-     "couleur de fond du mask automatique : blanc (par défaut), gris-clair, gris-fonce, noir, "
-     "ou 0 à 3"},
+     "couleur de fond du mask automatique : blanc, gris-clair, gris-fonce, noir, 0 à 3, ou "
+     "transparence (le mask couvre les points qui ne sont pas transparents) ; par défaut "
+     "transparence pour une image qui en a, sinon blanc"},
     {"d", "dossier-plugins", "DOSSIER",
      "dossier des plug-ins ; par défaut Plugin dans le dossier courant, sinon Plugin à côté "
      "du programme, sinon celui de l'installation"},
@@ -77,8 +102,10 @@ QString Texte_Aide()
         "Utilisation : corvanel-convert [OPTION]... FICHIER...\n"
         "Convertit des images (BMP, PNG, GIF, JPEG) en sprites pour TI-89 et TI-92, comme la\n"
         "fenêtre de Corvanel, et les écrit par ses plug-ins. Une sauvegarde (.cvl) est reprise\n"
-        "telle quelle, sans conversion. Une image est lue selon son contenu, quel que soit\n"
-        "son nom.\n\nOptions :\n");
+        "telle quelle, sans conversion ; une sauvegarde avec mask (.cvm) aussi, et son mask\n"
+        "sert au plug-in de mask ; de même les variables PIC d'une image de calculatrice\n"
+        "(.89g, .9xg, .89i, .9xi). Une image est lue selon son contenu, quel que soit son\n"
+        "nom.\n\nOptions :\n");
     constexpr int Colonne = 28;
     constexpr int Largeur_Ligne = 79;
     for (const Definition_Option &D : Definitions)
@@ -114,9 +141,9 @@ QString Texte_Aide()
         "\nChaque entrée donne une sortie, nommée d'après l'entrée dans le dossier de sortie ;\n"
         "l'extension du plug-in est ajoutée quand le chemin ne contient aucun point, comme\n"
         "dans la fenêtre d'enregistrement. Les options des niveaux, de la lumière, du\n"
-        "contraste et de la conversion ne touchent pas les sauvegardes ni les sources de\n"
-        "sprite (.c, .h, .asm), qui gardent leurs niveaux ; leur aperçu montre leur image\n"
-        "telle quelle.\n\n"
+        "contraste et de la conversion ne touchent pas les sauvegardes, les sources de sprite\n"
+        "(.c, .h, .asm) ni les images de calculatrice, qui gardent leurs niveaux ; leur aperçu\n"
+        "montre leur image telle quelle.\n\n"
         "Code de sortie : 0 si toutes les entrées sont converties, 1 si l'une a échoué (les\n"
         "autres sont converties quand même), 2 pour une erreur d'utilisation.\n");
     return Texte;

@@ -1,11 +1,14 @@
 #include "Choix_Ligne.h"
 
+#include "Bandes.h"
 #include "Choix_Image.h"
 #include "Plan.h"
 #include "Reponses_Ligne.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
+#include <QStringList>
+#include <algorithm>
 #include <thread>
 #include <type_traits>
 
@@ -34,7 +37,8 @@ const Taille_Predefinie *Trouver_Taille(const QString &Nom)
     return nullptr;
 }
 
-// By the option's name, the list's own name with dashes for blanks, or the level's digit.
+// By the option's name, the list's own name with dashes for blanks, or the level's digit (the
+// transparency is no level).
 const Fond_Mask *Trouver_Fond(const QString &Nom)
 {
     const QString Cherche = Nom.trimmed().toLower();
@@ -42,9 +46,51 @@ const Fond_Mask *Trouver_Fond(const QString &Nom)
         if (Cherche == QLatin1String(F.Option) ||
             Cherche ==
                 QString::fromUtf8(F.Nom).toLower().replace(QLatin1Char(' '), QLatin1Char('-')) ||
-            Cherche == QString::number(F.Niveau))
+            (Cherche == QString::number(F.Niveau) && F.Niveau != Fond_Transparence))
             return &F;
     return nullptr;
+}
+
+// "#RRGGBB=N,...": each colour with its level code, a code of the level count.
+bool Lire_Palette(const QString &Texte, std::uint8_t Nombre, std::vector<Couleur_Fixee> &Palette,
+                  QString &Raison)
+{
+    static const QRegularExpression Forme(
+        QStringLiteral("^\\s*#?([0-9A-Fa-f]{6})\\s*=\\s*(\\d+)\\s*$"));
+    const std::vector<std::uint8_t> Codes = Codes_En_Usage(Nombre);
+    QStringList Permis;
+    for (std::uint8_t C : Codes)
+        Permis << QString::number(C);
+    for (const QString &Entree : Texte.split(QLatin1Char(',')))
+    {
+        const auto Trouve = Forme.match(Entree);
+        int Code = -1;
+        if (!Trouve.hasMatch() || !Lire_Entier(Trouve.captured(2), Code))
+        {
+            Raison = QStringLiteral("« %1 » n'est pas de la forme #RRVVBB=N").arg(Entree.trimmed());
+            return false;
+        }
+        if (std::find(Codes.begin(), Codes.end(), Code) == Codes.end())
+        {
+            Raison = QStringLiteral("niveau %1 inconnu à %2 niveaux (%3)")
+                         .arg(Code)
+                         .arg(Nombre)
+                         .arg(Permis.join(QStringLiteral(", ")));
+            return false;
+        }
+        // #RRGGBB, red first; a colour value has red in its low byte.
+        const std::uint32_t Rgb = Trouve.captured(1).toUInt(nullptr, 16);
+        const std::uint32_t Valeur = ((Rgb >> 16) & 0xFF) | (Rgb & 0xFF00) | ((Rgb & 0xFF) << 16);
+        for (const Couleur_Fixee &Deja : Palette)
+            if (Deja.Valeur == Valeur)
+            {
+                Raison = QStringLiteral("la couleur #%1 est donnée deux fois")
+                             .arg(Trouve.captured(1).toUpper());
+                return false;
+            }
+        Palette.push_back({Valeur, static_cast<std::uint8_t>(Code)});
+    }
+    return true;
 }
 
 // A conversion mode by its command-line spelling; -1 when the list has none of that name.
@@ -104,17 +150,29 @@ std::optional<Analyse> Lire_Choix(const QCommandLineParser &Parseur, Lot &Lot_)
         Choix.Hauteur = Hauteur;
     }
     Choix.Adapter = !Option("couper");
+    Choix.Proportions = Option("proportions");
+    if (Choix.Proportions && Option("couper"))
+        return Erreur_Usage(QStringLiteral("--proportions ne sert qu'en adaptant l'image à la "
+                                           "taille, pas avec --couper"));
+    Lot_.Images = Option("images");
+    if (Lot_.Images && Option("grille"))
+        return Erreur_Usage(QStringLiteral("--images et --grille s'excluent"));
     if (Option("ignorer-vides") && !Option("grille"))
         return Erreur_Usage(QStringLiteral("--ignorer-vides ne sert qu'avec --grille"));
-    if (Option("grille"))
+    // "LxH" within the picture's limits.
+    const auto Lire_Cote = [&](const char *Nom, int &Largeur, int &Hauteur)
     {
         static const QRegularExpression Forme(
             QStringLiteral("^\\s*(\\d+)\\s*[xX\u00D7]\\s*(\\d+)\\s*$"));
-        const auto Trouve = Forme.match(Valeur("grille"));
+        const auto Trouve = Forme.match(Valeur(Nom));
+        return Trouve.hasMatch() && Lire_Entier(Trouve.captured(1), Largeur) &&
+               Lire_Entier(Trouve.captured(2), Hauteur) && Grille_Valide(Largeur, Hauteur);
+    };
+    if (Option("grille"))
+    {
         int Largeur = 0;
         int Hauteur = 0;
-        if (!Trouve.hasMatch() || !Lire_Entier(Trouve.captured(1), Largeur) ||
-            !Lire_Entier(Trouve.captured(2), Hauteur) || !Grille_Valide(Largeur, Hauteur))
+        if (!Lire_Cote("grille", Largeur, Hauteur))
             return Erreur_Usage(QStringLiteral("grille refusée « %1 » : LxH, la largeur de 1 à "
                                                "240 pixels et la hauteur de 1 à 128")
                                     .arg(Valeur("grille")));
@@ -125,6 +183,34 @@ std::optional<Analyse> Lire_Choix(const QCommandLineParser &Parseur, Lot &Lot_)
         Lot_.Grille = Grille_Sprites{Largeur, Hauteur, Option("ignorer-vides")};
         Lot_.Decouper_Source = Option("couper");
     }
+    Lot_.Compresser = Option("compresser");
+    if (Option("carte"))
+    {
+        int Largeur = 0;
+        int Hauteur = 0;
+        if (!Lire_Cote("carte", Largeur, Hauteur))
+            return Erreur_Usage(QStringLiteral("tuiles refusées « %1 » : LxH, la largeur de 1 à "
+                                               "240 pixels et la hauteur de 1 à 128")
+                                    .arg(Valeur("carte")));
+        if (Option("grille"))
+            return Erreur_Usage(QStringLiteral("--carte et --grille s'excluent"));
+        if (Lot_.Images)
+            return Erreur_Usage(QStringLiteral("--images et --carte s'excluent"));
+        if (Choix.Proportions)
+            return Erreur_Usage(QStringLiteral("avec --carte, la source est découpée telle "
+                                               "quelle : --proportions n'y a pas de sens"));
+        if (Option("taille") || Option("largeur") || Option("hauteur"))
+            return Erreur_Usage(QStringLiteral("avec --carte, la source est découpée telle "
+                                               "quelle : --taille, --largeur et --hauteur n'y "
+                                               "ont pas de sens"));
+        if (Option("apercu"))
+            return Erreur_Usage(QStringLiteral("avec --carte, les tuiles sont prises dans la "
+                                               "source elle-même : --apercu n'a pas d'image à "
+                                               "montrer"));
+        Lot_.Carte = Taille_Tuile{Largeur, Hauteur};
+        // Nothing but the map is written: the picture read needs no fitting.
+        Choix.Adapter = false;
+    }
     if (Option("niveaux"))
     {
         int Niveaux = 0;
@@ -134,6 +220,7 @@ std::optional<Analyse> Lire_Choix(const QCommandLineParser &Parseur, Lot &Lot_)
                                     .arg(Valeur("niveaux")));
         Choix.Nombre_Couleur = static_cast<std::uint8_t>(Niveaux);
     }
+    Choix.Equilibrer = Option("equilibrer");
     for (const auto &[Nom, Appuis] :
          {std::pair{"lumiere", &Choix.Lumiere}, std::pair{"contraste", &Choix.Contraste}})
         if (Option(Nom) && !Lire_Entier(Valeur(Nom), *Appuis))
@@ -158,6 +245,15 @@ std::optional<Analyse> Lire_Choix(const QCommandLineParser &Parseur, Lot &Lot_)
     if (!Lire_Mode("tramage", Modes_Tramage, Choix.Tramage))
         return Erreur_Usage(QStringLiteral("tramage inconnu « %1 » (%2)")
                                 .arg(Valeur("tramage"), Modes_Offerts(Modes_Tramage)));
+    if (Option("palette"))
+    {
+        if (Choix.Teinte != Mode_Teinte::Couleurs_Exactes)
+            return Erreur_Usage(QStringLiteral("--palette ne sert qu'avec --teinte exacte"));
+        QString Raison;
+        if (!Lire_Palette(Valeur("palette"), Choix.Nombre_Couleur, Choix.Palette, Raison))
+            return Erreur_Usage(
+                QStringLiteral("palette refusée « %1 » : %2").arg(Valeur("palette"), Raison));
+    }
     if (Option("zoom"))
     {
         if (!Lire_Entier(Valeur("zoom"), Lot_.Zoom_Apercu) || Lot_.Zoom_Apercu < 1 ||
@@ -179,7 +275,7 @@ std::optional<Analyse> Lire_Choix(const QCommandLineParser &Parseur, Lot &Lot_)
             Lot_.Fond = Trouve->Niveau;
         else
             return Erreur_Usage(QStringLiteral("fond inconnu « %1 » (blanc, gris-clair, "
-                                               "gris-fonce, noir, ou 0 à 3)")
+                                               "gris-fonce, noir, 0 à 3, ou transparence)")
                                     .arg(Valeur("fond")));
     }
     Lot_.Taches = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));

@@ -1,8 +1,12 @@
 #include "Conversion_Lot.h"
 
 #include "Affichage_Plan.h"
+#include "Choix_Image.h"
 #include "Document_Image.h"
+#include "Enregistrement_Carte.h"
+#include "Images_Lot.h"
 #include "Lecteurs.h"
+#include "Source_Compressee.h"
 
 #include <QFileInfo>
 #include <QImageWriter>
@@ -32,6 +36,8 @@ QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Do
 {
     const Choix_Conversion &Choix = Lot_.Choix;
     Document.Choisir_Nombre(Choix.Nombre_Couleur, false);
+    if (Choix.Equilibrer)
+        Document.Appliquer_Bandes(Action_Bandes::Equilibrer);
     Appuyer(Document, Choix.Lumiere, Action_Bandes::Lumiere_Plus, Action_Bandes::Lumiere_Moins);
     Appuyer(Document, Choix.Contraste, Action_Bandes::Contraste_Plus,
             Action_Bandes::Contraste_Moins);
@@ -40,6 +46,8 @@ QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Do
     Options.Echantillonnage = Choix.Echantillonnage;
     Options.Teinte = Choix.Teinte;
     Options.Tramage = Choix.Tramage;
+    Options.Proportions = Choix.Proportions;
+    Options.Palette = Choix.Palette;
     Document.Choisir_Conversion(Options, false);
 
     const Lecteur &Lecteur_ = Lecteur_Du_Fichier(Travail_.Entree);
@@ -55,7 +63,9 @@ QString Lire_Entree(const Lot &Lot_, const Travail &Travail_, Document_Image &Do
         break;
     }
     if (Lecteur_.Genre == Genre_Fichier::Sauvegarde ||
-        Lecteur_.Genre == Genre_Fichier::Source_Sprite)
+        Lecteur_.Genre == Genre_Fichier::Sauvegarde_Mask ||
+        Lecteur_.Genre == Genre_Fichier::Source_Sprite ||
+        Lecteur_.Genre == Genre_Fichier::Image_Calculatrice)
         return QStringLiteral("« %1 » : %2").arg(Travail_.Entree, Ouverture.Message);
     return Ouverture.Message;
 }
@@ -77,34 +87,57 @@ QString Identifiant_C(const QString &Base)
     return Nom;
 }
 
-namespace
-{
-// The mask is written by the mask plug-in, or with the picture by a picture-and-mask one.
 bool Besoin_Mask(const Lot &Lot_)
 {
     return Lot_.Plug_Mask || Prend_Mask(Lot_.Plug_Image);
 }
 
+namespace
+{
+// The sizes of a packed output, after what else is said of it.
+QString Tailles(const Resultat_Enregistrement &Resultat)
+{
+    return Resultat.Compression ? Texte_Tailles(*Resultat.Compression) : QString();
+}
+} // namespace
+
+QString Bilan_Planche(const QString &Chemin, const Resultat_Planche &Planche)
+{
+    QString Bilan = QStringLiteral("« %1 » : %2 sprite(s) écrit(s), %3 ignoré(s)")
+                        .arg(Chemin)
+                        .arg(Planche.Ecrits)
+                        .arg(Planche.Ignores);
+    if (Planche.Enregistrement.Compression)
+        Bilan += QStringLiteral(" (%1)").arg(Tailles(Planche.Enregistrement));
+    return Bilan;
+}
+
+namespace
+{
+// What a packed single save says: its sizes.
+void Ajouter_Bilan(Bilan_Travail &Bilan, const Resultat_Enregistrement &Resultat)
+{
+    if (!Resultat.Compression)
+        return;
+    if (!Bilan.Message.isEmpty())
+        Bilan.Message += QLatin1Char('\n');
+    Bilan.Message += QStringLiteral("« %1 » : %2").arg(Resultat.Chemin, Tailles(Resultat));
+}
+
 // The sheet of one input: the picture's cells, or the source's.
-Resultat_Planche Ecrire_Planche(const Lot &Lot_, const Document_Image &Document,
+Resultat_Planche Ecrire_Planche(const Lot &Lot_, const Document_Image &Document, std::uint8_t Fond,
                                 const Plug_Info &Slot, Genre_Enregistrement Genre,
                                 const QString &Chemin, const QString &Nom)
 {
     const Grille_Sprites &Grille = *Lot_.Grille;
     const Options_Appel Options{Lot_.Delai_Plugin, {}};
     if (!Lot_.Decouper_Source || !Document.Source_Valide)
-        return Enregistrer_Planche(Document, Grille, Slot, Genre, Chemin, Nom, Options);
-    const std::optional<std::uint8_t> Fond =
-        Besoin_Mask(Lot_) ? std::optional<std::uint8_t>(Lot_.Fond) : std::nullopt;
-    return Enregistrer_Planche_Source(Document, Grille, Fond, Slot, Genre, Chemin, Nom, Options);
-}
-
-QString Bilan_Planche(const QString &Chemin, const Resultat_Planche &Planche)
-{
-    return QStringLiteral("« %1 » : %2 sprite(s) écrit(s), %3 ignoré(s)")
-        .arg(Chemin)
-        .arg(Planche.Ecrits)
-        .arg(Planche.Ignores);
+        return Enregistrer_Planche(Document, Grille, Slot, Genre, Chemin, Nom, Options,
+                                   Lot_.Compresser);
+    const std::optional<std::uint8_t> Fond_Mask =
+        Besoin_Mask(Lot_) ? std::optional<std::uint8_t>(Fond) : std::nullopt;
+    return Enregistrer_Planche_Source(Document, Grille, Fond_Mask, Slot, Genre, Chemin, Nom,
+                                      Options, Lot_.Compresser);
 }
 } // namespace
 
@@ -120,7 +153,10 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
     // Only the name in the code follows the input: the file names are already chosen.
     const QString Nom =
         !Travail_.Nom_Donne && Ouverture.Nom_Image ? *Ouverture.Nom_Image : Travail_.Nom;
-    if (!Travail_.Chemin_Apercu.isEmpty())
+    // The picture's own transparency is its background unless another is chosen.
+    const std::uint8_t Fond =
+        Lot_.Fond.value_or(Document.Transparence() ? Fond_Transparence : Code::Blanc);
+    if (!Travail_.Chemin_Apercu.isEmpty() && !Lot_.Images)
     {
         // In Windows greys: the tones the levels stand for, not the calculator's tint.
         QImageWriter Ecrivain(Travail_.Chemin_Apercu, "png");
@@ -134,13 +170,30 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
     // The automatic mask is made before the sheet is cut, so that empty cells can be told; a
     // mask read from the input takes its place.
     if (Besoin_Mask(Lot_) && !Ouverture.Mask_Lu)
-        Document.Creer_Mask_Auto(Lot_.Fond);
+        Document.Creer_Mask_Auto(Fond);
+    if (Lot_.Images)
+        return Convertir_Images(Lot_, Travail_, Document, Fond, Nom);
+
+    if (Lot_.Carte)
+    {
+        const Carte_De_Tuiles Carte =
+            Document.Source_Valide
+                ? Carte_Source(Document, *Lot_.Carte,
+                               Besoin_Mask(Lot_) ? std::optional<std::uint8_t>(Fond) : std::nullopt)
+                : Carte_Image(Document, *Lot_.Carte, Besoin_Mask(Lot_));
+        const Resultat_Carte Resultat =
+            Enregistrer_Carte(Carte, Lot_.Plug_Image, Lot_.Plug_Mask, Travail_.Chemin_Image, Nom,
+                              {Lot_.Delai_Plugin, {}}, Lot_.Compresser);
+        if (!Resultat.Reussi())
+            return {Message_Carte(Resultat), {}};
+        return {{}, Message_Carte(Resultat)};
+    }
 
     if (Lot_.Grille)
     {
         Bilan_Travail Bilan;
         const Resultat_Planche Image =
-            Ecrire_Planche(Lot_, Document, Lot_.Plug_Image, Genre_Enregistrement::Image,
+            Ecrire_Planche(Lot_, Document, Fond, Lot_.Plug_Image, Genre_Enregistrement::Image,
                            Travail_.Chemin_Image, Nom);
         if (!Image.Enregistrement.Reussi())
             return {Message_Enregistrement(Image.Enregistrement), {}};
@@ -148,7 +201,7 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
         if (Lot_.Plug_Mask)
         {
             const Resultat_Planche Mask =
-                Ecrire_Planche(Lot_, Document, *Lot_.Plug_Mask, Genre_Enregistrement::Mask,
+                Ecrire_Planche(Lot_, Document, Fond, *Lot_.Plug_Mask, Genre_Enregistrement::Mask,
                                Travail_.Chemin_Mask, Nom);
             if (!Mask.Enregistrement.Reussi())
                 return {Message_Enregistrement(Mask.Enregistrement), Bilan.Message};
@@ -158,19 +211,22 @@ Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_)
     }
 
     const Options_Appel Options{Lot_.Delai_Plugin, {}};
-    const Resultat_Enregistrement Image =
-        Document.Enregistrer_Image(Lot_.Plug_Image, Travail_.Chemin_Image, Nom, Options);
+    const Resultat_Enregistrement Image = Document.Enregistrer_Image(
+        Lot_.Plug_Image, Travail_.Chemin_Image, Nom, Options, Lot_.Compresser);
     if (!Image.Reussi())
         return {Message_Enregistrement(Image), {}};
+    Bilan_Travail Bilan;
+    Ajouter_Bilan(Bilan, Image);
 
     if (Lot_.Plug_Mask)
     {
-        const Resultat_Enregistrement Mask =
-            Document.Enregistrer_Mask(*Lot_.Plug_Mask, Travail_.Chemin_Mask, Nom, Options);
+        const Resultat_Enregistrement Mask = Document.Enregistrer_Mask(
+            *Lot_.Plug_Mask, Travail_.Chemin_Mask, Nom, Options, Lot_.Compresser);
         if (!Mask.Reussi())
-            return {Message_Enregistrement(Mask), {}};
+            return {Message_Enregistrement(Mask), Bilan.Message};
+        Ajouter_Bilan(Bilan, Mask);
     }
-    return {};
+    return Bilan;
 }
 
 std::vector<Bilan_Travail> Convertir_Lot(const Lot &Lot_)

@@ -2,6 +2,7 @@
 #ifndef CORVANEL_CONVERSION_LOT_H
 #define CORVANEL_CONVERSION_LOT_H
 
+#include "Carte_Tuiles.h"
 #include "Conversion.h"
 #include "Decoupage.h"
 #include "Registre.h"
@@ -29,6 +30,9 @@ struct Choix_Conversion
     Mode_Echantillonnage Echantillonnage = Mode_Echantillonnage::Point;
     Mode_Teinte Teinte = Mode_Teinte::Valeur_Couleur;
     Mode_Tramage Tramage = Mode_Tramage::Aucun;
+    bool Proportions = false;
+    bool Equilibrer = false; // "Équilibrer", pressed before the light and contrast
+    std::vector<Couleur_Fixee> Palette;
 };
 
 // One input and where it goes; Erreur set beforehand means the input is not converted.
@@ -48,7 +52,9 @@ struct Lot
     Choix_Conversion Choix;
     Plug_Info Plug_Image;
     std::optional<Plug_Info> Plug_Mask;
-    std::uint8_t Fond = 0; // the background level of the automatic mask
+    // The background level of the automatic mask; by default white, or the transparency for
+    // an input that has some.
+    std::optional<std::uint8_t> Fond;
     // A save that takes longer is stopped and its input fails: no honest save comes near.
     std::chrono::milliseconds Delai_Plugin{Delai_Plugin_Defaut};
     std::vector<Travail> Travaux;
@@ -57,6 +63,12 @@ struct Lot
     // itself, each cell taken one pixel per pixel.
     std::optional<Grille_Sprites> Grille;
     bool Decouper_Source = false;
+    // Every frame of an animation, one after another in the output as a sheet's cells.
+    bool Images = false;
+    // Every output's arrays packed into one that the calculator unpacks.
+    bool Compresser = false;
+    // A tile map of the source itself, one pixel per point, in tiles of that size.
+    std::optional<Taille_Tuile> Carte;
     int Zoom_Apercu = 1; // each point of the preview in so many pixels square
 };
 
@@ -74,6 +86,11 @@ QString Identifiant_C(const QString &Base);
 
 // Converts and saves one input.
 Bilan_Travail Convertir_Travail(const Lot &Lot_, const Travail &Travail_);
+
+// The mask is written by the mask plug-in, or with the picture by a picture-and-mask one.
+bool Besoin_Mask(const Lot &Lot_);
+// "« <chemin> » : n sprite(s) écrit(s), m ignoré(s)".
+QString Bilan_Planche(const QString &Chemin, const Resultat_Planche &Planche);
 
 // Every input on up to Lot_.Taches threads; one result per input, in input order.
 std::vector<Bilan_Travail> Convertir_Lot(const Lot &Lot_);

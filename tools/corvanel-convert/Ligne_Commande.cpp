@@ -1,7 +1,9 @@
 #include "Ligne_Commande.h"
 
 #include "Aide_Ligne.h"
+#include "Assemblage_Planche.h"
 #include "Choix_Ligne.h"
+#include "Cp1252.h"
 #include "Plugins_Ligne.h"
 #include "Reponses_Ligne.h"
 #include "Sorties_Ligne.h"
@@ -90,6 +92,26 @@ Analyse Analyser_Ligne(const QStringList &Arguments, const QString &Dossier_Prog
     if (Option("fond") && !Lot_.Plug_Mask && !Prend_Mask(Lot_.Plug_Image))
         return Erreur_Usage(QStringLiteral("--fond ne sert qu'avec --mask-plugin ou un plug-in "
                                            "d'image et de mask"));
+
+    if (Lot_.Compresser)
+        for (const Plug_Info *Slot :
+             {&Lot_.Plug_Image, Lot_.Plug_Mask ? &*Lot_.Plug_Mask : nullptr})
+            if (Slot && Langage_Extention(Slot->Extention) == Langage_Source::Aucun)
+                return Erreur_Usage(QStringLiteral("--compresser ne sert qu'avec un plug-in qui "
+                                                   "écrit du code source, pas « %1 »")
+                                        .arg(Depuis_Cp1252(Slot->Nom)));
+    // A map is source text, its mask's arrays in the same file.
+    if (Lot_.Carte)
+    {
+        const Langage_Source Langage = Langage_Extention(Lot_.Plug_Image.Extention);
+        if (Langage == Langage_Source::Aucun)
+            return Erreur_Usage(QStringLiteral("--carte : « %1 » n'écrit pas de code source")
+                                    .arg(Valeur("plugin")));
+        if (Lot_.Plug_Mask && Langage_Extention(Lot_.Plug_Mask->Extention) != Langage)
+            return Erreur_Usage(QStringLiteral("--carte : « %1 » n'écrit pas dans le langage de "
+                                               "« %2 », et la carte tient dans un seul fichier")
+                                    .arg(Valeur("mask-plugin"), Valeur("plugin")));
+    }
 
     if (auto Fin = Preparer_Travaux(Parseur, Entrees, Lot_))
         return *Fin;

@@ -117,6 +117,9 @@ std::optional<Analyse> Preparer_Travaux(const QCommandLineParser &Parseur,
                                                     *Lot_.Plug_Mask);
             }
         }
+        // A tile map holds the mask's arrays in its own file.
+        if (Lot_.Carte)
+            T.Chemin_Mask.clear();
         if (Apercu)
             T.Chemin_Apercu = Apercus_En_Dossier
                                   ? Joindre(Apercus, Identifiant + QStringLiteral(".png"))

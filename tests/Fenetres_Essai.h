@@ -1,0 +1,79 @@
+// What the tests that drive the three windows do over and over: a picture of a given size, a
+// file to open, files dropped on a window.
+#ifndef CORVANEL_FENETRES_ESSAI_H
+#define CORVANEL_FENETRES_ESSAI_H
+
+#include "Demarrage.h"
+#include "Fiche_Main.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QImage>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QUrl>
+
+namespace Essai
+{
+// The size box's free entry, with this width and height.
+inline void Taille(int Largeur, int Hauteur)
+{
+    using Corvanel::FMain;
+    FMain->Taille_Image->setCurrentIndex(5);
+    emit FMain->Taille_Image->activated(5);
+    FMain->Largeur->setText(QString::number(Largeur));
+    FMain->Hauteur->setText(QString::number(Hauteur));
+}
+
+inline void Image_Vide(int Largeur, int Hauteur)
+{
+    using Corvanel::FMain;
+    Taille(Largeur, Hauteur);
+    FMain->RadioButton1->click();
+    FMain->Button1->click();
+}
+
+// Every pixel its own grey, so that a picture moved by a pixel reads differently. The path, in
+// the platform's separators; empty when it could not be written.
+inline QString Ecrire_Degrade(const QTemporaryDir &Dossier, const QString &Nom, QSize Taille,
+                              const char *Format = "BMP")
+{
+    QImage Image(Taille, QImage::Format_RGB32);
+    for (int y = 0; y < Taille.height(); ++y)
+        for (int x = 0; x < Taille.width(); ++x)
+        {
+            const int Gris = (x * 37 + y * 91) % 256;
+            Image.setPixel(x, y, qRgb(Gris, Gris, Gris));
+        }
+    const QString Chemin = Dossier.filePath(Nom);
+    QDir().mkpath(QFileInfo(Chemin).path());
+    if (!Image.save(Chemin, Format))
+        return {};
+    return QDir::toNativeSeparators(Chemin);
+}
+
+// Drags the files over the window and drops them there: whether the window took them.
+inline bool Deposer(QWidget *Cible, const QList<QUrl> &Adresses)
+{
+    QMimeData Donnees;
+    Donnees.setUrls(Adresses);
+    Donnees.setText(Adresses.isEmpty() ? QString() : Adresses.first().toString());
+    const QPointF Point(2, 2);
+    QDragEnterEvent Entree(Point.toPoint(), Qt::CopyAction, &Donnees, Qt::LeftButton,
+                           Qt::NoModifier);
+    QCoreApplication::sendEvent(Cible, &Entree);
+    if (!Entree.isAccepted())
+        return false;
+    QDropEvent Depot(Point, Qt::CopyAction, &Donnees, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Cible, &Depot);
+    return Depot.isAccepted();
+}
+} // namespace Essai
+
+#endif
