@@ -118,6 +118,7 @@ Resultat_Planche TFMain::Enregistrer_Animation(const Plug_Info &slot, const QStr
                                                const QString &nom, const Options_Appel &options)
 {
     return Enregistrer_Images(Document, static_cast<std::uint8_t>(Choix_Fond->currentIndex()), slot,
-                              Genre_Enregistrement::Image, chemin, nom, options);
+                              Genre_Enregistrement::Image, chemin, nom, options,
+                              Compresser->isChecked());
 }
 } // namespace Corvanel

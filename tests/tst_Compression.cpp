@@ -6,8 +6,10 @@
 #include "Decoupage.h"
 #include "Enregistrement_Carte.h"
 #include "Enregistrement_Compresse.h"
+#include "Gif_Essai.h"
 #include "Lecture_Source.h"
 #include "Outils_Essai.h"
+#include "Planche_Images.h"
 #include "Source_Compressee.h"
 
 #include <QFile>
@@ -86,12 +88,29 @@ Document_Image Image_Hasard(int Largeur, int Hauteur)
     return Document;
 }
 
-// What is saved: one picture, a sheet of 16 x 16 cells, or a map of 8 x 8 tiles.
+// Three frames of that size: every level, then a square and a corner drawn over it.
+QByteArray Gif_Essai(int Largeur, int Hauteur)
+{
+    std::vector<std::uint8_t> Fond;
+    for (int Y = 0; Y < Hauteur; ++Y)
+        for (int X = 0; X < Largeur; ++X)
+            Fond.push_back(static_cast<std::uint8_t>((X * 3 + Y * Y) % 4));
+    return Essai::Ecrire_Gif(
+        Largeur, Hauteur,
+        {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(170, 170, 170), qRgb(85, 85, 85)},
+        {{0, 0, Largeur, Hauteur, 1, -1, Fond},
+         {2, 2, 4, 4, 1, -1, std::vector<std::uint8_t>(16, 1)},
+         {Largeur - 3, 0, 3, 3, 1, -1, std::vector<std::uint8_t>(9, 2)}});
+}
+
+// What is saved: one picture, a sheet of 16 x 16 cells, a map of 8 x 8 tiles, or every frame
+// of an animation.
 enum Forme
 {
     Seule,
     Planche,
     Carte,
+    Animation,
 };
 } // namespace
 
@@ -241,7 +260,8 @@ void Tst_Compression::Refus()
     QVERIFY(Lu.Donnees.empty());
 }
 
-// Each source plug-in, one picture and a sheet, and a map in each language: the packed array
+// Each source plug-in, one picture and a sheet, a map and an animation in each language: the
+// packed array
 // built by the 68000 tools unpacks to the very bytes they lay out for the plain output, and it
 // reads back as the same sprite.
 void Tst_Compression::Formats_data()
@@ -279,6 +299,12 @@ void Tst_Compression::Formats_data()
         << "asm" << Image << int{Carte} << "Mervil" << QSize(64, 24);
     QTest::newRow("Garsel, carte") << "Garsel"
                                    << "asm" << Image << int{Carte} << QString() << QSize(40, 16);
+    QTest::newRow("Ombrin, animation")
+        << "Ombrin"
+        << "c" << Image << int{Animation} << QString() << QSize(21, 9);
+    QTest::newRow("Mervil, animation")
+        << "Mervil"
+        << "asm" << Mask << int{Animation} << QString() << QSize(16, 12);
 }
 
 void Tst_Compression::Formats()
@@ -298,10 +324,24 @@ void Tst_Compression::Formats()
             ? std::nullopt
             : std::optional<Plug_Info>({Essai::Plugin_Livre(Plugin_Mask).toStdString(),
                                         Plugin_Mask.toStdString(), Extention.toStdString(), 2});
-    const Document_Image Document = Forme == Carte ? Image_Hasard(Taille.width(), Taille.height())
-                                                   : Image_Essai(Taille.width(), Taille.height());
-    const Carte_De_Tuiles Tuiles = Carte_Image(Document, {8, 8}, Avec_Mask || Slot_Mask);
     QTemporaryDir Dossier;
+    Document_Image Document = Forme == Carte ? Image_Hasard(Taille.width(), Taille.height())
+                                             : Image_Essai(Taille.width(), Taille.height());
+    if (Forme == Animation)
+    {
+        QFile Gif(Dossier.filePath("anim.gif"));
+        QVERIFY(Gif.open(QIODevice::WriteOnly));
+        Gif.write(Gif_Essai(Taille.width(), Taille.height()));
+        Gif.close();
+        QCOMPARE(Document
+                     .Ouvrir(Gif.fileName(), Genre_Fichier::Autres_Images, Taille.width(),
+                             Taille.height())
+                     .Etat,
+                 Etat_Ouverture::Ok);
+        QCOMPARE(Document.Images.Nombre, 3);
+        Document.Creer_Mask_Auto(0);
+    }
+    const Carte_De_Tuiles Tuiles = Carte_Image(Document, {8, 8}, Avec_Mask || Slot_Mask);
     const QString Simple = Dossier.filePath("simple." + Extention);
     const QString Compresse = Dossier.filePath("compresse." + Extention);
     const auto Enregistrer = [&](const QString &Chemin, bool Compresser)
@@ -313,6 +353,10 @@ void Tst_Compression::Formats()
         if (Forme == Planche)
             return Enregistrer_Planche(Document, Grille_Sprites{16, 16}, Slot, G, Chemin,
                                        QStringLiteral("Essai"), {}, Compresser)
+                .Enregistrement;
+        if (Forme == Animation)
+            return Enregistrer_Images(Document, 0, Slot, G, Chemin, QStringLiteral("Essai"), {},
+                                      Compresser)
                 .Enregistrement;
         return G == Genre_Enregistrement::Mask
                    ? Document.Enregistrer_Mask(Slot, Chemin, QStringLiteral("Essai"), {},
@@ -339,9 +383,10 @@ void Tst_Compression::Formats()
     QVERIFY2(Lu.Reussi(), qPrintable(Lu.Erreur));
     QCOMPARE(Lu.Donnees.size(), Resultat.Compression->Decompresse);
     // A sheet's tables of addresses follow its arrays in the plain bytes.
+    const bool Cases = Forme == Planche || Forme == Animation;
     const QByteArray Donnees(reinterpret_cast<const char *>(Lu.Donnees.data()),
                              static_cast<qsizetype>(Lu.Donnees.size()));
-    QVERIFY(Forme == Planche ? Attendu->startsWith(Donnees) : *Attendu == Donnees);
+    QVERIFY(Cases ? Attendu->startsWith(Donnees) : *Attendu == Donnees);
 
     const int Largeur = Forme == Planche ? 16 : Document.Largeur_Image;
     const int Hauteur = Forme == Planche ? 16 : Document.Hauteur_Image;
@@ -362,7 +407,7 @@ void Tst_Compression::Formats()
                          .arg(Tuiles.Largeur)
                          .arg(Tuiles.Hauteur) +
                      Tailles);
-    else if (Forme == Planche)
+    else if (Cases)
         QVERIFY(
             Titre_Planche({Resultat, 2, 0})
                 .endsWith(

@@ -1201,6 +1201,34 @@ private slots:
         for (int x = 0; x < 8; ++x)
             for (int y = 0; y < 8; ++y)
                 QCOMPARE(Decale[Indice(x, y)], Attendu(1, (x + 1) % 8, y));
+        // Packed, opened again unshifted: the window and the converter write the same bytes
+        // and give the sizes, and the file reads back as the first frame.
+        Ouvrir(Chemin(QStringLiteral("anim.gif")), 3);
+        FMain->Compresser->setChecked(true);
+        Faux.Reponses_Fichier.push_back(
+            Choix_Fichier{Chemin(QStringLiteral("fen/anim.c")), Type_De("Tavisk", false)});
+        FMain->Button2->click();
+        FMain->Compresser->setChecked(false);
+        const QString Tailles =
+            QStringLiteral("0 ignoré\\(s\\) \\(\\d+ octets compressés, \\d+ décompressés\\)$");
+        QVERIFY2(
+            QRegularExpression(QStringLiteral("^3 sprite\\(s\\) enregistré\\(s\\), ") + Tailles)
+                .match(FMain->windowTitle())
+                .hasMatch(),
+            qPrintable(FMain->windowTitle()));
+        Resultat =
+            Lancer({"-p", "Tavisk", "-t", "8x8", "--images", "-z", "-o", "cli/anim.c", "anim.gif"},
+                   Dossier.path());
+        QVERIFY2(QRegularExpression(
+                     QStringLiteral("^« cli/anim.c » : 3 sprite\\(s\\) écrit\\(s\\), ") + Tailles)
+                     .match(Resultat.Sortie.trimmed())
+                     .hasMatch(),
+                 qPrintable(Resultat.Sortie + Resultat.Erreur));
+        const QByteArray Compresse = Lire(Chemin(QStringLiteral("cli/anim.c")));
+        QVERIFY(Compresse.contains("unsigned char anim_Compresse[]"));
+        QCOMPARE(Lire(Chemin(QStringLiteral("fen/anim.c"))), Compresse);
+        Ouvrir(Chemin(QStringLiteral("cli/anim.c")), 4);
+        QCOMPARE(FEcran->Plan_Image, Lire_Plan(Chemin(QStringLiteral("cli/anim_0.cvl"))));
         // A still picture has no frames to choose.
         Ecrire_Source(QStringLiteral("fixe.png"), QSize(8, 8));
         Ouvrir(Chemin(QStringLiteral("fixe.png")), 3);

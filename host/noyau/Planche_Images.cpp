@@ -15,6 +15,7 @@ Resultat_Planche Enregistrer_Images(const Document_Image &Document,
                                     std::optional<std::uint8_t> Fond_Mask, const Plug_Info &Slot,
                                     Genre_Enregistrement Genre, const QString &Chemin,
                                     const QString &Nom, const Options_Appel &Options,
+                                    bool Compresser,
                                     const std::function<void(int, const Document_Image &)> &Chaque)
 {
     const Images_Source &Images = Document.Images;
@@ -25,7 +26,8 @@ Resultat_Planche Enregistrer_Images(const Document_Image &Document,
         return Document;
     };
     if (!Document.Source_Valide || Images.Nombre <= 1)
-        return Enregistrer_Planche(1, Montree, Slot, Genre, Chemin, Nom, false, Options);
+        return Enregistrer_Planche(1, Montree, Slot, Genre, Chemin, Nom, false, Options,
+                                   Compresser);
 
     Lecture_Images Lecture(Images.Chemin, Images.Bitmap_Seul);
     Document_Image Image;
@@ -56,7 +58,7 @@ Resultat_Planche Enregistrer_Images(const Document_Image &Document,
                     Chaque(i, Image);
                 return Image;
             },
-            Slot, Genre, Chemin, Nom, false, Options);
+            Slot, Genre, Chemin, Nom, false, Options, Compresser);
     }
     catch (const Image_Illisible &Erreur)
     {

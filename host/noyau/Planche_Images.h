@@ -14,11 +14,12 @@ namespace Corvanel
 // stands, retouching and mask included. A picture of one frame is a sheet of one. With
 // Fond_Mask each converted frame gets its automatic mask of that background. Chaque, when
 // given, sees each frame's picture as it is saved. A frame that cannot be read fails the sheet
-// (the reason in Detail) and leaves the file that was there as it was.
+// (the reason in Detail) and leaves the file that was there as it was. Compresser packs the
+// sheet's text as Enregistrer_Planche does.
 Resultat_Planche
 Enregistrer_Images(const Document_Image &Document, std::optional<std::uint8_t> Fond_Mask,
                    const Plug_Info &Slot, Genre_Enregistrement Genre, const QString &Chemin,
-                   const QString &Nom, const Options_Appel &Options = {},
+                   const QString &Nom, const Options_Appel &Options = {}, bool Compresser = false,
                    const std::function<void(int, const Document_Image &)> &Chaque = {});
 } // namespace Corvanel
 

@@ -81,7 +81,7 @@ Bilan_Travail Convertir_Images(const Lot &Lot_, const Travail &Travail_,
     Bilan_Travail Bilan;
     const Resultat_Planche Image =
         Enregistrer_Images(Document, Fond_Mask, Lot_.Plug_Image, Genre_Enregistrement::Image,
-                           Travail_.Chemin_Image, Nom, Options, Dessiner);
+                           Travail_.Chemin_Image, Nom, Options, Lot_.Compresser, Dessiner);
     if (!Image.Enregistrement.Reussi())
         return {Message_Enregistrement(Image.Enregistrement), {}};
     Bilan.Message = Bilan_Planche(Travail_.Chemin_Image, Image);
@@ -97,7 +97,7 @@ Bilan_Travail Convertir_Images(const Lot &Lot_, const Travail &Travail_,
     {
         const Resultat_Planche Mask =
             Enregistrer_Images(Document, Fond, *Lot_.Plug_Mask, Genre_Enregistrement::Mask,
-                               Travail_.Chemin_Mask, Nom, Options);
+                               Travail_.Chemin_Mask, Nom, Options, Lot_.Compresser);
         if (!Mask.Enregistrement.Reussi())
             return {Message_Enregistrement(Mask.Enregistrement), Bilan.Message};
         Bilan.Message += QLatin1Char('\n') + Bilan_Planche(Travail_.Chemin_Mask, Mask);
