@@ -106,17 +106,14 @@ void TFMain::Ouvrir_Recent(const QString &chemin)
 
 void TFMain::dragEnterEvent(QDragEnterEvent *evenement)
 {
-    if (!Fichiers_Du_Depot(evenement->mimeData()).isEmpty())
-        evenement->acceptProposedAction();
+    Accepter_Fichiers(evenement);
 }
 
 void TFMain::dropEvent(QDropEvent *evenement)
 {
-    const QStringList chemins = Fichiers_Du_Depot(evenement->mimeData());
-    if (chemins.isEmpty())
-        return;
-    evenement->acceptProposedAction();
+    const QStringList chemins = Prendre_Fichiers(evenement);
     // Opening may ask questions: not while the file manager waits for the drop to end.
-    QTimer::singleShot(0, this, [this, chemins] { Deposer_Fichiers(chemins); });
+    if (!chemins.isEmpty())
+        QTimer::singleShot(0, this, [this, chemins] { Deposer_Fichiers(chemins); });
 }
 } // namespace Corvanel

@@ -124,32 +124,22 @@ void TFMask::Zoom_Normal()
 
 void TFMask::wheelEvent(QWheelEvent *evenement)
 {
-    if (!(evenement->modifiers() & Qt::ControlModifier))
-    {
-        evenement->ignore();
-        return;
-    }
-    const int crans = Crans_Molette(evenement, Reste_Molette);
+    const int crans = Crans_Zoom(evenement, Reste_Molette);
     for (int i = 0; i < crans; ++i)
         Zoom_Plus();
     for (int i = 0; i > crans; --i)
         Zoom_Moins();
-    evenement->accept();
 }
 
 void TFMask::dragEnterEvent(QDragEnterEvent *evenement)
 {
-    if (!Fichiers_Du_Depot(evenement->mimeData()).isEmpty())
-        evenement->acceptProposedAction();
+    Accepter_Fichiers(evenement);
 }
 
 void TFMask::dropEvent(QDropEvent *evenement)
 {
-    const QStringList chemins = Fichiers_Du_Depot(evenement->mimeData());
-    if (chemins.isEmpty())
-        return;
-    evenement->acceptProposedAction();
-    emit Fichiers_Deposes(chemins);
+    if (const QStringList chemins = Prendre_Fichiers(evenement); !chemins.isEmpty())
+        emit Fichiers_Deposes(chemins);
 }
 
 void TFMask::Changer_Zoom(std::uint8_t zoom)

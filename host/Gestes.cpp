@@ -1,5 +1,7 @@
 #include "Gestes.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 #include <QWheelEvent>
@@ -25,5 +27,30 @@ int Crans_Molette(const QWheelEvent *evenement, int &reste)
     const int crans = reste / Cran;
     reste -= crans * Cran;
     return crans;
+}
+
+int Crans_Zoom(QWheelEvent *evenement, int &reste)
+{
+    if (!(evenement->modifiers() & Qt::ControlModifier))
+    {
+        evenement->ignore();
+        return 0;
+    }
+    evenement->accept();
+    return Crans_Molette(evenement, reste);
+}
+
+void Accepter_Fichiers(QDragEnterEvent *evenement)
+{
+    if (!Fichiers_Du_Depot(evenement->mimeData()).isEmpty())
+        evenement->acceptProposedAction();
+}
+
+QStringList Prendre_Fichiers(QDropEvent *evenement)
+{
+    const QStringList chemins = Fichiers_Du_Depot(evenement->mimeData());
+    if (!chemins.isEmpty())
+        evenement->acceptProposedAction();
+    return chemins;
 }
 } // namespace Corvanel

@@ -1,11 +1,14 @@
-// What several test programs need to find: the build folder, the shipped plug-ins and the
-// test-only ones, under the platform's library suffix.
+// What several test programs need: the build folder, the shipped plug-ins and the test-only
+// ones under the platform's library suffix, a file's bytes, and the calculator's compilers.
 #ifndef CORVANEL_OUTILS_ESSAI_H
 #define CORVANEL_OUTILS_ESSAI_H
 
 #include "Bibliotheque.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
 #include <QString>
 
 namespace Essai
@@ -31,6 +34,26 @@ inline QString Fixture(const QString &Nom)
 inline QString Plugin_Livre(const QString &Nom)
 {
     return Dossier_Build() + QStringLiteral("/Plugin/") + So(Nom);
+}
+
+// The whole file; empty when it cannot be read.
+inline QByteArray Lire(const QString &Chemin)
+{
+    QFile Fichier(Chemin);
+    return Fichier.open(QIODevice::ReadOnly) ? Fichier.readAll() : QByteArray();
+}
+
+// Whether the 68000 cross assembler, or the C cross compiler, builds the file into <file>.o.
+inline bool Construire_68000(const QString &Chemin, bool Assembleur)
+{
+    QProcess Outil;
+    if (Assembleur)
+        Outil.start(QStringLiteral("m68k-linux-gnu-as"), {"-M", Chemin, "-o", Chemin + ".o"});
+    else
+        Outil.start(QStringLiteral("m68k-linux-gnu-gcc"),
+                    {"-m68000", "-mshort", "-c", Chemin, "-o", Chemin + ".o"});
+    return Outil.waitForFinished() && Outil.exitStatus() == QProcess::NormalExit &&
+           Outil.exitCode() == 0;
 }
 
 inline const QString Titre_Principal = QStringLiteral("Corvanel " CORVANEL_VERSION);

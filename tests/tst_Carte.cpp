@@ -15,27 +15,11 @@
 #include <QtTest>
 
 using namespace Corvanel;
+using Essai::Construire_68000;
+using Essai::Lire;
 
 namespace
 {
-QByteArray Lire(const QString &Chemin)
-{
-    QFile Fichier(Chemin);
-    return Fichier.open(QIODevice::ReadOnly) ? Fichier.readAll() : QByteArray();
-}
-
-bool Construire(const QString &Chemin, bool Assembleur)
-{
-    QProcess Outil;
-    if (Assembleur)
-        Outil.start(QStringLiteral("m68k-linux-gnu-as"), {"-M", Chemin, "-o", Chemin + ".o"});
-    else
-        Outil.start(QStringLiteral("m68k-linux-gnu-gcc"),
-                    {"-m68000", "-mshort", "-c", Chemin, "-o", Chemin + ".o"});
-    return Outil.waitForFinished() && Outil.exitStatus() == QProcess::NormalExit &&
-           Outil.exitCode() == 0;
-}
-
 Plug_Info Slot(const QString &Bibliotheque, const char *Extention, std::uint8_t Fonction)
 {
     return {Essai::Plugin_Livre(Bibliotheque).toStdString(), Bibliotheque.toStdString(), Extention,
@@ -152,7 +136,7 @@ void Tst_Carte::Formats()
     const QByteArray Texte = Lire(Chemin);
     QVERIFY2(Texte.contains(Carte.toLatin1()), Texte.left(2000).constData());
     QVERIFY(Texte.contains(Extention == "c" ? "#define N_NOMBRE " : "N_NOMBRE\tequ\t"));
-    QVERIFY2(Construire(Chemin, Extention == "asm"), Texte.left(2000).constData());
+    QVERIFY2(Construire_68000(Chemin, Extention == "asm"), Texte.left(2000).constData());
 
     // Read back, the map gives the whole source converted at once, its padding white and
     // uncovered.

@@ -19,6 +19,7 @@
 #include <QtTest>
 
 using namespace Corvanel;
+using Essai::Lire;
 
 using Octets = std::vector<std::uint8_t>;
 Q_DECLARE_METATYPE(Octets)
@@ -29,12 +30,6 @@ Octets Hexa(const char *Texte)
 {
     const QByteArray Lu = QByteArray::fromHex(QByteArray(Texte).replace(' ', ""));
     return Octets(Lu.begin(), Lu.end());
-}
-
-QByteArray Lire(const QString &Chemin)
-{
-    QFile Fichier(Chemin);
-    return Fichier.open(QIODevice::ReadOnly) ? Fichier.readAll() : QByteArray();
 }
 
 bool Lancer(const QString &Programme, const QStringList &Arguments)

@@ -23,6 +23,7 @@
 #include <sys/resource.h>
 
 using namespace Corvanel;
+using Essai::Lire;
 
 namespace
 {
@@ -49,12 +50,6 @@ Issue Lancer(const QStringList &Arguments, const QString &Dossier)
         return {};
     return {Processus.exitCode(), QString::fromUtf8(Processus.readAllStandardOutput()),
             QString::fromUtf8(Processus.readAllStandardError())};
-}
-
-QByteArray Lire(const QString &Chemin)
-{
-    QFile Fichier(Chemin);
-    return Fichier.open(QIODevice::ReadOnly) ? Fichier.readAll() : QByteArray();
 }
 
 const QStringList Liste_Attendue = {

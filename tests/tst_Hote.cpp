@@ -7,6 +7,7 @@
 #include "Fiche_Main.h"
 #include "Fiche_Mask.h"
 #include "Fiche_Plugin.h"
+#include "Outils_Essai.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,6 +23,7 @@
 #include <QtTest>
 
 using namespace Corvanel;
+using Essai::Lire;
 
 namespace
 {
@@ -37,11 +39,6 @@ enum Type_Image
     Sprite_C = 4
 };
 
-QByteArray Lire(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 } // namespace
 
 class Tst_Hote : public QObject

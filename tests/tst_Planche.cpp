@@ -11,15 +11,11 @@
 #include <QtTest>
 
 using namespace Corvanel;
+using Essai::Construire_68000;
+using Essai::Lire;
 
 namespace
 {
-QByteArray Lire(const QString &Chemin)
-{
-    QFile Fichier(Chemin);
-    return Fichier.open(QIODevice::ReadOnly) ? Fichier.readAll() : QByteArray();
-}
-
 // 40 x 20 in 16 x 16 cells: two whole cells, the right strip (8) and the bottom one (4) left
 // out. Cell 0 holds every level and a covered corner; cell 1 is white and uncovered.
 Document_Image Planche_Essai(std::uint8_t Nombre)
@@ -37,17 +33,6 @@ Document_Image Planche_Essai(std::uint8_t Nombre)
     return Document;
 }
 
-bool Construire(const QString &Chemin, bool Assembleur)
-{
-    QProcess Outil;
-    if (Assembleur)
-        Outil.start(QStringLiteral("m68k-linux-gnu-as"), {"-M", Chemin, "-o", Chemin + ".o"});
-    else
-        Outil.start(QStringLiteral("m68k-linux-gnu-gcc"),
-                    {"-m68000", "-mshort", "-c", Chemin, "-o", Chemin + ".o"});
-    return Outil.waitForFinished() && Outil.exitStatus() == QProcess::NormalExit &&
-           Outil.exitCode() == 0;
-}
 } // namespace
 
 class Tst_Planche : public QObject
@@ -149,7 +134,7 @@ void Tst_Planche::Formats()
     QVERIFY2(Texte.endsWith(Extention == "c" ? "#define Planche_NOMBRE 2\r\n"
                                              : "\r\nPlanche_NOMBRE\tequ\t2\r\n"),
              Texte.right(60).constData());
-    QVERIFY2(Construire(Chemin, Extention == "asm"), Texte.constData());
+    QVERIFY2(Construire_68000(Chemin, Extention == "asm"), Texte.constData());
 }
 
 // A format that is not source text: one file per written cell, numbered as the cells.

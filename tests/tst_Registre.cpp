@@ -26,6 +26,7 @@
 #include <unistd.h>
 
 using namespace Corvanel;
+using Essai::Lire;
 
 namespace
 {
@@ -33,12 +34,6 @@ using Essai::Dossier_Build;
 using Essai::Fixture;
 using Essai::Plugin_Livre;
 using Essai::So;
-
-QByteArray Lire(const QString &Chemin)
-{
-    QFile Fichier(Chemin);
-    return Fichier.open(QIODevice::ReadOnly) ? Fichier.readAll() : QByteArray();
-}
 
 void Ecrire(const QString &Chemin, const QByteArray &Octets)
 {

@@ -42,6 +42,7 @@
 #include <thread>
 
 using namespace Corvanel;
+using Essai::Lire;
 
 namespace
 {
@@ -55,12 +56,6 @@ void Ecrire(const QString &Chemin, const QByteArray &Octets)
     QFile Fichier(Chemin);
     QVERIFY(Fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(Fichier.write(Octets), Octets.size());
-}
-
-QByteArray Lire(const QString &Chemin)
-{
-    QFile Fichier(Chemin);
-    return Fichier.open(QIODevice::ReadOnly) ? Fichier.readAll() : QByteArray();
 }
 
 template <typename T> void Ajouter(QByteArray &Octets, T Valeur)

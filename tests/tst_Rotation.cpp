@@ -31,16 +31,8 @@ class Tst_Rotation : public QObject
 
     Dialogues_Factices Faux;
     QTemporaryDir Dossier;
-    // Opening a file adds it to the recent files: Qt's settings live here, never in the user's.
-    QTemporaryDir Reglages;
 
 private slots:
-    void initTestCase()
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Reglages.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Reglages.path());
-    }
-
     void init()
     {
         Faux = Dialogues_Factices();

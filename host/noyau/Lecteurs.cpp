@@ -27,7 +27,7 @@ Resultat_Ouverture Lire_Image(Document_Image &Document, const QString &Chemin)
     }
     Document.Prendre_Source(std::move(Decode.Image), Document.Largeur_Image,
                             Document.Hauteur_Image);
-    Document.Images = {Chemin, false, 0, Decode.Nombre_Images};
+    Document.Images = {Chemin, false, 0, Decode.Nombre_Images, {}, 0};
     return Resultat;
 }
 
