@@ -1,9 +1,8 @@
 #include "Lecture_Calculatrice.h"
 
 #include "Document_Image.h"
+#include "Fichier_Borne.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <optional>
 #include <vector>
 
@@ -249,32 +248,27 @@ Resultat_Calculatrice Lire_Image_Calculatrice(const QByteArray &Octets)
 
 Resultat_Calculatrice Lire_Fichier_Calculatrice(const QString &Chemin)
 {
-    const QFileInfo Info(Chemin);
-    // A named pipe or a device would keep the read waiting, or never end it.
-    if (Info.exists() && !Info.isFile())
+    const Fichier_Borne Lu = Lire_Fichier_Borne(Chemin, Taille_Max_Calculatrice);
+    Resultat_Calculatrice R;
+    switch (Lu.Etat)
     {
-        Resultat_Calculatrice R;
+    case Etat_Fichier_Borne::Lu:
+        return Lire_Image_Calculatrice(Lu.Octets);
+    case Etat_Fichier_Borne::Pas_Ordinaire:
         R.Message = QStringLiteral("« %1 » n'est pas un fichier ordinaire : ce n'est pas une "
                                    "image de calculatrice.")
                         .arg(Chemin);
         return R;
-    }
-    QFile Fichier(Chemin);
-    if (!Fichier.open(QIODevice::ReadOnly))
-    {
-        Resultat_Calculatrice R;
+    case Etat_Fichier_Borne::Non_Ouvert:
         R.Etat = Etat_Calculatrice::Non_Ouvert;
         R.Message = QStringLiteral("Impossible d'ouvrir l'image de calculatrice « %1 » : %2")
-                        .arg(Chemin, Info.exists() ? QStringLiteral("lecture impossible")
-                                                   : QStringLiteral("fichier introuvable"));
+                        .arg(Chemin, Lu.Raison);
         return R;
+    case Etat_Fichier_Borne::Trop_Grand:
+        break;
     }
-    // Read one byte more than allowed: the file may have grown since it was looked at.
-    const QByteArray Octets = Fichier.read(Taille_Max_Calculatrice + 1);
-    if (Octets.size() > Taille_Max_Calculatrice)
-        return Refus(QStringLiteral("plus de %1 octets, ce n'est pas un fichier de calculatrice")
-                         .arg(Taille_Max_Calculatrice));
-    return Lire_Image_Calculatrice(Octets);
+    return Refus(QStringLiteral("plus de %1 octets, ce n'est pas un fichier de calculatrice")
+                     .arg(Taille_Max_Calculatrice));
 }
 
 Resultat_Ouverture Ouvrir_Image_Calculatrice(Document_Image &Document, const QString &Chemin)

@@ -2,11 +2,10 @@
 
 #include "Analyse_Source.h"
 #include "Cp1252.h"
+#include "Fichier_Borne.h"
 #include "Lecture_Carte.h"
 #include "Source_Compressee.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -306,43 +305,29 @@ Resultat_Source Lire_Source_Sprite(const QByteArray &Texte, int Largeur_Defaut, 
 
 Resultat_Source Lire_Fichier_Source(const QString &Chemin, int Largeur_Defaut, int Hauteur_Defaut)
 {
+    const Fichier_Borne Lu = Lire_Fichier_Borne(Chemin, Taille_Max_Source);
     Resultat_Source R;
-    const QFileInfo Info(Chemin);
-    R.Etat = Etat_Source::Refuse;
-    // A named pipe or a device would keep the read waiting, or never end it.
-    if (Info.exists() && !Info.isFile())
+    switch (Lu.Etat)
     {
+    case Etat_Fichier_Borne::Lu:
+        return Lire_Source_Sprite(Lu.Octets, Largeur_Defaut, Hauteur_Defaut);
+    case Etat_Fichier_Borne::Pas_Ordinaire:
         R.Message =
             QStringLiteral("« %1 » n'est pas un fichier ordinaire : ce n'est pas une source de "
                            "sprite.")
                 .arg(Chemin);
         return R;
-    }
-    const QString Trop_Grand_Message =
-        QStringLiteral("« %1 » fait plus de %2 octets : ce n'est pas une source de sprite.")
-            .arg(Chemin)
-            .arg(Taille_Max_Source);
-    if (Info.size() > Taille_Max_Source)
-    {
-        R.Message = Trop_Grand_Message;
-        return R;
-    }
-    QFile Fichier(Chemin);
-    if (!Fichier.open(QIODevice::ReadOnly))
-    {
+    case Etat_Fichier_Borne::Non_Ouvert:
         R.Etat = Etat_Source::Non_Ouvert;
         R.Message = QStringLiteral("Impossible d'ouvrir la source de sprite « %1 » : %2")
-                        .arg(Chemin, Info.exists() ? QStringLiteral("lecture impossible")
-                                                   : QStringLiteral("fichier introuvable"));
+                        .arg(Chemin, Lu.Raison);
         return R;
+    case Etat_Fichier_Borne::Trop_Grand:
+        break;
     }
-    // The file may have grown since it was looked at.
-    const QByteArray Texte = Fichier.read(Taille_Max_Source + 1);
-    if (Texte.size() > Taille_Max_Source)
-    {
-        R.Message = Trop_Grand_Message;
-        return R;
-    }
-    return Lire_Source_Sprite(Texte, Largeur_Defaut, Hauteur_Defaut);
+    R.Message = QStringLiteral("« %1 » fait plus de %2 octets : ce n'est pas une source de sprite.")
+                    .arg(Chemin)
+                    .arg(Taille_Max_Source);
+    return R;
 }
 } // namespace Corvanel
