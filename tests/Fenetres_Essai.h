@@ -1,9 +1,10 @@
 // What the tests that drive the three windows do over and over: a picture of a given size, a
-// file to open, files dropped on a window.
+// file to open and the open command answered, the tabs on show, files dropped on a window.
 #ifndef CORVANEL_FENETRES_ESSAI_H
 #define CORVANEL_FENETRES_ESSAI_H
 
 #include "Demarrage.h"
+#include "Dialogues_Factices.h"
 #include "Fiche_Main.h"
 
 #include <QComboBox>
@@ -16,11 +17,20 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QUrl>
 
 namespace Essai
 {
+// The size box's entry as the user picks it.
+inline void Choisir_Taille(int index)
+{
+    using Corvanel::FMain;
+    FMain->Taille_Image->setCurrentIndex(index);
+    emit FMain->Taille_Image->activated(index);
+}
+
 // The size box's free entry, with this width and height.
 inline void Taille(int Largeur, int Hauteur)
 {
@@ -56,6 +66,41 @@ inline QString Ecrire_Degrade(const QTemporaryDir &Dossier, const QString &Nom, 
     if (!Image.save(Chemin, Format))
         return {};
     return QDir::toNativeSeparators(Chemin);
+}
+
+// Black where x and x + y are even, elsewhere greys 100 to 119 (dark grey at 4 levels).
+inline QString Ecrire_Bitmap(const QTemporaryDir &Dossier, const QString &nom, QSize taille)
+{
+    QImage image(taille, QImage::Format_RGB32);
+    for (int y = 0; y < taille.height(); ++y)
+        for (int x = 0; x < taille.width(); ++x)
+            image.setPixel(x, y,
+                           (x % 2 == 0 && (x + y) % 2 == 0)
+                               ? qRgb(0, 0, 0)
+                               : qRgb(100 + x % 20, 100 + x % 20, 100 + x % 20));
+    const QString chemin = Dossier.filePath(nom);
+    image.save(chemin, "BMP");
+    return chemin;
+}
+
+// The open command, the file dialog answered with this file and type.
+inline void Ouvrir(Dialogues_Factices &Faux, const QString &chemin, int type)
+{
+    using Corvanel::FMain;
+    FMain->Ouvrir_Fichier->click();
+    Faux.Reponses_Fichier.push_back(Corvanel::Choix_Fichier{chemin, type});
+    FMain->Button1->click();
+}
+
+// The main window's tabs on show, numbered from 1.
+inline QList<int> Onglets_Visibles()
+{
+    using Corvanel::FMain;
+    QList<int> visibles;
+    for (int i = 0; i < 8; ++i)
+        if (FMain->Onglets->isTabVisible(i))
+            visibles << i + 1;
+    return visibles;
 }
 
 // Drags the files over the window and drops them there: whether the window took them.

@@ -1,13 +1,17 @@
 // A shipped plug-in loaded from the build's Plugin folder and called as the host calls it,
-// and random planes of every code a picture or a mask can hold.
+// random planes of every code a picture or a mask can hold, and the files and tools around it.
 #ifndef CORVANEL_PLUGINS_ESSAI_H
 #define CORVANEL_PLUGINS_ESSAI_H
 
 #include <Plug_Contrat.h>
 
 #include <QByteArray>
+#include <QFile>
 #include <QLibrary>
+#include <QProcess>
 #include <QString>
+#include <QStringList>
+#include <QTest>
 
 #include <array>
 #include <random>
@@ -78,6 +82,31 @@ inline Plan_Plug Hasard(int couleurs, bool mask, unsigned graine)
     for (auto &octet : plan)
         octet = std::uint8_t(codes[alea() % codes.size()]);
     return plan;
+}
+
+// The file a library wrote; "<absent>" when there is none, so that it never passes for an
+// empty file.
+inline QByteArray Lire_Sortie(const QString &chemin)
+{
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray("<absent>");
+}
+
+inline void Ecrire(const QString &chemin, const QByteArray &contenu)
+{
+    QFile fichier(chemin);
+    QVERIFY(fichier.open(QIODevice::WriteOnly));
+    fichier.write(contenu);
+}
+
+// What the program prints; "<echec>" and its error output when it fails.
+inline QByteArray Lancer(const QString &programme, const QStringList &arguments)
+{
+    QProcess processus;
+    processus.start(programme, arguments);
+    if (!processus.waitForFinished() || processus.exitCode() != 0)
+        return "<echec> " + processus.readAllStandardError();
+    return processus.readAllStandardOutput();
 }
 } // namespace Essai
 

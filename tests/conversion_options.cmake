@@ -1,0 +1,2 @@
+corvanel_test(tst_Conversion_Options ${CMAKE_CURRENT_SOURCE_DIR}/tst_Conversion_Options.cpp)
+target_link_libraries(tst_Conversion_Options PRIVATE corvanel_noyau)

@@ -1,0 +1,2 @@
+corvanel_test(tst_Conversion_Photo ${CMAKE_CURRENT_SOURCE_DIR}/tst_Conversion_Photo.cpp)
+target_link_libraries(tst_Conversion_Photo PRIVATE corvanel_noyau)
