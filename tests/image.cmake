@@ -1,5 +1,3 @@
-corvanel_test(tst_Image ${CMAKE_CURRENT_SOURCE_DIR}/tst_Image.cpp)
-target_link_libraries(tst_Image PRIVATE corvanel_noyau)
 corvanel_test(tst_Fenetres ${CMAKE_CURRENT_SOURCE_DIR}/tst_Fenetres.cpp
               ${CMAKE_CURRENT_SOURCE_DIR}/Dialogues_Factices.h)
 target_link_libraries(tst_Fenetres PRIVATE corvanel_fenetres)
