@@ -1,5 +1,6 @@
 // What several test programs need: the build folder, the shipped plug-ins and the test-only
-// ones under the platform's library suffix, a file's bytes, and the calculator's compilers.
+// ones under the platform's library suffix, a file's bytes read and written, and the
+// calculator's compilers.
 #ifndef CORVANEL_OUTILS_ESSAI_H
 #define CORVANEL_OUTILS_ESSAI_H
 
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QString>
+#include <QTest>
 
 namespace Essai
 {
@@ -41,6 +43,14 @@ inline QByteArray Lire(const QString &Chemin)
 {
     QFile Fichier(Chemin);
     return Fichier.open(QIODevice::ReadOnly) ? Fichier.readAll() : QByteArray();
+}
+
+// The file holds exactly these bytes afterwards; the test fails when it cannot be written.
+inline void Ecrire(const QString &Chemin, const QByteArray &Octets)
+{
+    QFile Fichier(Chemin);
+    QVERIFY(Fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(Fichier.write(Octets), Octets.size());
 }
 
 // Whether the 68000 cross assembler, or the C cross compiler, builds the file into <file>.o.

@@ -1,0 +1,2 @@
+corvanel_test(tst_Fichiers_Hostiles tst_Fichiers_Hostiles.cpp)
+target_link_libraries(tst_Fichiers_Hostiles PRIVATE corvanel_fenetres)
