@@ -1,17 +1,13 @@
-// What several test programs need: the build folder, the shipped plug-ins and the test-only
-// ones under the platform's library suffix, a file's bytes read and written, and the
-// calculator's compilers.
+// What several test programs need to find: the build folder, the shipped plug-ins and the
+// test-only ones, under the platform's library suffix; and the files and tools around them.
 #ifndef CORVANEL_OUTILS_ESSAI_H
 #define CORVANEL_OUTILS_ESSAI_H
 
 #include "Bibliotheque.h"
+#include "Fichiers_Essai.h"
 
-#include <QByteArray>
 #include <QCoreApplication>
-#include <QFile>
-#include <QProcess>
 #include <QString>
-#include <QTest>
 
 namespace Essai
 {
@@ -36,34 +32,6 @@ inline QString Fixture(const QString &Nom)
 inline QString Plugin_Livre(const QString &Nom)
 {
     return Dossier_Build() + QStringLiteral("/Plugin/") + So(Nom);
-}
-
-// The whole file; empty when it cannot be read.
-inline QByteArray Lire(const QString &Chemin)
-{
-    QFile Fichier(Chemin);
-    return Fichier.open(QIODevice::ReadOnly) ? Fichier.readAll() : QByteArray();
-}
-
-// The file holds exactly these bytes afterwards; the test fails when it cannot be written.
-inline void Ecrire(const QString &Chemin, const QByteArray &Octets)
-{
-    QFile Fichier(Chemin);
-    QVERIFY(Fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(Fichier.write(Octets), Octets.size());
-}
-
-// Whether the 68000 cross assembler, or the C cross compiler, builds the file into <file>.o.
-inline bool Construire_68000(const QString &Chemin, bool Assembleur)
-{
-    QProcess Outil;
-    if (Assembleur)
-        Outil.start(QStringLiteral("m68k-linux-gnu-as"), {"-M", Chemin, "-o", Chemin + ".o"});
-    else
-        Outil.start(QStringLiteral("m68k-linux-gnu-gcc"),
-                    {"-m68000", "-mshort", "-c", Chemin, "-o", Chemin + ".o"});
-    return Outil.waitForFinished() && Outil.exitStatus() == QProcess::NormalExit &&
-           Outil.exitCode() == 0;
 }
 
 inline const QString Titre_Principal = QStringLiteral("Corvanel " CORVANEL_VERSION);

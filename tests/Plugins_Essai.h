@@ -3,6 +3,8 @@
 #ifndef CORVANEL_PLUGINS_ESSAI_H
 #define CORVANEL_PLUGINS_ESSAI_H
 
+#include "Fichiers_Essai.h"
+
 #include <Plug_Contrat.h>
 
 #include <QByteArray>
@@ -90,13 +92,6 @@ inline QByteArray Lire_Sortie(const QString &chemin)
 {
     QFile fichier(chemin);
     return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray("<absent>");
-}
-
-inline void Ecrire(const QString &chemin, const QByteArray &contenu)
-{
-    QFile fichier(chemin);
-    QVERIFY(fichier.open(QIODevice::WriteOnly));
-    fichier.write(contenu);
 }
 
 // What the program prints; "<echec>" and its error output when it fails.
