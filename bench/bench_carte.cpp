@@ -2,6 +2,7 @@
 // by one corvanel-convert run, against decoding the same PNG alone; and the run's peak memory
 // against the decoded picture.
 #include "Bench.h"
+#include "Course_Convertisseur.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -14,14 +15,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char **environ;
 
 namespace
 {
@@ -60,49 +57,6 @@ QImage Dessiner_Niveau()
                             Tuile.constScanLine(y), Cote_Tuile * 4);
         }
     return Niveau;
-}
-
-struct Course
-{
-    double Ms = -1;
-    long Pic_Ko = 0; // the process's peak resident memory
-    int Statut = -1;
-};
-
-// One run of the converter, its own resources as the kernel counted them.
-Course Lancer(const QStringList &Arguments)
-{
-    const QByteArray Programme =
-        (QCoreApplication::applicationDirPath() + QStringLiteral("/corvanel-convert"))
-            .toLocal8Bit();
-    std::vector<QByteArray> Octets{Programme};
-    for (const QString &A : Arguments)
-        Octets.push_back(A.toLocal8Bit());
-    std::vector<char *> Argv;
-    for (QByteArray &A : Octets)
-        Argv.push_back(A.data());
-    Argv.push_back(nullptr);
-    posix_spawn_file_actions_t Actions;
-    posix_spawn_file_actions_init(&Actions);
-    posix_spawn_file_actions_addopen(&Actions, 1, "/dev/null", O_WRONLY, 0);
-    Course C;
-    const auto Debut = std::chrono::steady_clock::now();
-    pid_t Pid = 0;
-    if (posix_spawn(&Pid, Programme.constData(), &Actions, nullptr, Argv.data(), environ) == 0)
-    {
-        int Etat = 0;
-        rusage Usage{};
-        if (wait4(Pid, &Etat, 0, &Usage) == Pid && WIFEXITED(Etat))
-        {
-            C.Statut = WEXITSTATUS(Etat);
-            C.Pic_Ko = Usage.ru_maxrss;
-            C.Ms =
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - Debut)
-                    .count();
-        }
-    }
-    posix_spawn_file_actions_destroy(&Actions);
-    return C;
 }
 
 double Mediane(std::vector<double> Valeurs)
@@ -145,8 +99,8 @@ void Mesurer_Carte()
     long Pic_Simple = 0;
     for (int i = 0; i < 5; ++i)
     {
-        const Course C = Lancer(Carte);
-        const Course S = Lancer(Simple);
+        const Bench::Course C = Bench::Lancer_Convertisseur(Carte);
+        const Bench::Course S = Bench::Lancer_Convertisseur(Simple);
         if (C.Statut != 0 || S.Statut != 0)
         {
             std::printf("carte: corvanel-convert failed (%d, %d)\n", C.Statut, S.Statut);

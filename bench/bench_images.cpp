@@ -4,6 +4,7 @@
 // --images, against the same call for its first frame only.
 #include "../tests/Gif_Essai.h"
 #include "Bench.h"
+#include "Course_Convertisseur.h"
 #include "Document_Image.h"
 #include "Planche_Images.h"
 
@@ -12,12 +13,6 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-
-extern char **environ;
 
 namespace
 {
@@ -118,28 +113,8 @@ void Mesurer_Temps()
 // The peak resident memory of one corvanel-convert run, in MB; -1 on failure.
 double Memoire_Pic(const QStringList &Arguments)
 {
-    std::vector<QByteArray> Octets{
-        (QCoreApplication::applicationDirPath() + QStringLiteral("/corvanel-convert"))
-            .toLocal8Bit()};
-    for (const QString &A : Arguments)
-        Octets.push_back(A.toLocal8Bit());
-    std::vector<char *> Argv;
-    for (QByteArray &O : Octets)
-        Argv.push_back(O.data());
-    Argv.push_back(nullptr);
-    posix_spawn_file_actions_t Actions;
-    posix_spawn_file_actions_init(&Actions);
-    posix_spawn_file_actions_addopen(&Actions, 1, "/dev/null", O_WRONLY, 0);
-    pid_t Fils = 0;
-    const int Erreur = posix_spawn(&Fils, Argv[0], &Actions, nullptr, Argv.data(), environ);
-    posix_spawn_file_actions_destroy(&Actions);
-    if (Erreur != 0)
-        return -1;
-    int Statut = 0;
-    rusage Usage{};
-    if (wait4(Fils, &Statut, 0, &Usage) != Fils || !WIFEXITED(Statut) || WEXITSTATUS(Statut) != 0)
-        return -1;
-    return double(Usage.ru_maxrss) / 1024.0;
+    const Bench::Course C = Bench::Lancer_Convertisseur(Arguments);
+    return C.Statut == 0 ? double(C.Pic_Ko) / 1024.0 : -1;
 }
 
 void Mesurer_Memoire()

@@ -5,6 +5,7 @@
 
 #include "Demarrage.h"
 #include "Dialogues_Factices.h"
+#include "Fenetres_Essai.h"
 #include "Fiche_Main.h"
 #include "Outils_Essai.h"
 
@@ -82,13 +83,30 @@ inline int Type_De(const QString &Bibliotheque, bool Mask)
     return 0;
 }
 
-inline void Ouvrir(Dialogues_Factices &Faux, const QString &Entree, int Type)
+// A second base of the tests that set the windows beside the converter: Demarrer from init,
+// Arreter from cleanup, which clears what either wrote.
+class Banc_Convert
 {
-    using Corvanel::FMain;
-    FMain->Ouvrir_Fichier->click();
-    Faux.Reponses_Fichier.push_back(Corvanel::Choix_Fichier{Entree, Type});
-    FMain->Button1->click();
-}
+protected:
+    Dialogues_Factices Faux;
+    QTemporaryDir Dossier;
+
+    QString Chemin(const QString &Nom) const { return Dossier.filePath(Nom); }
+
+    void Demarrer()
+    {
+        Faux = Dialogues_Factices();
+        Installer(Dossier);
+        Corvanel::Creer_Fenetres(Faux);
+        QCOMPARE(Corvanel::FMain->Plugins.Nombre_Plug_Image, std::uint8_t{10});
+    }
+    void Arreter()
+    {
+        Corvanel::Detruire_Fenetres();
+        for (const char *Sous_Dossier : {"fen", "cli"})
+            QDir(Chemin(QLatin1String(Sous_Dossier))).removeRecursively();
+    }
+};
 } // namespace Essai
 
 #endif

@@ -1,5 +1,6 @@
-// What the tests that drive the three windows do over and over: a picture of a given size, a
-// file to open and the open command answered, the tabs on show, files dropped on a window.
+// What the tests that drive the three windows do over and over: the windows started on scripted
+// dialogs in a folder of the test's own, a picture of a given size, a file to open and the open
+// command answered, the tabs on show, files dropped on a window.
 #ifndef CORVANEL_FENETRES_ESSAI_H
 #define CORVANEL_FENETRES_ESSAI_H
 
@@ -19,10 +20,28 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 
 namespace Essai
 {
+// A second base of a test class that drives the windows: Demarrer from its init, Arreter from
+// its cleanup. Each test starts on fresh scripted dialogs, in the folder, with new windows.
+class Banc_Fenetres
+{
+protected:
+    Dialogues_Factices Faux;
+    QTemporaryDir Dossier;
+
+    void Demarrer()
+    {
+        Faux = Dialogues_Factices();
+        QVERIFY(QDir::setCurrent(Dossier.path()));
+        Corvanel::Creer_Fenetres(Faux);
+    }
+    void Arreter() { Corvanel::Detruire_Fenetres(); }
+};
+
 // The size box's entry as the user picks it.
 inline void Choisir_Taille(int index)
 {

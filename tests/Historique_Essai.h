@@ -7,6 +7,7 @@
 #include "Demarrage.h"
 #include "Dialogues_Factices.h"
 #include "Document_Image.h"
+#include "Fenetres_Essai.h"
 #include "Fiche_Ecran.h"
 #include "Fiche_Main.h"
 #include "Fiche_Mask.h"
@@ -178,13 +179,7 @@ struct Banc_Historique
         return Fichier;
     }
 
-    void Ouvrir(const QString &Fichier, int Type)
-    {
-        using Corvanel::FMain;
-        FMain->Ouvrir_Fichier->click();
-        Faux.Reponses_Fichier.push_back(Corvanel::Choix_Fichier{Fichier, Type});
-        FMain->Button1->click();
-    }
+    void Ouvrir(const QString &Fichier, int Type) { Essai::Ouvrir(Faux, Fichier, Type); }
 
     // A 24 x 16 picture from a bitmap at 4 levels, retouched, with its mask being edited.
     void Preparer()

@@ -104,6 +104,7 @@ inline void Ouvrir_Retouche(Dialogues_Factices &Dialogues)
     Dialogues.Police = police;
     Corvanel::Creer_Fenetres(Dialogues);
     Nouvelle_Image(8, 8, 1);
+    QVERIFY(Corvanel::FEcran->isVisible());
 }
 } // namespace Essai
 

@@ -6,6 +6,7 @@
 
 #include "Demarrage.h"
 #include "Dialogues_Factices.h"
+#include "Fenetres_Essai.h"
 #include "Fiche_Main.h"
 #include "Plan.h"
 
@@ -62,13 +63,7 @@ protected:
         Fenetres = true;
     }
 
-    void Ouvrir(const QString &Fichier, int Type)
-    {
-        using Corvanel::FMain;
-        FMain->Ouvrir_Fichier->click();
-        Faux.Reponses_Fichier.push_back(Corvanel::Choix_Fichier{Fichier, Type});
-        FMain->Button1->click();
-    }
+    void Ouvrir(const QString &Fichier, int Type) { Essai::Ouvrir(Faux, Fichier, Type); }
 };
 } // namespace Essai
 

@@ -19,14 +19,9 @@
 using namespace Corvanel;
 using namespace Essai;
 
-class Tst_Convert_Fenetres : public QObject
+class Tst_Convert_Fenetres : public QObject, private Essai::Banc_Convert
 {
     Q_OBJECT
-
-    Dialogues_Factices Faux;
-    QTemporaryDir Dossier;
-
-    QString Chemin(const QString &Nom) const { return Dossier.filePath(Nom); }
 
     // Saves as a user would: picture first, then "Créer" and the mask.
     // A packed save gives its sizes in the title.
@@ -55,19 +50,8 @@ class Tst_Convert_Fenetres : public QObject
     }
 
 private slots:
-    void init()
-    {
-        Faux = Dialogues_Factices();
-        Installer(Dossier);
-        Creer_Fenetres(Faux);
-        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{10});
-    }
-    void cleanup()
-    {
-        Detruire_Fenetres();
-        for (const char *Sous_Dossier : {"fen", "cli"})
-            QDir(Chemin(QLatin1String(Sous_Dossier))).removeRecursively();
-    }
+    void init() { Demarrer(); }
+    void cleanup() { Arreter(); }
 
     void Identique_Aux_Fenetres_data()
     {

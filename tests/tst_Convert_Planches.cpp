@@ -19,29 +19,13 @@
 using namespace Corvanel;
 using namespace Essai;
 
-class Tst_Convert_Planches : public QObject
+class Tst_Convert_Planches : public QObject, private Essai::Banc_Convert
 {
     Q_OBJECT
 
-    Dialogues_Factices Faux;
-    QTemporaryDir Dossier;
-
-    QString Chemin(const QString &Nom) const { return Dossier.filePath(Nom); }
-
 private slots:
-    void init()
-    {
-        Faux = Dialogues_Factices();
-        Installer(Dossier);
-        Creer_Fenetres(Faux);
-        QCOMPARE(FMain->Plugins.Nombre_Plug_Image, std::uint8_t{10});
-    }
-    void cleanup()
-    {
-        Detruire_Fenetres();
-        for (const char *Sous_Dossier : {"fen", "cli"})
-            QDir(Chemin(QLatin1String(Sous_Dossier))).removeRecursively();
-    }
+    void init() { Demarrer(); }
+    void cleanup() { Arreter(); }
 
     // A sheet in one call: the converted picture or the source itself in whole cells, the
     // count said on the standard output.

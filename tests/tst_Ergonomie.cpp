@@ -34,12 +34,10 @@
 using namespace Corvanel;
 using namespace Essai;
 
-class Tst_Ergonomie : public QObject
+class Tst_Ergonomie : public QObject, private Essai::Banc_Fenetres
 {
     Q_OBJECT
 
-    Dialogues_Factices Faux;
-    QTemporaryDir Dossier;
     // Qt's settings of the whole test program live here, never in the user's configuration.
     QTemporaryDir Reglages;
 
@@ -72,13 +70,8 @@ private slots:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Reglages.path());
     }
 
-    void init()
-    {
-        Faux = Dialogues_Factices();
-        QVERIFY(QDir::setCurrent(Dossier.path()));
-        Creer_Fenetres(Faux);
-    }
-    void cleanup() { Detruire_Fenetres(); }
+    void init() { Demarrer(); }
+    void cleanup() { Arreter(); }
 
     // Each key presses its button in the window that has it, and nothing once that button is
     // disabled or its page hidden; the button's tooltip names the key.

@@ -32,21 +32,13 @@ using Essai::Ecrire_Bitmap;
 using Essai::Onglets_Visibles;
 using Essai::Ouvrir;
 
-class Tst_Fenetres_Reglages : public QObject
+class Tst_Fenetres_Reglages : public QObject, private Essai::Banc_Fenetres
 {
     Q_OBJECT
 
-    Dialogues_Factices Faux;
-    QTemporaryDir Dossier;
-
 private slots:
-    void init()
-    {
-        Faux = Dialogues_Factices();
-        QVERIFY(QDir::setCurrent(Dossier.path()));
-        Creer_Fenetres(Faux);
-    }
-    void cleanup() { Detruire_Fenetres(); }
+    void init() { Demarrer(); }
+    void cleanup() { Arreter(); }
 
     void Demarrage()
     {

@@ -74,11 +74,7 @@ class Tst_Retouche_Outils : public QObject
     Dialogues_Factices Dialogues_Test;
 
 private slots:
-    void initTestCase()
-    {
-        Essai::Ouvrir_Retouche(Dialogues_Test);
-        QVERIFY(FEcran->isVisible());
-    }
+    void initTestCase() { Essai::Ouvrir_Retouche(Dialogues_Test); }
 
     void cleanupTestCase() { Detruire_Fenetres(); }
 

@@ -25,21 +25,13 @@
 using namespace Corvanel;
 using namespace Essai;
 
-class Tst_Rotation : public QObject
+class Tst_Rotation : public QObject, private Essai::Banc_Fenetres
 {
     Q_OBJECT
 
-    Dialogues_Factices Faux;
-    QTemporaryDir Dossier;
-
 private slots:
-    void init()
-    {
-        Faux = Dialogues_Factices();
-        QVERIFY(QDir::setCurrent(Dossier.path()));
-        Creer_Fenetres(Faux);
-    }
-    void cleanup() { Detruire_Fenetres(); }
+    void init() { Demarrer(); }
+    void cleanup() { Arreter(); }
 
     // A quarter turn clockwise of the picture and its mask, one step of the history; the kept
     // source turns too, so converting again gives the turned picture. A picture that would be
